@@ -1,0 +1,43 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "render/Vector3.h"
+
+class Animation;
+class Material;
+class Texture;
+
+// One mesh group of a model ("o" or "g" in the OBJ file), built into indexed
+// arrays ready for one glDrawElements call.
+class Object {
+public:
+    Texture* overlayTexture = nullptr;  // flip-book image set by animation; not owned
+    Vector3 corners[8];                 // bounding-box corners, see Model for the order
+    Vector3 planeNormals[6];            // unit normals of the box faces
+    Vector3 planePoints[6];             // one point on each box face
+    float radius = 0.0f;                // largest distance from centre to a corner
+    Vector3 centre;
+    int* indices = nullptr;             // owned
+    int indexCount = 0;
+    std::string materialName;
+    Vector3 boxMax;
+    Vector3 boxMin;
+    float* normals = nullptr;           // owned, 3 per vertex
+    int vertexCount = 0;
+    Material* material = nullptr;       // not owned
+    std::string name;                   // empty for the group "default"
+    Vector3 pivot;
+    Vector3 translation;
+    Vector3 rotation;                   // degrees about x, y, z
+    Vector3 scale{1.0f, 1.0f, 1.0f};
+    Vector3 extra;
+    std::vector<Animation*> animations; // owned
+    float* texCoords = nullptr;         // owned, 2 per vertex
+    float* vertices = nullptr;          // owned, 3 per vertex
+
+    Object() = default;
+    Object(const Object& other);        // deep copy: arrays and animations
+    Object& operator=(const Object&) = delete;
+    ~Object();
+};
