@@ -1,0 +1,43 @@
+#pragma once
+#include <SDL/SDL.h>
+#include <string>
+
+#include "render/Renderer.h"
+
+// The OpenGL 1.3 renderer (fixed function, client-side arrays) in a window
+// made through SDL 1.2. Its operations are implemented in several source
+// files by area: window and projection here in GLRender.cpp, textures and
+// materials in GLRenderTextures.cpp, the scene in GLRenderScene.cpp.
+class GLRender : public Renderer {
+public:
+    int maxLights = 0;
+    SDL_Cursor* openHandCursor = nullptr;
+    SDL_Cursor* closedHandCursor = nullptr;
+    SDL_Cursor* textCursor = nullptr;
+    SDL_Surface* screen = nullptr;
+
+    GLRender() = default;
+    ~GLRender() override;
+
+    // --- window, context and projection (GLRender.cpp) ---
+    bool checkError() override;
+    void clearBuffer() override;
+    void createLight(int& count) override;
+    void establishProjectionMatrix(int width, int height, float fov) override;
+    bool init(int width, int height, int bpp) override;
+    void resizeWindow(int width, int height) override;
+    void setOrtho(int width, int height) override;
+    void toggleFullscreen(bool on) override;
+    void renderSplashScreen(std::string image) override;
+
+    // --- textures and materials (GLRenderTextures.cpp) ---
+
+    // --- scene, lights, culling and picking (GLRenderScene.cpp) ---
+
+private:
+    void setVideoAttributes(bool multisample);
+    bool setVideoMode(int width, int height, Uint32 flags);
+    void restoreStates();
+    void recreateTextures();
+    bool multisampleAvailable = true;
+};
