@@ -1,1 +1,40 @@
-int main() { return 0; }
+#include <exception>
+
+#include "main/GameEngine.h"
+#include "main/Log.h"
+
+// The game's entry point. Exit code 0 after a normal run (or when the render
+// engine could not start), 1 when start-up or the main loop failed.
+int SDL_main(int, char**)
+{
+    openLog();
+    GameEngine engine;
+    bool started = false;
+    try {
+        started = engine.Engine_Init();
+    } catch (const char* message) {
+        outputError(message);
+        closeLog();
+        return 1;
+    } catch (...) {
+        outputError("Engine Initialization Failed");
+        closeLog();
+        return 1;
+    }
+    if (started) {
+        try {
+            engine.Start_Game();
+        } catch (...) {
+            outputError("Game did not exit properly");
+            closeLog();
+            return 1;
+        }
+    }
+    closeLog();
+    return 0;
+}
+
+int main(int argc, char** argv)
+{
+    return SDL_main(argc, argv);
+}

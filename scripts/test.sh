@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite: unit and
+# end-to-end tests on the normal build, the unit tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the file readers'
+# fuzz targets for a fixed number of runs.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/deps.sh" || exit 1
+status=0
+
+echo "== build"
+bash "$root/scripts/build.sh" "$root/build" || exit 1
+echo "== unit and end-to-end tests"
+ctest --test-dir "$root/build" --output-on-failure -j2 -L unit || status=1
+ctest --test-dir "$root/build" --output-on-failure -L e2e || status=1
+
+echo "== unit tests under ASan and UBSan"
+bash "$root/scripts/build.sh" "$root/build-asan" -DJADELOOM_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug || exit 1
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$root/build-asan" --output-on-failure -j2 -L unit || status=1
+
+if [[ -x "$root/fuzz/run_fuzzers.sh" || -f "$root/fuzz/run_fuzzers.sh" ]]; then
+  echo "== fuzzing the file readers"
+  bash "$root/fuzz/run_fuzzers.sh" || status=1
+fi
+
+if ((status == 0)); then echo "All test stages passed."; else echo "Some test stage FAILED."; fi
+exit "$status"

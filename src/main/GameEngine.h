@@ -1,0 +1,142 @@
+#pragma once
+#include <SDL/SDL.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "main/GameState.h"
+#include "main/Input.h"
+#include "main/Timer.h"
+#include "render/RenderEngine.h"
+#include "render/Vector3.h"
+
+class Layout;
+class Level;
+class Menu;
+class MenuItem;
+class MenuLabel;
+class MenuTileSlot;
+class Player;
+class SoundEngine;
+class Tile;
+class TileSet;
+
+// The hub of the program: owns the render engine, the sound engine, the menu,
+// the board, the current layout and tile set, the players, the input state
+// and the timer, and runs start-up, the main loop and shutdown.
+class GameEngine {
+public:
+    // Owned objects and handles.
+    RenderEngine renderEngine;
+    Input input;
+    Timer timer;
+    std::ostringstream numberStream;
+    SoundEngine* soundEngine = nullptr;
+    Menu* menu = nullptr;
+    Level* level = nullptr;
+    Layout* layout = nullptr;
+    TileSet* tileSet = nullptr;
+    std::vector<Player*> players;
+    std::vector<Player*>::iterator currentPlayer;
+    std::string lastPlayerName;
+    std::vector<std::string> layoutFiles;
+    std::vector<std::string> tileSetFiles;
+    std::vector<std::string>::iterator selectedLayout;
+    std::vector<std::string>::iterator currentLayout;
+    std::vector<std::string>::iterator selectedTileSet;
+    std::vector<std::string>::iterator currentTileSet;
+
+    // Game flow.
+    std::string action;
+    int gameState = 0;
+    int prevGameState = 0;
+    bool done = false;
+    int frameDelay = 0;
+    int difficulty = DIFFICULTY_NORMAL;
+    bool gameWonShown = false;
+    float volume = 1.0f;
+    bool fullscreenWanted = false;
+    bool showFreeTiles = false;
+    bool playMusic = false;
+    int musicStream = -1;
+
+    // Counters and clock.
+    int hintsUsed = 0;
+    int shufflesUsed = 0;
+    int undosUsed = 0;
+    int tilesLeft = 0;
+    int movesLeft = 0;
+    int minutes = 0;
+    int seconds = 0;
+    std::string timeText;
+    int lastSecondTicks = 0;
+    int lastKeyTicks = 0;
+
+    // Mouse, keyboard and camera state.
+    SDL_Event event{};
+    Tile* hoverTile = nullptr;
+    bool leftHeld = false;
+    bool middleHeld = false;
+    bool rightDrag = false;
+    bool altHeld = false;
+    bool ctrlHeld = false;
+    bool shiftHeld = false;
+    bool cameraSaved = false;
+    Vector3 savedCameraPos;
+    Vector3 savedCameraCentre;
+    Vector3 savedCameraUp;
+    float mouseDownX = 0.0f;
+    float mouseDownY = 0.0f;
+    double arcballX = 0.0;
+    double arcballY = 0.0;
+    bool trackUp = false, trackDown = false, trackLeft = false, trackRight = false;
+    bool trackLeftShift = false, trackRightShift = false;
+    bool moveForward = false, moveBack = false, moveLeft = false, moveRight = false;
+    bool moveUp = false, moveDown = false;
+    float trackStep = 5.0f;
+    float moveStep = 1.0f;
+    int zoomStep = 2;
+
+    // Menu item handles, looked up once when the loop starts.
+    MenuLabel* tilesText = nullptr;
+    MenuLabel* movesText = nullptr;
+    MenuLabel* scoreText = nullptr;
+    MenuLabel* timeTextLabel = nullptr;
+    MenuTileSlot* slot1 = nullptr;
+    MenuTileSlot* slot2 = nullptr;
+    MenuTileSlot* slot3 = nullptr;
+    MenuItem* mainMenuLeft = nullptr;
+    MenuItem* mainMenuRight = nullptr;
+
+    GameEngine();
+    explicit GameEngine(Renderer* renderer);  // for tests: any renderer
+    GameEngine(const GameEngine&) = delete;
+    GameEngine& operator=(const GameEngine&) = delete;
+    ~GameEngine();
+
+    bool Engine_Init();
+    void Start_Game();
+    void quitGame();
+    void exitGame();
+    void setGameState(int state);
+
+    // One pass of the main loop.
+    void runFrame();
+    // Advances the game clock and the held-key moves (frame step 3).
+    void updateClock();
+    void keyUpdates();
+    void drawTime();
+    void checkEventQueue();
+    void processAction();
+
+    // Timer callbacks.
+    void menuCursorBlink();
+    void menuTextUpdate();
+
+    // Configuration file.
+    void loadConfig();
+    void saveConfig();
+
+    // Whether the window has input or mouse focus (the clock runs only then).
+    bool windowHasFocus() const;
+};

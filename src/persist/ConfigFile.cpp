@@ -1,0 +1,162 @@
+// Reading and writing the configuration file "jadeloom_demo.cfg": the window,
+// the highlight colour, the last player, difficulty, layout, tile set, music
+// and volume, carried from one run to the next.
+#include <cstdio>
+#include <fstream>
+
+#include "main/GameEngine.h"
+#include "main/Log.h"
+#include "persist/WordReader.h"
+
+namespace {
+const char* const configFile = "jadeloom_demo.cfg";
+const char* const configTempFile = "jadeloom_demo.cfg.tmp";
+
+void readFlag(WordReader& reader, bool& flag)
+{
+    bool value;
+    if (reader.readBool(value))
+        flag = value;
+}
+
+std::vector<std::string>::iterator findEntry(std::vector<std::string>& list, const std::string& word)
+{
+    auto it = list.begin();
+    while (it != list.end() && *it != word)
+        ++it;
+    return it;
+}
+
+const char* difficultyName(int difficulty)
+{
+    switch (difficulty) {
+    case DIFFICULTY_EASY: return "Easy";
+    case DIFFICULTY_ADVANCED: return "Advanced";
+    default: return "Normal";
+    }
+}
+}
+
+void GameEngine::loadConfig()
+{
+    lastPlayerName = "DefaultNoNameYet";
+
+    outputError("Load layout files");
+    outputError("Iterator created");
+    layoutFiles.clear();
+    layoutFiles.push_back("Assets/Layouts/turtle_demo.lyt");
+    outputError("Layout files loaded");
+    outputError("Load tileSet files");
+    tileSetFiles.clear();
+    tileSetFiles.push_back("Assets/Tiles/Standard/standard_tiles_demo.tls");
+    outputError("TileSet files loaded");
+    selectedLayout = currentLayout = layoutFiles.end();
+    selectedTileSet = currentTileSet = tileSetFiles.end();
+
+    WordReader reader{std::string(configFile)};
+    if (!reader.ok()) {
+        outputError("jadeloom.cfg is missing");
+        throw "Failed to load config file";
+    }
+
+    std::string key;
+    while (reader.next(key)) {
+        if (key == "WindowSize:") {
+            int w, h;
+            if (reader.readInt(w))
+                renderEngine.setwindowWidth(w);
+            if (reader.readInt(h))
+                renderEngine.setwindowHeight(h);
+        } else if (key == "WindowPos:") {
+            reader.readInt(renderEngine.windowX);
+            reader.readInt(renderEngine.windowY);
+        } else if (key == "Fullscreen:") {
+            readFlag(reader, renderEngine.fullscreen);
+        } else if (key == "Maximized:") {
+            readFlag(reader, renderEngine.maximized);
+        } else if (key == "HighlightColor:") {
+            for (float& component : renderEngine.highlightColor)
+                reader.readFloat(component);
+        } else if (key == "LastPlayer:") {
+            std::string name = reader.restOfLine(255);
+            if (!name.empty())
+                name.erase(0, 1);  // the blank after the key
+            const size_t cr = name.find('\r');
+            if (cr != std::string::npos)
+                name.erase(cr, 1);
+            lastPlayerName = name;
+        } else if (key == "Difficulty:") {
+            std::string word;
+            reader.next(word);
+            if (word == "Easy")
+                difficulty = DIFFICULTY_EASY;
+            else if (word == "Normal")
+                difficulty = DIFFICULTY_NORMAL;
+            else if (word == "Advanced")
+                difficulty = DIFFICULTY_ADVANCED;
+        } else if (key == "LastLayout:") {
+            std::string word;
+            reader.next(word);
+            selectedLayout = currentLayout = findEntry(layoutFiles, word);
+        } else if (key == "TileSet:") {
+            std::string word;
+            reader.next(word);
+            selectedTileSet = currentTileSet = findEntry(tileSetFiles, word);
+        } else if (key == "PlayMusic:") {
+            readFlag(reader, playMusic);
+        } else if (key == "Volume:") {
+            float v;
+            if (reader.readFloat(v))
+                volume = v / 10.0f;
+        }
+    }
+
+    // A missing or unknown layout or tile set would leave start-up nothing to
+    // build: fall back to the first entry of the list.
+    if (currentLayout == layoutFiles.end() && !layoutFiles.empty()) {
+        selectedLayout = currentLayout = layoutFiles.begin();
+        outputError("No known layout in config, using " + *currentLayout);
+    }
+    if (currentTileSet == tileSetFiles.end() && !tileSetFiles.empty()) {
+        selectedTileSet = currentTileSet = tileSetFiles.begin();
+        outputError("No known tile set in config, using " + *currentTileSet);
+    }
+}
+
+void GameEngine::saveConfig()
+{
+    if (!(renderEngine.fullscreen && renderEngine.maximized))
+        renderEngine.updateWindowPos();
+
+    // Written beside the old file and renamed over it, so that a crash or a
+    // full disk during the write never loses the player's settings.
+    std::ofstream out(configTempFile, std::ios::out | std::ios::trunc);
+    if (!out.is_open())
+        return;
+
+    const bool windowed = !(renderEngine.maximized || renderEngine.fullscreen);
+    out << "WindowSize: "
+        << (windowed ? renderEngine.getwindowWidth() : renderEngine.getPrevwindowWidth()) << " "
+        << (windowed ? renderEngine.getwindowHeight() : renderEngine.getPrevwindowHeight()) << "\n";
+    out << "WindowPos: " << renderEngine.windowX << " " << renderEngine.windowY << "\n";
+    out << "Fullscreen: " << (renderEngine.fullscreen ? "true" : "false") << "\n";
+    out << "Maximized: " << (renderEngine.maximized ? "true" : "false") << "\n";
+    out << "HighlightColor: " << static_cast<double>(renderEngine.highlightColor[0]) << " "
+        << static_cast<double>(renderEngine.highlightColor[1]) << " "
+        << static_cast<double>(renderEngine.highlightColor[2]) << " "
+        << static_cast<double>(renderEngine.highlightColor[3]) << "\n";
+
+    // The player list keeps lastPlayerName equal to the current player's name.
+    const std::string playerName = players.empty() ? std::string("DefaultNoNameYet") : lastPlayerName;
+    out << "LastPlayer: " << playerName << "\n";
+    out << "Difficulty: " << difficultyName(difficulty) << "\n";
+    out << "LastLayout: " << (currentLayout != layoutFiles.end() ? *currentLayout : std::string()) << "\n";
+    out << "TileSet: " << (currentTileSet != tileSetFiles.end() ? *currentTileSet : std::string()) << "\n";
+    out << "PlayMusic: " << (playMusic ? "true" : "false") << "\n";
+    out << "Volume: " << 10.0 * static_cast<double>(volume);
+    out.close();
+    if (!out.fail())
+        std::rename(configTempFile, configFile);
+    else
+        std::remove(configTempFile);
+}

@@ -1,0 +1,231 @@
+// The OpenGL renderer's window, context and projection: opening the window,
+// resizing it, switching full screen and re-creating what a new video mode
+// loses.
+#include "render/GLRender.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL/SDL_image.h>
+#include <cstdlib>
+#include <cstring>
+
+#include "main/Log.h"
+#include "render/GLExtensions.h"
+#include "render/RenderEngine.h"
+#include "render/Texture.h"
+#include "render/WindowPlatform.h"
+
+GLRender::~GLRender()
+{
+    if (screen)
+        SDL_FreeSurface(screen);
+}
+
+void GLRender::setVideoAttributes(bool multisample)
+{
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, multisample ? 1 : 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, multisample ? 4 : 0);
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 1);
+}
+
+bool GLRender::setVideoMode(int width, int height, Uint32 flags)
+{
+    setVideoAttributes(multisampleAvailable);
+    SDL_Surface* surface = SDL_SetVideoMode(width, height, engine->screenBPP, flags);
+    if (!surface && multisampleAvailable) {
+        // A display without a multisample visual must not leave the game
+        // without a window.
+        outputError(std::string("Video mode with 4x multisampling failed, retrying without: ")
+                    + SDL_GetError());
+        multisampleAvailable = false;
+        setVideoAttributes(false);
+        surface = SDL_SetVideoMode(width, height, engine->screenBPP, flags);
+    }
+    if (!surface)
+        return false;
+    // SDL owns the video surface and frees it on the next mode change or at
+    // SDL_Quit; only the latest one is kept.
+    screen = surface;
+    return true;
+}
+
+bool GLRender::init(int width, int height, int bpp)
+{
+    engine->screenBPP = bpp;
+    if (SDL_Surface* icon = IMG_Load("icon.bmp")) {
+        SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    }
+    if (!setVideoMode(width, height, SDL_OPENGL | SDL_RESIZABLE)) {
+        outputError("Rendering Engine failed to initialized");
+        return false;
+    }
+
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    const float glVersion = version ? static_cast<float>(std::atof(version)) : 0.0f;
+    if (!(glVersion > 1.2f)) {
+        // There is no message box here: the warning goes to the log and the
+        // game carries on, as a player pressing OK would.
+        outputError("Your graphics card does not support OpenGL version 1.3 or higher. "
+                    "This may cause Jadeloom to crash or not work properly.");
+    }
+
+    createLight(maxLights);
+    freeLightNumbers.clear();
+    for (int i = 0; i < maxLights; ++i)
+        freeLightNumbers.push_back(GL_LIGHT0 + i);
+
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glEnable(GL_LIGHTING);
+
+    GLExtensions::load();
+
+    createHighlightMaterial();
+    setSceneLights();
+    restoreStates();
+    SDL_GL_SwapBuffers();
+
+    if (!screen) {
+        outputError("Rendering Engine failed to initialized");
+        return false;
+    }
+    loadFontTextures(engine->font);
+    createCursors();
+    outputError("Rendering Engine initialized");
+    return true;
+}
+
+void GLRender::restoreStates()
+{
+    glEnable(GL_CULL_FACE);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    clearBuffer();
+}
+
+void GLRender::recreateTextures()
+{
+    for (Texture* t : Texture::textures)
+        reloadTexture(t);
+    // The font's glyph display lists are rebuilt with the font itself.
+}
+
+bool GLRender::checkError()
+{
+    const GLenum error = glGetError();
+    if (error == GL_NO_ERROR)
+        return false;
+    outputError(std::string("OpenGL Error: ")
+                + reinterpret_cast<const char*>(gluErrorString(error)));
+    return true;
+}
+
+void GLRender::clearBuffer()
+{
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void GLRender::createLight(int& count)
+{
+    GLint lights = 0;
+    glGetIntegerv(GL_MAX_LIGHTS, &lights);
+    count = lights;
+}
+
+void GLRender::establishProjectionMatrix(int width, int height, float fov)
+{
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    const double aspect = height > 0 ? static_cast<double>(width) / height : 1.0;
+    gluPerspective(fov, aspect, 1.0, 500.0);
+}
+
+void GLRender::setOrtho(int width, int height)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, width, height, 0, -1, width);
+    glViewport(0, 0, engine->windowWidth, engine->windowHeight);
+}
+
+void GLRender::resizeWindow(int width, int height)
+{
+    for (Texture* t : Texture::textures)
+        removeTexture(&t->glName);
+    setVideoAttributes(multisampleAvailable);
+    engine->prevWindowWidth = engine->windowWidth;
+    engine->prevWindowHeight = engine->windowHeight;
+    engine->windowWidth = width;
+    engine->windowHeight = height;
+    setSceneLights();
+    restoreStates();
+    recreateTextures();
+    checkError();
+}
+
+void GLRender::toggleFullscreen(bool on)
+{
+    outputError("Toggle Fullscreen");
+    if (on) {
+        engine->updateWindowPos();
+        engine->fullscreen = true;
+    } else {
+        engine->fullscreen = false;
+    }
+    for (Texture* t : Texture::textures)
+        removeTexture(&t->glName);
+    setVideoAttributes(multisampleAvailable);
+
+    int desktopW = engine->windowWidth, desktopH = engine->windowHeight;
+    WindowPlatform::desktopSize(desktopW, desktopH);
+    outputError(std::to_string(desktopW));
+    outputError(std::to_string(desktopH));
+
+    if (!on) {
+        engine->windowWidth = engine->prevWindowWidth;
+        engine->windowHeight = engine->prevWindowHeight;
+        setVideoMode(engine->windowWidth, engine->windowHeight, SDL_OPENGL | SDL_RESIZABLE);
+        engine->prevWindowWidth = engine->windowWidth;
+        engine->prevWindowHeight = engine->windowHeight;
+    } else {
+        if (!engine->maximized) {
+            engine->prevWindowWidth = engine->windowWidth;
+            engine->prevWindowHeight = engine->windowHeight;
+        }
+        engine->windowWidth = desktopW;
+        engine->windowHeight = desktopH;
+        setVideoMode(desktopW, desktopH, SDL_OPENGL | SDL_FULLSCREEN);
+    }
+
+    // A new video mode is a new context: its state starts afresh.
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_LIGHTING);
+    setSceneLights();
+    restoreStates();
+    recreateTextures();
+    checkError();
+
+    if (engine->maximized && !engine->fullscreen) {
+        WindowPlatform::maximizeWindow();
+        SDL_Event ev;
+        while (SDL_PollEvent(&ev)) {
+            if (ev.type == SDL_VIDEORESIZE) {
+                resizeWindow(ev.resize.w, ev.resize.h);
+                break;
+            }
+        }
+    }
+}

@@ -1,0 +1,165 @@
+#include "render/RenderEngine.h"
+
+#include <ctime>
+
+#include "main/Log.h"
+#include "render/GLRender.h"
+#include "render/Light.h"
+#include "render/Material.h"
+#include "render/Model.h"
+#include "render/Renderer.h"
+#include "render/Sprite.h"
+#include "render/WindowPlatform.h"
+
+RenderEngine::RenderEngine() : RenderEngine(new GLRender) {}
+
+RenderEngine::RenderEngine(Renderer* r) : renderer(r)
+{
+    seedRand();
+    renderer->engine = this;
+}
+
+RenderEngine::~RenderEngine()
+{
+    delete renderer;
+}
+
+void RenderEngine::seedRand()
+{
+    const uint32_t now = static_cast<uint32_t>(std::time(nullptr));
+    const uint32_t key[4] = {now + 0x12345u, now + 0x23456u, now + 0x34567u, now + 0x45678u};
+    rng.seed(key, 4);
+}
+
+bool RenderEngine::init()
+{
+    initialWindowSettings();
+    SDL_WM_SetCaption("Jadeloom", "Jadeloom");
+    renderer->init(windowWidth, windowHeight, screenBPP);
+
+    if (maximized) {
+        WindowPlatform::maximizeWindow();
+        SDL_Event ev;
+        while (SDL_PollEvent(&ev)) {
+            if (ev.type == SDL_VIDEORESIZE) {
+                resizeWindow(ev.resize.w, ev.resize.h);
+                break;
+            }
+        }
+    }
+    if (fullscreen)
+        renderer->toggleFullscreen(true);
+
+    bool shownMaximized = false;
+    int x = windowX, y = windowY;
+    if (WindowPlatform::readPlacement(shownMaximized, x, y)) {
+        maximized = shownMaximized;
+        if (!maximized) {
+            restoreX = windowX;
+            restoreY = windowY;
+        }
+        windowX = x;
+        windowY = y;
+    }
+    return true;
+}
+
+void RenderEngine::initialWindowSettings()
+{
+    WindowPlatform::desktopSize(screenWidth, screenHeight);
+    captionHeight = WindowPlatform::captionHeight();
+
+    if (windowX == -100000) {
+        windowWidth = windowHeight = static_cast<int>(0.75 * screenHeight);
+        windowX = (screenWidth - windowWidth) / 2;
+        windowY = 10;
+    }
+    WindowPlatform::moveWindow(windowX, windowY);
+
+    const int frame = WindowPlatform::frameThickness();
+    const int taskBar = WindowPlatform::taskBarHeight();
+    if (screenWidth > 0 && windowWidth > screenWidth) {
+        windowX = 0;
+        windowWidth = screenWidth - 2 * frame;
+        WindowPlatform::moveWindow(0, windowY);
+    }
+    if (screenHeight > 0 && windowHeight > screenHeight) {
+        windowY = 0;
+        windowHeight = screenHeight - captionHeight - taskBar - 2 * frame;
+        WindowPlatform::moveWindow(windowX, 0);
+    }
+    prevWindowWidth = windowWidth;
+    prevWindowHeight = windowHeight;
+}
+
+void RenderEngine::updateWindowPos()
+{
+    bool shownMaximized = false;
+    int x = windowX, y = windowY;
+    if (!WindowPlatform::readPlacement(shownMaximized, x, y))
+        return;
+    maximized = shownMaximized;
+    if (!maximized) {
+        restoreX = windowX;
+        restoreY = windowY;
+    }
+    windowX = x;
+    windowY = y;
+}
+
+void RenderEngine::renderScene()
+{
+    renderer->renderScene();
+}
+
+void RenderEngine::resizeWindow(int width, int height)
+{
+    outputError("Window resize attempted");
+    renderer->resizeWindow(width, height);
+    outputError("Window resize finished");
+}
+
+void RenderEngine::toggleFullscreen(bool on)
+{
+    renderer->toggleFullscreen(on);
+}
+
+Model* RenderEngine::loadModel(const std::string& modelPath)
+{
+    for (Model* m : models)
+        if (m->path == modelPath)
+            return m;
+    Model* m = new Model(this, modelPath);
+    models.push_back(m);
+    return m;
+}
+
+void RenderEngine::clean_up()
+{
+    for (Material* m : materials)
+        delete m;
+    materials.clear();
+    highlightMaterial = hoverHighlightMaterial = tileMaterial = stampMaterial = lastMaterial = nullptr;
+
+    if (sceneLight) {
+        renderer->deleteLight(sceneLight->getLightNum());
+        delete sceneLight;
+        sceneLight = nullptr;
+    }
+    // The font (made by the renderer once the menu font exists) is released
+    // with its display lists here as well.
+    for (Sprite* s : rewardSprites)
+        delete s;
+    rewardSprites.clear();
+    if (secondLight) {
+        renderer->deleteLight(secondLight->getLightNum());
+        delete secondLight;
+        secondLight = nullptr;
+    }
+    for (Sprite* s : sprites)
+        delete s;
+    sprites.clear();
+    for (Model* m : models)
+        delete m;
+    models.clear();
+}

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "ScopedWorkDir.h"
+#include "main/GameEngine.h"
+#include "render/Renderer.h"
+
+namespace {
+void writeFile(const std::string& name, const std::string& text)
+{
+    std::ofstream out(name, std::ios::binary);
+    out << text;
+}
+
+std::string readFile(const std::string& name)
+{
+    std::ifstream in(name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class ConfigFileTest : public ::testing::Test {
+protected:
+    ScopedWorkDir dir;
+    GameEngine engine{new Renderer};
+};
+}
+
+TEST_F(ConfigFileTest, MissingFileFailsStartUp)
+{
+    try {
+        engine.loadConfig();
+        FAIL() << "no exception";
+    } catch (const char* message) {
+        EXPECT_STREQ(message, "Failed to load config file");
+    }
+}
+
+TEST_F(ConfigFileTest, EmptyFileKeepsDefaultsAndFallsBackToFirstEntries)
+{
+    writeFile("jadeloom_demo.cfg", "");
+    engine.loadConfig();
+    EXPECT_EQ(engine.renderEngine.windowWidth, 800);
+    EXPECT_EQ(engine.renderEngine.windowHeight, 600);
+    EXPECT_EQ(engine.difficulty, DIFFICULTY_NORMAL);
+    EXPECT_FLOAT_EQ(engine.volume, 1.0f);
+    EXPECT_EQ(engine.lastPlayerName, "DefaultNoNameYet");
+    ASSERT_TRUE(engine.currentLayout == engine.layoutFiles.begin());
+    EXPECT_TRUE(engine.selectedLayout == engine.currentLayout);
+    EXPECT_TRUE(engine.currentTileSet == engine.tileSetFiles.begin());
+}
+
+TEST_F(ConfigFileTest, ReadsEveryKeyLastOccurrenceWins)
+{
+    writeFile("jadeloom_demo.cfg",
+              "WindowSize: 1024 700\nWindowPos: -100000 12\nFullscreen: yes\nMaximized: true\n"
+              "HighlightColor: 0.1 0.2 0.3 0.4\nLastPlayer: Ann Lee\r\nDifficulty: Advanced\n"
+              "Difficulty: normal\nBogus: 17\nLastLayout: Assets/Layouts/turtle_demo.lyt\n"
+              "TileSet: nowhere.tls\nPlayMusic: true\nVolume: abc\nVolume: 5\n");
+    engine.loadConfig();
+    EXPECT_EQ(engine.renderEngine.windowWidth, 1024);
+    EXPECT_EQ(engine.renderEngine.windowHeight, 700);
+    EXPECT_EQ(engine.renderEngine.windowX, -100000);
+    EXPECT_EQ(engine.renderEngine.windowY, 12);
+    EXPECT_FALSE(engine.renderEngine.fullscreen);  // "yes" is no boolean
+    EXPECT_TRUE(engine.renderEngine.maximized);
+    EXPECT_FLOAT_EQ(engine.renderEngine.highlightColor[3], 0.4f);
+    EXPECT_EQ(engine.lastPlayerName, "Ann Lee");
+    EXPECT_EQ(engine.difficulty, DIFFICULTY_ADVANCED);  // case matters
+    EXPECT_EQ(*engine.currentLayout, "Assets/Layouts/turtle_demo.lyt");
+    EXPECT_EQ(*engine.currentTileSet, "Assets/Tiles/Standard/standard_tiles_demo.tls");
+    EXPECT_TRUE(engine.playMusic);
+    EXPECT_FLOAT_EQ(engine.volume, 0.5f);
+}
+
+TEST_F(ConfigFileTest, EmptyPlayerNameAndTrailingNewline)
+{
+    writeFile("jadeloom_demo.cfg", "LastPlayer: \nVolume: 3\n");
+    engine.loadConfig();
+    EXPECT_EQ(engine.lastPlayerName, "");
+    EXPECT_FLOAT_EQ(engine.volume, 0.3f);
+}
+
+TEST_F(ConfigFileTest, HugePlayerNameIsCut)
+{
+    writeFile("jadeloom_demo.cfg", "LastPlayer: " + std::string(5000, 'x') + "\nDifficulty: Easy");
+    engine.loadConfig();
+    EXPECT_EQ(engine.lastPlayerName.size(), 254u);
+    EXPECT_EQ(engine.difficulty, DIFFICULTY_EASY);
+}
+
+TEST_F(ConfigFileTest, WritesTheExactFormAndRoundTrips)
+{
+    writeFile("jadeloom_demo.cfg", "Difficulty: Easy\nVolume: 3\nPlayMusic: true\nWindowSize: 1000 640\n"
+                                   "WindowPos: 30 40\n");
+    engine.loadConfig();
+    engine.saveConfig();
+    EXPECT_EQ(readFile("jadeloom_demo.cfg"),
+              "WindowSize: 1000 640\nWindowPos: 30 40\nFullscreen: false\nMaximized: false\n"
+              "HighlightColor: 0 0 0 0\nLastPlayer: DefaultNoNameYet\nDifficulty: Easy\n"
+              "LastLayout: Assets/Layouts/turtle_demo.lyt\n"
+              "TileSet: Assets/Tiles/Standard/standard_tiles_demo.tls\nPlayMusic: true\nVolume: 3");
+    EXPECT_FALSE(std::ifstream("jadeloom_demo.cfg.tmp").good());
+
+    GameEngine again{new Renderer};
+    again.loadConfig();
+    EXPECT_EQ(again.difficulty, DIFFICULTY_EASY);
+    EXPECT_FLOAT_EQ(again.volume, 0.3f);
+    EXPECT_EQ(again.renderEngine.windowWidth, 1000);
+}
+
+TEST_F(ConfigFileTest, MaximizedWindowWritesTheSizeToReturnTo)
+{
+    writeFile("jadeloom_demo.cfg", "");
+    engine.loadConfig();
+    engine.renderEngine.maximized = true;
+    engine.renderEngine.windowWidth = 1920;
+    engine.renderEngine.prevWindowWidth = 900;
+    engine.renderEngine.prevWindowHeight = 650;
+    engine.saveConfig();
+    EXPECT_EQ(readFile("jadeloom_demo.cfg").substr(0, 21), "WindowSize: 900 650\nW");
+}
+
+TEST_F(ConfigFileTest, UnwritableDirectoryKeepsTheOldFile)
+{
+    writeFile("jadeloom_demo.cfg", "Difficulty: Easy");
+    engine.loadConfig();
+    // A directory in the way of the temporary file makes the write fail.
+    std::filesystem::create_directory("jadeloom_demo.cfg.tmp");
+    engine.difficulty = DIFFICULTY_ADVANCED;
+    engine.saveConfig();
+    EXPECT_EQ(readFile("jadeloom_demo.cfg"), "Difficulty: Easy");
+}

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "persist/WordReader.h"
+
+TEST(WordReader, SplitsOnAnyBlankAndEndsCleanly)
+{
+    std::istringstream in("  Name:\tTurtle\r\n<Tile>  \n\n</Tile>");
+    WordReader r(in);
+    std::string w;
+    std::vector<std::string> words;
+    while (r.next(w))
+        words.push_back(w);
+    EXPECT_EQ(words, (std::vector<std::string>{"Name:", "Turtle", "<Tile>", "</Tile>"}));
+    EXPECT_FALSE(r.next(w));
+    EXPECT_TRUE(w.empty());
+}
+
+TEST(WordReader, BadNumbersAreConsumedAndLeaveTheTarget)
+{
+    std::istringstream in("12 x7 3.5 99999999999 -4 1e999 nan 2.5e-1 true yes");
+    WordReader r(in);
+    int i = -1;
+    EXPECT_TRUE(r.readInt(i));
+    EXPECT_EQ(i, 12);
+    EXPECT_FALSE(r.readInt(i));  // x7
+    EXPECT_FALSE(r.readInt(i));  // 3.5 is not an integer
+    EXPECT_FALSE(r.readInt(i));  // out of range
+    EXPECT_EQ(i, 12);
+    unsigned int u = 7;
+    EXPECT_FALSE(r.readUnsigned(u));  // -4
+    EXPECT_EQ(u, 7u);
+    float f = 1.0f;
+    EXPECT_FALSE(r.readFloat(f));  // overflow
+    EXPECT_FALSE(r.readFloat(f));  // not finite
+    EXPECT_TRUE(r.readFloat(f));
+    EXPECT_FLOAT_EQ(f, 0.25f);
+    bool b = false;
+    EXPECT_TRUE(r.readBool(b));
+    EXPECT_TRUE(b);
+    EXPECT_FALSE(r.readBool(b));  // "yes" leaves it
+    EXPECT_TRUE(b);
+    EXPECT_FALSE(r.readInt(i));   // end of stream
+}
+
+TEST(WordReader, HugeWordsAndLinesAreCut)
+{
+    std::string huge(100000, 'A');
+    std::istringstream in(huge + " next\n" + huge + "\nshort\n");
+    WordReader r(in);
+    std::string w;
+    ASSERT_TRUE(r.next(w));
+    EXPECT_EQ(w.size(), WordReader::maxWord);
+    ASSERT_TRUE(r.next(w));
+    EXPECT_EQ(w, "next");
+    r.restOfLine();
+    std::string line;
+    bool tooLong = false;
+    ASSERT_TRUE(r.nextLine(line, 255, tooLong));
+    EXPECT_TRUE(tooLong);
+    EXPECT_EQ(line.size(), 255u);
+    ASSERT_TRUE(r.nextLine(line, 255, tooLong));
+    EXPECT_FALSE(tooLong);
+    EXPECT_EQ(line, "short");
+    EXPECT_FALSE(r.nextLine(line, 255, tooLong));
+}
+
+TEST(WordReader, RestOfLineKeepsBlanksAndStopsAtTheNewline)
+{
+    std::istringstream in("LastPlayer: Ann Lee\r\nDifficulty: Easy");
+    WordReader r(in);
+    std::string w;
+    r.next(w);
+    EXPECT_EQ(r.restOfLine(), " Ann Lee\r");
+    r.next(w);
+    EXPECT_EQ(w, "Difficulty:");
+}
+
+TEST(WordReader, MissingFileIsNotOk)
+{
+    WordReader r(std::string("/nonexistent/file.cfg"));
+    EXPECT_FALSE(r.ok());
+    std::string w;
+    EXPECT_FALSE(r.next(w));
+}
