@@ -32,7 +32,23 @@ public:
 
     // --- textures and materials (GLRenderTextures.cpp) ---
 
-    // --- scene, lights, culling and picking (GLRenderScene.cpp) ---
+    // --- lights (GLRenderLights.cpp) ---
+    void deleteLight(int light) override;
+    void setAmbient(Light* light, float r, float g, float b, float a) override;
+    void setAttenuation(Light* light, float constant, float linear, float quadratic) override;
+    void setCutoff(Light* light, float degrees) override;
+    void setDiffuse(Light* light, float r, float g, float b, float a) override;
+    void setExponent(Light* light, float value) override;
+    void setLightType(Light* light, LIGHT_TYPE type) override;
+    void setPosition(Light* light, float x, float y, float z) override;
+    void setSceneLights() override;
+    void setSpecular(Light* light, float r, float g, float b, float a) override;
+    void setSpotDirection(Light* light, float x, float y, float z) override;
+    void updateLight(Light* light) override;
+    void Visible(Light* light, bool on) override;
+
+    // --- scene, culling and picking (GLRenderScene.cpp) ---
+    void renderScene() override;
 
 private:
     void setVideoAttributes(bool multisample);
