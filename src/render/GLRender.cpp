@@ -168,6 +168,7 @@ void GLRender::resizeWindow(int width, int height)
     engine->prevWindowHeight = engine->windowHeight;
     engine->windowWidth = width;
     engine->windowHeight = height;
+    WindowPlatform::resizeDrawable(width, height);
     setSceneLights();
     restoreStates();
     recreateTextures();

@@ -119,3 +119,15 @@ void WindowPlatform::maximizeWindow()
     XSync(d, False);
     wm.unlock();
 }
+
+void WindowPlatform::resizeDrawable(int width, int height)
+{
+    WmInfo wm;
+    if (!wm.ok || width <= 0 || height <= 0)
+        return;
+    wm.lock();
+    XResizeWindow(wm.display(), wm.info.info.x11.window, static_cast<unsigned>(width),
+                  static_cast<unsigned>(height));
+    XSync(wm.display(), False);
+    wm.unlock();
+}

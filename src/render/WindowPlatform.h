@@ -18,4 +18,7 @@ public:
     // maximised; false when there is no window to ask.
     static bool readPlacement(bool& maximized, int& x, int& y);
     static void maximizeWindow();
+    // Gives the drawing area inside the window a new size; SDL itself only
+    // does so when a new video mode is set, which would lose the context.
+    static void resizeDrawable(int width, int height);
 };
