@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+class RenderEngine;
 class Texture;
 
 // One entry of a material file: fixed-function lighting colours, shininess,
@@ -28,4 +29,18 @@ public:
     Material(const Material&) = delete;
     Material& operator=(const Material&) = delete;
     ~Material();
+
+    // Reads a material file into the engine's materials list, once per
+    // file: returns the first material of the file (the one already loaded
+    // when the file was read before), or null when the file cannot be opened
+    // or defines none. A missing file is skipped without a log line.
+    static Material* loadFile(RenderEngine* engine, const std::string& file);
+
+    // Makes the "highlight" and "hoverHighlight" materials and appends them
+    // to the engine's list, in that order.
+    static void createHighlightMaterials(RenderEngine* engine);
+
+    // The colour a selected tile glows with: the emission of the engine's
+    // highlight material (nothing happens before it exists).
+    static void setHighlightColor(RenderEngine* engine, float r, float g, float b, float a);
 };

@@ -52,4 +52,12 @@ public:
     void update();
     void animate();
     bool loadAnimationFile(const std::string& file);
+
+    // The eight box corners in the order above.
+    static void boxCorners(const Vector3& min, const Vector3& max, Vector3 out[8]);
+
+protected:
+    // Appends deep copies of another model's objects and takes (the copied
+    // takes animate the copied objects).
+    void appendCopiesOf(const Model& other);
 };

@@ -32,12 +32,19 @@ public:
     Vector3 rotation;                   // degrees about x, y, z
     Vector3 scale{1.0f, 1.0f, 1.0f};
     Vector3 extra;
-    std::vector<Animation*> animations; // owned
+    std::vector<Animation*> animations; // not owned: the takes own them
     float* texCoords = nullptr;         // owned, 2 per vertex
     float* vertices = nullptr;          // owned, 3 per vertex
 
     Object() = default;
-    Object(const Object& other);        // deep copy: arrays and animations
+    // Deep copy of the arrays; the animations are copied with the takes,
+    // which attach them to the copy (see Take).
+    Object(const Object& other);
     Object& operator=(const Object&) = delete;
     ~Object();
+
+    // Drops the arrays (before they are built again).
+    void clearArrays();
+    // Box, centre, corners, face planes and radius from boxMin and boxMax.
+    void computeBounds();
 };

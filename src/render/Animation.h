@@ -1,0 +1,59 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "main/Timer.h"
+
+class Frame;
+class Model;
+class Object;
+class RenderEngine;
+class Texture;
+
+// The keyframes that move one object of a model in one take. Frames run one
+// after the other; each ends exactly at its end values however the updates
+// fall, and after the last one the animation stops at the first frame.
+class Animation {
+public:
+    Texture* flipTextures[2] = {nullptr, nullptr};  // front and back of the flip-book
+    Frame* currentFrame = nullptr;
+    std::vector<Frame*> frames;  // owned, in file order
+    RenderEngine* engine = nullptr;
+    std::string name;            // the take's name
+    int frameStart = 0;          // ms at which the current frame began
+    Model* model = nullptr;
+    Object* object = nullptr;
+    bool paused = false;
+    bool running = false;
+    int elapsed = 0;             // ms since start
+    Timer timer;
+    int delta = 0;               // ms since the previous update
+    int startTicks = 0;
+    // Which flip-book textures this animation made (and so destroys).
+    bool ownsFlipTexture[2] = {false, false};
+
+    Animation(RenderEngine* engine, Object* object);
+    // Copies the frames and the state; the copy shares the flip-book
+    // textures without owning them. Its model and object are set by the
+    // take that receives it.
+    Animation(const Animation& other);
+    Animation& operator=(const Animation&) = delete;
+    ~Animation();
+
+    void addFrame(int timeStamp, bool randomTimeStamp, int minimumTimeStamp,
+                  float tx, float ty, float tz, float rx, float ry, float rz,
+                  float sx, float sy, float sz, const std::string& texture, int visible);
+    void start();
+    void update();
+    void pause();
+    void skipToNextFrame();
+    void randomizeTimeStamp(Frame* frame, int max);
+
+private:
+    int currentIndex() const;
+    void beginFrame(Frame* frame);
+    void finishFrame(Frame* frame);
+    void rewind();
+    void setUpFlipBook();
+    Texture* flipTexture(const std::string& image, int side);
+};

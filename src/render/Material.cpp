@@ -1,0 +1,152 @@
+#include "render/Material.h"
+
+#include <sstream>
+
+#include "main/Log.h"
+#include "persist/WordReader.h"
+#include "render/RenderEngine.h"
+#include "render/Texture.h"
+
+namespace {
+// Lines of a material file longer than this are not read.
+constexpr size_t maxLine = 255;
+
+void readColour(WordReader& words, float colour[4])
+{
+    float r, g, b;
+    if (words.readFloat(r) && words.readFloat(g) && words.readFloat(b)) {
+        colour[0] = r;
+        colour[1] = g;
+        colour[2] = b;
+    }
+}
+
+// The map keywords and the field each one fills.
+Texture** mapSlot(Material* m, const std::string& key)
+{
+    if (key == "map_Ka") return &m->ambientMap;
+    if (key == "map_Kd") return &m->diffuseMap;
+    if (key == "map_Ks") return &m->specularMap;
+    if (key == "map_Ke") return &m->emissiveMap;
+    if (key == "map_Ns") return &m->shininessMap;
+    if (key == "map_d") return &m->alphaMap;
+    if (key == "map_Bump") return &m->bumpMap;
+    return nullptr;
+}
+}
+
+Material::~Material()
+{
+    delete ambientMap;
+    delete bumpMap;
+    delete diffuseMap;
+    delete emissiveMap;
+    delete shininessMap;
+    delete specularMap;
+    delete alphaMap;
+}
+
+Material* Material::loadFile(RenderEngine* engine, const std::string& file)
+{
+    if (!engine)
+        return nullptr;
+    for (Material* m : engine->materials)
+        if (m->file == file)
+            return m;
+
+    WordReader reader(file);
+    if (!reader.ok())
+        return nullptr;
+    const size_t slash = file.find_last_of("/\\");
+    const std::string directory = slash == std::string::npos ? "" : file.substr(0, slash + 1);
+
+    Material* first = nullptr;
+    Material* current = nullptr;
+    std::string line;
+    bool tooLong = false;
+    while (reader.nextLine(line, maxLine, tooLong)) {
+        if (tooLong) {
+            outputError("Line too long in material file: " + file);
+            continue;
+        }
+        std::istringstream in(line);
+        WordReader words(in);
+        std::string key;
+        if (!words.next(key))
+            continue;
+
+        if (key == "newmtl") {
+            current = new Material;
+            current->file = file;
+            words.next(current->name);
+            engine->materials.push_back(current);
+            if (!first)
+                first = current;
+            if (current->name == "Tile_Material")
+                engine->tileMaterial = current;
+            continue;
+        }
+        if (!current)
+            continue;
+
+        if (key == "illum") {
+            words.readFloat(current->illum);
+        } else if (key == "Ka") {
+            readColour(words, current->ambient);
+        } else if (key == "Kd") {
+            readColour(words, current->diffuse);
+        } else if (key == "Ks") {
+            readColour(words, current->specular);
+        } else if (key == "Ke") {
+            readColour(words, current->emission);
+        } else if (key == "Ns") {
+            words.readFloat(current->shininess);
+        } else if (key == "d" || key == "Tr") {
+            words.readFloat(current->alpha);
+        } else if (key == "Tf") {
+            float r, g, b;
+            if (words.readFloat(r) && words.readFloat(g) && words.readFloat(b))
+                current->alpha = (r + g + b) / 3.0f;
+        } else if (Texture** slot = mapSlot(current, key)) {
+            std::string name;
+            if (words.next(name)) {
+                delete *slot;  // a repeated map keyword replaces the earlier map
+                *slot = new Texture(engine, directory + name, 0, "");
+            }
+        }
+    }
+    return first;
+}
+
+void Material::createHighlightMaterials(RenderEngine* engine)
+{
+    if (!engine)
+        return;
+    Material* highlight = new Material;
+    highlight->name = "highlight";
+    highlight->emission[0] = 0.282f;
+    highlight->emission[1] = 0.384f;
+    highlight->emission[2] = 0.75f;
+    highlight->emission[3] = 0.5f;
+    Material* hover = new Material;
+    hover->name = "hoverHighlight";
+    hover->emission[0] = 0.7f;
+    hover->emission[1] = 0.8f;
+    hover->emission[2] = 1.0f;
+    hover->emission[3] = 1.0f;
+    engine->highlightMaterial = highlight;
+    engine->hoverHighlightMaterial = hover;
+    engine->materials.push_back(highlight);
+    engine->materials.push_back(hover);
+}
+
+void Material::setHighlightColor(RenderEngine* engine, float r, float g, float b, float a)
+{
+    if (!engine || !engine->highlightMaterial)
+        return;
+    float* e = engine->highlightMaterial->emission;
+    e[0] = r;
+    e[1] = g;
+    e[2] = b;
+    e[3] = a;
+}

@@ -1,0 +1,226 @@
+#include "render/Texture.h"
+
+#include <GL/gl.h>
+#include <SDL/SDL_image.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "main/Log.h"
+#include "render/RenderEngine.h"
+#include "render/Renderer.h"
+
+std::vector<Texture*> Texture::textures;
+
+namespace {
+Renderer* rendererOf(RenderEngine* engine)
+{
+    return engine ? engine->renderer : nullptr;
+}
+}
+
+Texture::Texture(RenderEngine* e, const std::string& file, unsigned int fmt, const std::string& name)
+    : engine(e)
+{
+    if (file.empty()) {
+        fileName = name;
+        createTexture(nullptr, 0, 0, fmt);
+    } else {
+        fileName = file;
+        loadImage(file, fmt);
+    }
+    textures.push_back(this);
+}
+
+Texture::Texture(const Texture& other)
+    : engine(other.engine),
+      bpp(other.bpp),
+      flipped(other.flipped),
+      height(other.height),
+      pixels(other.pixels),
+      fileName(other.fileName),
+      glName(other.glName),
+      width(other.width),
+      format(other.format),
+      isCopy(true)
+{
+}
+
+Texture::~Texture()
+{
+    if (isCopy)
+        return;
+    if (isRegistered()) {
+        cleanupTexture();
+        unregister();
+    }
+    // A texture taken out of the list by deleteTexture still owns its
+    // surface; the do-nothing renderer frees nothing either.
+    freeSurface();
+}
+
+bool Texture::isRegistered() const
+{
+    return std::find(textures.begin(), textures.end(), this) != textures.end();
+}
+
+void Texture::unregister()
+{
+    auto it = std::find(textures.begin(), textures.end(), this);
+    if (it != textures.end())
+        textures.erase(it);
+}
+
+Texture* Texture::findRegistered(const std::string& file)
+{
+    for (Texture* t : textures)
+        if (t->fileName == file)
+            return t;
+    return nullptr;
+}
+
+void Texture::freeSurface()
+{
+    if (!surface)
+        return;
+    if (pixels == static_cast<unsigned char*>(surface->pixels))
+        pixels = nullptr;
+    SDL_FreeSurface(surface);
+    surface = nullptr;
+}
+
+SDL_Surface* Texture::decodeFile(const std::string& file)
+{
+    SDL_Surface* loaded = IMG_Load(file.c_str());
+    if (!loaded) {
+        outputError("Missing texture file: " + file);
+        return nullptr;
+    }
+    SDL_Surface* converted = nullptr;
+    if (SDL_GetVideoSurface()) {
+        converted = SDL_DisplayFormatAlpha(loaded);
+    } else {
+        // No video mode: the same layout the display format gives under
+        // OpenGL, 32 bits in blue, green, red, alpha byte order.
+#if SDL_BYTEORDER == SDL_LIL_ENDIAN
+        const Uint32 r = 0x00FF0000, g = 0x0000FF00, b = 0x000000FF, a = 0xFF000000;
+#else
+        const Uint32 r = 0x0000FF00, g = 0x00FF0000, b = 0xFF000000, a = 0x000000FF;
+#endif
+        SDL_Surface* model = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, r, g, b, a);
+        if (model) {
+            converted = SDL_ConvertSurface(loaded, model->format, SDL_SWSURFACE);
+            SDL_FreeSurface(model);
+        }
+    }
+    SDL_FreeSurface(loaded);
+    if (!converted)
+        outputError("Missing texture file: " + file);
+    return converted;
+}
+
+bool Texture::prepareImage(const std::string& file, unsigned int& fmt)
+{
+    if (fmt == 0)
+        fmt = GL_RGBA;
+    SDL_Surface* decoded = decodeFile(file);
+    if (!decoded)
+        return false;
+    const bool pixelsInOld = surface && pixels == static_cast<unsigned char*>(surface->pixels);
+    freeSurface();
+    surface = decoded;
+    if (pixelsInOld)
+        pixels = static_cast<unsigned char*>(surface->pixels);
+
+    width = surface->w;
+    height = surface->h;
+    bpp = surface->format->BitsPerPixel;
+    if (width == 0 || height == 0)
+        return false;
+    if (bpp == 24)
+        fmt = GL_RGB;
+    else if (bpp != 32)
+        return false;
+
+    const bool lock = SDL_MUSTLOCK(surface);
+    if (lock && SDL_LockSurface(surface) != 0)
+        return false;
+    unsigned char* data = static_cast<unsigned char*>(surface->pixels);
+    const size_t pitch = surface->pitch;
+    std::vector<unsigned char> row(pitch);
+    for (int i = 0; i < height / 2; ++i) {
+        unsigned char* top = data + pitch * i;
+        unsigned char* bottom = data + pitch * (height - 1 - i);
+        std::copy(top, top + pitch, row.begin());
+        std::copy(bottom, bottom + pitch, top);
+        std::copy(row.begin(), row.end(), bottom);
+    }
+    flipped = true;
+    if (fmt == GL_RGB || fmt == GL_RGBA) {
+        // Row by row, so that padding at the end of a row never shifts the
+        // pixels of the next one.
+        const int step = bpp / 8;
+        for (int y = 0; y < height; ++y) {
+            unsigned char* p = data + pitch * y;
+            for (int x = 0; x < width; ++x, p += step)
+                std::swap(p[0], p[2]);
+        }
+    }
+    if (lock)
+        SDL_UnlockSurface(surface);
+    return true;
+}
+
+void Texture::cleanupTexture()
+{
+    if (Renderer* r = rendererOf(engine))
+        r->cleanupTexture(this);
+}
+
+void Texture::createTexture(unsigned char* data, int w, int h, unsigned int fmt)
+{
+    if (Renderer* r = rendererOf(engine))
+        r->createTexture(this, data, w, h, static_cast<int>(fmt));
+}
+
+void Texture::deleteTexture()
+{
+    if (Renderer* r = rendererOf(engine))
+        r->deleteTexture(this);
+}
+
+bool Texture::getImageData(const std::string& file, unsigned char* buffer, unsigned int fmt)
+{
+    Renderer* r = rendererOf(engine);
+    return r && r->getImageData(this, file, buffer, fmt);
+}
+
+bool Texture::loadImage(const std::string& file, unsigned int fmt)
+{
+    Renderer* r = rendererOf(engine);
+    return r && r->loadImage(this, file, fmt);
+}
+
+bool Texture::loadTGA(const std::string& file)
+{
+    Renderer* r = rendererOf(engine);
+    return r && r->loadTGA(this, file);
+}
+
+void Texture::reloadTexture()
+{
+    if (Renderer* r = rendererOf(engine))
+        r->reloadTexture(this);
+}
+
+void Texture::removeTexture()
+{
+    if (Renderer* r = rendererOf(engine))
+        r->removeTexture(&glName);
+}
+
+bool Texture::swapImage(const std::string& file, unsigned int fmt)
+{
+    Renderer* r = rendererOf(engine);
+    return r && r->swapImage(this, file, fmt);
+}

@@ -1,0 +1,72 @@
+#pragma once
+#include <SDL/SDL.h>
+#include <string>
+#include <vector>
+
+class RenderEngine;
+
+// One picture decoded into memory and uploaded as a mip-mapped OpenGL
+// texture. Every live texture is registered in Texture::textures so that the
+// whole set can be dropped and re-uploaded from the kept pixels whenever the
+// video mode changes.
+class Texture {
+public:
+    RenderEngine* engine = nullptr;
+    int bpp = 0;                     // 24 or 32 once an image is loaded
+    bool flipped = false;            // kept rows run bottom to top
+    int height = 0;
+    unsigned char* pixels = nullptr; // the kept image; points into surface
+    std::string fileName;
+    SDL_Surface* surface = nullptr;  // owned
+    unsigned int glName = 0;
+    int width = 0;
+    // Pixel layout of the last upload, so that a re-upload keeps the colours
+    // (0 until something was uploaded).
+    unsigned int format = 0;
+    // Copies share the pixels and the OpenGL name of their source and
+    // release neither.
+    bool isCopy = false;
+
+    // Every live texture in creation order.
+    static std::vector<Texture*> textures;
+
+    // With an empty file an empty texture called name is made; otherwise the
+    // image is loaded. Registered either way, even when loading failed.
+    Texture(RenderEngine* engine, const std::string& file, unsigned int format,
+            const std::string& name);
+    Texture(const Texture& other);
+    Texture& operator=(const Texture&) = delete;
+    ~Texture();
+
+    // Renderer operations with this texture as the subject.
+    void cleanupTexture();
+    void createTexture(unsigned char* pixels, int width, int height, unsigned int format);
+    void deleteTexture();
+    bool getImageData(const std::string& file, unsigned char* buffer, unsigned int format);
+    bool loadImage(const std::string& file, unsigned int format);
+    bool loadTGA(const std::string& file);
+    void reloadTexture();
+    void removeTexture();
+    bool swapImage(const std::string& file, unsigned int format);
+
+    bool isRegistered() const;
+    // Takes the texture out of the list (the first equal entry).
+    void unregister();
+    // The first registered texture of that file name, or null.
+    static Texture* findRegistered(const std::string& file);
+
+    // Decodes a picture into a new 32-bit surface with bytes in blue, green,
+    // red, alpha order (the display format with alpha, or the same layout
+    // when no video mode is set). Logs "Missing texture file: " on failure.
+    static SDL_Surface* decodeFile(const std::string& file);
+
+    // The decoding part of loading, without OpenGL: decodes file into
+    // surface, sets the size and depth, reverses the rows and, for GL_RGB or
+    // GL_RGBA (0 counts as GL_RGBA), turns the bytes into red-green-blue
+    // order. format receives the layout of the prepared pixels. False when
+    // the picture is missing, empty or of another depth than 24 or 32 bits.
+    bool prepareImage(const std::string& file, unsigned int& format);
+
+    // Frees the surface; pixels pointing into it are forgotten.
+    void freeSurface();
+};
