@@ -31,6 +31,18 @@ public:
     void renderSplashScreen(std::string image) override;
 
     // --- textures and materials (GLRenderTextures.cpp) ---
+    void cleanupTexture(Texture* t) override;
+    void createHighlightMaterial() override;
+    void createTexture(Texture* t, unsigned char* pixels, int width, int height, int format) override;
+    void deleteTexture(Texture* t) override;
+    bool getImageData(Texture* t, std::string file, unsigned char* buffer, unsigned int format) override;
+    bool loadImage(Texture* t, std::string file, unsigned int format) override;
+    Material* loadMaterials(std::string file) override;
+    bool loadTGA(Texture* t, std::string file) override;
+    Texture* loadTexture(std::string file) override;
+    void reloadTexture(Texture* t) override;
+    void removeTexture(unsigned int* name) override;
+    bool swapImage(Texture* t, std::string file, unsigned int format) override;
 
     // --- lights (GLRenderLights.cpp) ---
     void deleteLight(int light) override;

@@ -1,0 +1,234 @@
+// The OpenGL renderer's textures and materials: uploading decoded pictures as
+// mip-mapped textures, replacing and re-creating them, TGA files, the texture
+// lookup by file name and the material files.
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "main/Log.h"
+#include "render/GLRender.h"
+#include "render/Material.h"
+#include "render/RenderEngine.h"
+#include "render/Texture.h"
+
+#ifndef GL_TEXTURE_MAX_ANISOTROPY_EXT
+#define GL_TEXTURE_MAX_ANISOTROPY_EXT 0x84FE
+#endif
+#ifndef GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT
+#define GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT 0x84FF
+#endif
+
+namespace {
+// Pictures can be decoded before there is a window (or with none at all, in
+// tests); OpenGL is only called once an OpenGL video mode exists.
+bool haveContext()
+{
+    const SDL_Surface* video = SDL_GetVideoSurface();
+    return video && (video->flags & SDL_OPENGL);
+}
+
+// Larger TGA images are refused rather than allocated.
+constexpr int maxTGASide = 16384;
+
+// Fills the bound texture with every mipmap level of the picture.
+void uploadMipmaps(const unsigned char* pixels, int width, int height, GLenum format)
+{
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 4, width, height, format, GL_UNSIGNED_BYTE, pixels);
+}
+}
+
+void GLRender::createTexture(Texture* t, unsigned char* pixels, int width, int height, int format)
+{
+    if (!t)
+        return;
+    if (format == 0)
+        format = GL_RGBA;
+    t->format = static_cast<unsigned int>(format);
+    if (!haveContext())
+        return;
+    glEnable(GL_TEXTURE_2D);
+    glGenTextures(1, &t->glName);
+    glBindTexture(GL_TEXTURE_2D, t->glName);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    if (extensions && std::strstr(extensions, "GL_EXT_texture_filter_anisotropic")) {
+        GLfloat largest = 1.0f;
+        glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &largest);
+        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, largest);
+    }
+    if (pixels && width > 0 && height > 0)
+        uploadMipmaps(pixels, width, height, static_cast<GLenum>(format));
+}
+
+bool GLRender::loadImage(Texture* t, std::string file, unsigned int format)
+{
+    if (!t || !t->prepareImage(file, format))
+        return false;
+    t->pixels = static_cast<unsigned char*>(t->surface->pixels);
+    t->createTexture(t->pixels, t->width, t->height, format);
+    outputError("Loaded texture file: " + file);
+    return true;
+}
+
+bool GLRender::getImageData(Texture* t, std::string file, unsigned char* /*buffer*/, unsigned int format)
+{
+    if (!t || !t->prepareImage(file, format))
+        return false;
+    outputError("Loaded texture file: " + file);
+    return true;
+}
+
+void GLRender::reloadTexture(Texture* t)
+{
+    if (!t)
+        return;
+    unsigned int format = t->format;
+    if (format == 0)
+        format = t->bpp == 24 ? GL_RGB : GL_RGBA;
+    t->createTexture(t->pixels, t->width, t->height, format);
+}
+
+void GLRender::removeTexture(unsigned int* name)
+{
+    if (!name)
+        return;
+    if (*name != 0 && haveContext())
+        glDeleteTextures(1, name);
+    *name = 0;
+}
+
+void GLRender::cleanupTexture(Texture* t)
+{
+    if (!t)
+        return;
+    t->freeSurface();
+    removeTexture(&t->glName);
+}
+
+void GLRender::deleteTexture(Texture* t)
+{
+    if (!t)
+        return;
+    removeTexture(&t->glName);
+    t->unregister();
+}
+
+bool GLRender::swapImage(Texture* t, std::string file, unsigned int /*format*/)
+{
+    if (!t)
+        return false;
+    // The new picture is decoded first: when it is missing the texture keeps
+    // the image it has.
+    SDL_Surface* decoded = Texture::decodeFile(file);
+    if (!decoded)
+        return false;
+    t->freeSurface();
+    t->surface = decoded;
+    t->pixels = static_cast<unsigned char*>(decoded->pixels);
+    t->width = decoded->w;
+    t->height = decoded->h;
+    t->bpp = decoded->format->BitsPerPixel;
+    // Kept as decoded: rows top to bottom, bytes blue, green, red, alpha.
+    t->format = GL_BGRA;
+    t->flipped = false;
+    if (haveContext() && t->glName != 0 && t->pixels && t->width > 0 && t->height > 0) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, t->glName);
+        // Every level is rebuilt, so that a minified texture shows the new
+        // picture too and a picture of another size is never read past its end.
+        uploadMipmaps(t->pixels, t->width, t->height, GL_BGRA);
+    }
+    return true;
+}
+
+bool GLRender::loadTGA(Texture* t, std::string file)
+{
+    if (!t)
+        return false;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        outputError("Missing texture file: " + file);
+        return false;
+    }
+    unsigned char header[18];
+    if (!in.read(reinterpret_cast<char*>(header), sizeof header)) {
+        outputError("Unreadable TGA file: " + file);
+        return false;
+    }
+    const int idLength = header[0];
+    const int colourMapType = header[1];
+    const int imageType = header[2];
+    const int width = header[12] | (header[13] << 8);
+    const int height = header[14] | (header[15] << 8);
+    const int depth = header[16];
+    const bool topDown = (header[17] & 0x20) != 0;
+    // Only uncompressed true-colour images are read.
+    if (colourMapType != 0 || imageType != 2 || (depth != 24 && depth != 32) || width == 0 ||
+        height == 0 || width > maxTGASide || height > maxTGASide) {
+        outputError("Unsupported TGA file: " + file);
+        return false;
+    }
+    in.ignore(idLength);
+
+#if SDL_BYTEORDER == SDL_LIL_ENDIAN
+    const Uint32 r = depth == 32 ? 0x00FF0000 : 0xFF0000, g = 0x00FF00, b = 0x0000FF;
+    const Uint32 a = depth == 32 ? 0xFF000000 : 0;
+#else
+    const Uint32 r = depth == 32 ? 0x0000FF00 : 0x0000FF, g = depth == 32 ? 0x00FF0000 : 0x00FF00;
+    const Uint32 b = depth == 32 ? 0xFF000000 : 0xFF0000, a = depth == 32 ? 0x000000FF : 0;
+#endif
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, depth, r, g, b, a);
+    if (!s) {
+        outputError("Unreadable TGA file: " + file);
+        return false;
+    }
+    // Rows are kept bottom to top, as OpenGL expects them.
+    const size_t rowBytes = static_cast<size_t>(width) * (depth / 8);
+    unsigned char* data = static_cast<unsigned char*>(s->pixels);
+    for (int i = 0; i < height; ++i) {
+        const int row = topDown ? height - 1 - i : i;
+        if (!in.read(reinterpret_cast<char*>(data + static_cast<size_t>(s->pitch) * row),
+                     static_cast<std::streamsize>(rowBytes))) {
+            SDL_FreeSurface(s);
+            outputError("Unreadable TGA file: " + file);
+            return false;
+        }
+    }
+    // The pixels stay with the texture so that it can be re-created after a
+    // change of video mode.
+    t->freeSurface();
+    t->surface = s;
+    t->pixels = data;
+    t->width = width;
+    t->height = height;
+    t->bpp = depth;
+    t->flipped = true;
+    t->createTexture(t->pixels, width, height, depth == 32 ? GL_BGRA : GL_BGR);
+    outputError("Loaded texture file: " + file);
+    return true;
+}
+
+Texture* GLRender::loadTexture(std::string file)
+{
+    for (Material* m : engine->materials)
+        if (m->diffuseMap && m->diffuseMap->fileName == file)
+            return m->diffuseMap;
+    if (Texture* t = Texture::findRegistered(file))
+        return t;
+    return new Texture(engine, file, 0, "");
+}
+
+Material* GLRender::loadMaterials(std::string file)
+{
+    return Material::loadFile(engine, file);
+}
+
+void GLRender::createHighlightMaterial()
+{
+    Material::createHighlightMaterials(engine);
+}
