@@ -246,3 +246,37 @@ def crop_cell(atlas, col, row):
     x1 = int(round((col + 1) * CELL_W))
     y1 = int(round((row + 1) * CELL_H))
     return atlas.crop((x0, y0, x1, y1))
+
+
+def draw_spaced(ctx, text, cx, cy, em, tracking, source, path=SERIF_BOLD, index=FACE_JP):
+    """Text set at font size em with extra space (in em) between letters,
+    centred on (cx, cy) with the baseline placed so capitals centre on cy."""
+    f = font(path, 400, index)
+    scale = em / 400.0
+    advances = [f.getlength(ch) * scale for ch in text]
+    total = sum(advances) + tracking * em * (len(text) - 1)
+    cap = f.getbbox("H")
+    cap_h = (cap[3] - cap[1]) * scale
+    x = cx - total / 2
+    for ch, adv in zip(text, advances):
+        if ch != " ":
+            l, t, r, b = f.getbbox(ch)
+            m = text_mask(ch, path, index)
+            h, w = m.shape
+            # place the glyph box where the font puts it relative to the cap height
+            gx = x + l * scale
+            gy = cy - cap_h / 2 + (t - cap[1]) * scale
+            surf = mask_surface(m)
+            ctx.save()
+            if isinstance(source, tuple):
+                ctx.set_source_rgba(*(source + (1.0,))[:4])
+            else:
+                ctx.set_source(source)
+            ctx.translate(gx, gy)
+            ctx.scale(scale, scale)
+            pat = cairo.SurfacePattern(surf)
+            pat.set_filter(cairo.FILTER_BEST)
+            ctx.mask(pat)
+            ctx.restore()
+        x += adv + tracking * em
+    return total
