@@ -1,0 +1,147 @@
+#include "game/Layout.h"
+
+#include <cmath>
+
+#include "main/Log.h"
+#include "persist/WordReader.h"
+#include "render/RenderEngine.h"
+#include "render/Renderer.h"
+
+Layout::Layout(RenderEngine* re, const std::string& file) : fileName(file), renderEngine(re)
+{
+    if (file == builtinTurtleFile)
+        createLayout();
+    else
+        loadLayoutFile();
+}
+
+Layout::~Layout() = default;
+
+void Layout::loadPreview()
+{
+    if (!previewImage.empty() && renderEngine && renderEngine->renderer)
+        previewTexture = renderEngine->renderer->loadTexture(previewImage);
+}
+
+void Layout::loadLayoutFile()
+{
+    WordReader in(fileName);
+    if (!in.ok()) {
+        outputError("Missing layout file: " + fileName);
+        return;
+    }
+    auto readVector = [&in](Vector3& v) {
+        in.readFloat(v.x);
+        in.readFloat(v.y);
+        in.readFloat(v.z);
+    };
+    std::string word;
+    bool coordinates = false;
+    bool truncated = false;
+    while (in.next(word)) {
+        if (coordinates) {
+            if (word != "Tile")
+                continue;
+            Vector3 p;
+            bool ok = in.readFloat(p.x) && in.readFloat(p.y) && in.readFloat(p.z);
+            if (!ok)
+                continue;
+            if (tileCoordinates.size() < maxPositions)
+                tileCoordinates.push_back(p);
+            else
+                truncated = true;
+        } else if (word == "Name:") {
+            in.next(name);
+        } else if (word == "DefaultCameraTranslation:") {
+            readVector(defaultCameraTranslation);
+        } else if (word == "DefaultCameraTrack:") {
+            readVector(defaultCameraTrack);
+        } else if (word == "DefaultCameraZoom:") {
+            in.readFloat(defaultCameraZoom);
+        } else if (word == "DefaultFov:") {
+            in.readFloat(defaultFov);
+        } else if (word == "GridX:") {
+            in.readInt(gridX);
+        } else if (word == "GridY:") {
+            in.readInt(gridY);
+        } else if (word == "GridZ:") {
+            in.readInt(gridZ);
+        } else if (word == "PreviewImage:") {
+            if (in.next(previewImage))
+                loadPreview();
+        } else if (word == "TileCoordinates:") {
+            coordinates = true;
+        }
+    }
+    if (truncated)
+        outputError("Layout has too many positions, extra ones ignored: " + fileName);
+    outputError("Loaded layout file: " + fileName);
+}
+
+bool Layout::isPlayable() const
+{
+    if (gridX <= 0 || gridY <= 0 || gridZ <= 0) {
+        outputError("Layout without a grid size refused: " + fileName);
+        return false;
+    }
+    if (gridX < 2 || gridY < 2 || gridX > maxGridSize || gridY > maxGridSize || gridZ > maxGridSize
+        || static_cast<long long>(gridX) * gridY * gridZ > maxGridCells) {
+        outputError("Layout grid size out of range refused: " + fileName);
+        return false;
+    }
+    if (tileCoordinates.size() < 2) {
+        outputError("Layout without positions refused: " + fileName);
+        return false;
+    }
+    for (const Vector3& p : tileCoordinates) {
+        // Positions are truncated to whole cells when tiles are placed.
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)
+            || std::trunc(p.x) < 0 || std::trunc(p.x) > gridX - 2
+            || std::trunc(p.y) < 0 || std::trunc(p.y) > gridY - 2
+            || std::trunc(p.z) < 0 || std::trunc(p.z) > gridZ - 1) {
+            outputError("Layout position outside its grid refused: " + fileName);
+            return false;
+        }
+    }
+    return true;
+}
+
+void Layout::createLayout()
+{
+    name = "Turtle";
+    defaultCameraTrack = Vector3(18.0f, 0.0f, 15.0f);
+    defaultCameraTranslation = Vector3(-1.0f, 0.0f, 0.1f);
+    defaultCameraZoom = 10.0f;
+    defaultFov = 40.0f;
+    gridX = 30;
+    gridY = 16;
+    gridZ = 5;
+    previewImage = "Assets/Layouts/turtle_preview.png";
+
+    tileCoordinates.clear();
+    auto run = [this](int z, int y, int fromX, int toX) {
+        for (int x = fromX; x <= toX; x += 2)
+            tileCoordinates.emplace_back(static_cast<float>(x), static_cast<float>(y),
+                                         static_cast<float>(z));
+    };
+    run(0, 0, 2, 24);
+    run(0, 2, 6, 20);
+    run(0, 4, 4, 22);
+    run(0, 6, 2, 24);
+    run(0, 7, 0, 0);
+    run(0, 8, 2, 24);
+    run(0, 7, 26, 28);
+    run(0, 10, 4, 22);
+    run(0, 12, 6, 20);
+    run(0, 14, 2, 24);
+    for (int y = 2; y <= 12; y += 2)
+        run(1, y, 8, 18);
+    for (int y = 4; y <= 10; y += 2)
+        run(2, y, 10, 16);
+    run(3, 6, 12, 14);
+    run(3, 8, 12, 14);
+    run(4, 7, 13, 13);
+
+    loadPreview();
+    outputError("Loaded layout file: " + fileName);
+}

@@ -1,0 +1,328 @@
+#include "game/TileSet.h"
+
+#include <sstream>
+
+#include "audio/SoundEngine.h"
+#include "game/Level.h"
+#include "game/Tile.h"
+#include "main/Log.h"
+#include "persist/WordReader.h"
+#include "render/Material.h"
+#include "render/RenderEngine.h"
+#include "render/Renderer.h"
+
+TileSet::TileSet(RenderEngine* re, SoundEngine* se, Level* lvl)
+    : level(lvl), renderEngine(re), soundEngine(se)
+{
+}
+
+TileSet::TileSet(RenderEngine* re, SoundEngine* se, Level* lvl, const std::string& file)
+    : level(lvl), renderEngine(re), soundEngine(se)
+{
+    if (file == standardFile) {
+        name = "Standard";
+        previewImage = "Assets/Tiles/Standard/standard_tiles_preview.png";
+        loadPreview(previewImage);
+        return;
+    }
+    if (file == hiraganaFile) {
+        name = "Hiragana(Basic)";
+        previewImage = "Assets/Tiles/Hiragana/hiragana_basic_tiles_preview_demo.png";
+        loadPreview(previewImage);
+        return;
+    }
+    WordReader in(file);
+    if (!in.ok()) {
+        outputError("Missing tileset file: " + file);
+        return;
+    }
+    std::string line;
+    bool tooLong = false;
+    while (in.nextLine(line, 255, tooLong)) {
+        std::istringstream ls(line);
+        WordReader words(ls);
+        std::string key;
+        if (!words.next(key))
+            continue;
+        if (key == "<Name>")
+            words.next(name);
+        else if (key == "<PreviewImage>" && words.next(previewImage))
+            loadPreview("Assets/Tiles/" + previewImage);
+    }
+}
+
+TileSet::~TileSet()
+{
+    clearTemplates();
+}
+
+void TileSet::clearTemplates()
+{
+    for (Tile* t : templates)
+        delete t;
+    templates.clear();
+}
+
+void TileSet::loadPreview(const std::string& path)
+{
+    if (renderEngine && renderEngine->renderer)
+        previewTexture = renderEngine->renderer->loadTexture(path);
+}
+
+void TileSet::loadStampMaterial(const std::string& materialFile)
+{
+    if (!renderEngine || !renderEngine->renderer)
+        return;
+    renderEngine->renderer->loadMaterials(materialFile);
+    Material* found = nullptr;
+    for (Material* m : renderEngine->materials)
+        if (m && m->name == name)
+            found = m;
+    if (!found)
+        return;
+    stampMaterial = found;
+    renderEngine->stampMaterial = found;
+}
+
+Tile* TileSet::newTemplate()
+{
+    Tile* t = new Tile(renderEngine, level, soundEngine, 0, 0, 0, 0.0f, 0.0f, 0.0f, 0);
+    t->used = 0;
+    t->textureScaleX = textureScaleX;
+    t->textureScaleY = textureScaleY;
+    t->stampMaterial = stampMaterial;
+    t->tileMaterial = renderEngine ? renderEngine->tileMaterial : nullptr;
+    return t;
+}
+
+void TileSet::finishTemplates()
+{
+    for (Tile* t : templates) {
+        if (renderEngine)
+            t->makeDuplicate(tileModelFile);
+        t->setStampType();
+        t->calculateSize();
+    }
+}
+
+void TileSet::loadTiles(const std::string& file)
+{
+    clearTemplates();
+    if (renderEngine)
+        renderEngine->loadModel(tileModelFile);
+
+    WordReader in(file);
+    if (!in.ok()) {
+        outputError("Missing tileset file: " + file);
+        return;
+    }
+    Tile* current = nullptr;
+    bool truncated = false;
+    std::string line;
+    bool tooLong = false;
+    while (in.nextLine(line, 255, tooLong)) {
+        std::istringstream ls(line);
+        WordReader words(ls);
+        std::string key;
+        if (!words.next(key))
+            continue;
+        if (key == "<Name>") {
+            words.next(name);
+        } else if (key == "<PreviewImage>") {
+            if (words.next(previewImage))
+                loadPreview("Assets/Tiles/" + previewImage);
+        } else if (key == "<TextureScaleX>") {
+            words.readFloat(textureScaleX);
+        } else if (key == "<TextureScaleY>") {
+            words.readFloat(textureScaleY);
+        } else if (key == "<Stamp>") {
+            if (words.next(stamp))
+                loadStampMaterial("Assets/Tiles/" + stamp);
+        } else if (key == "<Tile>") {
+            // A block left open is dropped rather than dealt half-read.
+            delete current;
+            current = newTemplate();
+        } else if (key == "</Tile>") {
+            if (!current)
+                continue;
+            if (templates.size() < maxTemplates) {
+                templates.push_back(current);
+            } else {
+                delete current;
+                truncated = true;
+            }
+            current = nullptr;
+        } else if (!current) {
+            continue;
+        } else if (key == "Name:") {
+            words.next(current->name);
+        } else if (key == "TexturePos:") {
+            words.readInt(current->texturePosX);
+            words.readInt(current->texturePosY);
+        } else if (key == "StandardRepeat:") {
+            int repeat = 0;
+            if (words.readInt(repeat))
+                current->standardRepeat = repeat < 0 ? 0 : (repeat > maxRepeat ? maxRepeat : repeat);
+        } else if (key == "ClearSound:" || key == "SelectSound:") {
+            std::string path;
+            if (words.next(path)) {
+                int id = soundEngine ? soundEngine->addSound(path, false) : 0;
+                (key == "ClearSound:" ? current->clearSound : current->selectSound) = id;
+            }
+        } else if (key == "Matches:") {
+            std::string m;
+            while (words.next(m))
+                current->matches.push_back(m);
+        }
+    }
+    delete current;
+    if (truncated)
+        outputError("Tileset has too many tiles, extra ones ignored: " + file);
+    finishTemplates();
+    outputError("Loaded tileset file: " + file);
+}
+
+void TileSet::createTileSet(const std::string& file)
+{
+    if (file == standardFile) {
+        createStandard();
+        outputError("Loaded tileset file: standard_tiles.tls");
+    } else if (file == hiraganaFile) {
+        createHiragana();
+        outputError("Loaded tileset file: hiragana_basic_tiles_demo.tls");
+    } else {
+        loadTiles(file);
+    }
+}
+
+void TileSet::createStandard()
+{
+    clearTemplates();
+    if (renderEngine)
+        renderEngine->loadModel(tileModelFile);
+    name = "Standard";
+    textureScaleX = textureScaleY = 1.0f;
+    loadStampMaterial("Assets/Tiles/Standard/standard_tiles.mtl");
+    previewImage = "Assets/Tiles/Standard/standard_tiles_preview.png";
+    loadPreview(previewImage);
+
+    int clear = soundEngine ? soundEngine->addSound("Assets/Sounds/clear.wav", false) : 0;
+    int click = soundEngine ? soundEngine->addSound("Assets/Sounds/click.wav", false) : 0;
+    auto add = [&](const std::string& n, int col, int row, int repeat,
+                   const std::vector<std::string>& matches) {
+        Tile* t = newTemplate();
+        t->name = n;
+        t->texturePosX = col;
+        t->texturePosY = row;
+        t->standardRepeat = repeat;
+        t->matches = matches.empty() ? std::vector<std::string>{n} : matches;
+        t->clearSound = clear;
+        t->selectSound = click;
+        templates.push_back(t);
+    };
+    const char* suits[] = {"Bamboo", "Chinese", "Wheel"};
+    for (int row = 0; row < 3; ++row)
+        for (int i = 0; i < 9; ++i)
+            add(suits[row] + std::to_string(i + 1), i, row, 4, {});
+    const char* winds[] = {"North", "South", "East", "West"};
+    for (int i = 0; i < 4; ++i)
+        add(winds[i], i, 3, 4, {});
+    const std::vector<std::string> seasons = {"Spring", "Summer", "Fall", "Winter"};
+    for (int i = 0; i < 4; ++i)
+        add(seasons[i], 4 + i, 3, 1, seasons);
+    const std::vector<std::string> flowers = {"Bam", "Crys", "Plum", "Orc"};
+    for (int i = 0; i < 4; ++i)
+        add(flowers[i], i, 4, 1, flowers);
+    const char* dragons[] = {"Green", "Red", "White"};
+    for (int i = 0; i < 3; ++i)
+        add(dragons[i], 4 + i, 4, 4, {});
+    finishTemplates();
+}
+
+void TileSet::createHiragana()
+{
+    clearTemplates();
+    if (renderEngine)
+        renderEngine->loadModel(tileModelFile);
+    name = "Hiragana(Basic)";
+    textureScaleX = textureScaleY = 1.0f;
+    loadStampMaterial("Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.mtl");
+    previewImage = "Assets/Tiles/Hiragana/hiragana_basic_tiles_preview_demo.png";
+    loadPreview(previewImage);
+
+    int clear = soundEngine ? soundEngine->addSound("Assets/Sounds/clear.wav", false) : 0;
+    int click = soundEngine ? soundEngine->addSound("Assets/Sounds/click.wav", false) : 0;
+    static const char* const syllables[] = {
+        "A",  "I",  "U",  "E",  "O",  "KA", "KI", "KU", "KE", "KO", "SA", "SHI", "SU", "SE", "SO", "TA",
+        "CHI", "TSU", "TE", "TO", "NA", "NI", "NU", "NE", "NO", "HA", "HI", "HU", "HE", "HO", "MA", "MI",
+        "MU", "ME", "MO", "YA", "YU", "YO", "RA", "RI", "RU", "RE", "RO", "WA", "WO", "N"};
+    int k = 0;
+    for (const char* s : syllables) {
+        const std::string japanese = std::string("Japanese-") + s;
+        const std::string romaji = std::string("Romaji-") + s;
+        for (int half = 0; half < 2; ++half) {
+            Tile* t = newTemplate();
+            t->name = half == 0 ? japanese : romaji;
+            t->texturePosX = k % 17;
+            t->texturePosY = k / 17 + (half == 0 ? 0 : 3);
+            t->standardRepeat = 2;
+            t->matches = {half == 0 ? romaji : japanese};
+            t->clearSound = clear;
+            t->selectSound = click;
+            templates.push_back(t);
+        }
+        ++k;
+    }
+    finishTemplates();
+}
+
+bool TileSet::available(const Tile* t, int multiplier) const
+{
+    return t->used < t->standardRepeat * multiplier;
+}
+
+bool TileSet::chooseTiles(int* first, int* second, int start)
+{
+    const int n = static_cast<int>(templates.size());
+    if (n == 0 || start < 0 || start >= n)
+        return false;
+    const int multiplier = level ? level->tileSetMultiplier : 1;
+    // Cyclic order from start: start, start+1, ..., n-1, 0, ..., start-1.
+    for (int step = 0; step < n; ++step) {
+        const int i = (start + step) % n;
+        Tile* t = templates[i];
+        if (!available(t, multiplier))
+            continue;
+        ++t->used;  // a face paired with itself needs two free copies
+        int partner = -1;
+        for (int j = 0; j < n; ++j) {
+            if (t->match(templates[j]) && available(templates[j], multiplier)) {
+                partner = j;
+                break;
+            }
+        }
+        --t->used;
+        if (partner >= 0) {
+            if (first) *first = i;
+            if (second) *second = partner;
+            return true;
+        }
+    }
+    return false;
+}
+
+void TileSet::reset()
+{
+    for (Tile* t : templates) {
+        t->used = 0;
+        t->clearMapPoints();
+    }
+}
+
+int TileSet::totalRepeat() const
+{
+    int total = 0;
+    for (const Tile* t : templates)
+        total += t->standardRepeat;
+    return total;
+}

@@ -1,0 +1,138 @@
+#include "BoardFixture.h"
+
+#include "render/Material.h"
+
+using TileTestF = BoardTest;
+
+TEST_F(TileTestF, MatchFollowsOnlyTheFirstTilesList)
+{
+    Level level;
+    Tile* a = makeTile(level, "Bamboo1", {});
+    Tile* b = makeTile(level, "Bamboo1", {"Bamboo1"});
+    // Same name, but a does not list it.
+    EXPECT_FALSE(a->match(b));
+    EXPECT_TRUE(b->match(a));
+    EXPECT_TRUE(b->match(b));
+
+    Tile* plum = makeTile(level, "Plum", {"Bam", "Crys", "Plum", "Orc"});
+    Tile* orc = makeTile(level, "Orc", {"Orc"});
+    EXPECT_TRUE(plum->match(orc));
+    EXPECT_FALSE(orc->match(plum));
+    // Names compare by all their bytes.
+    Tile* plu = makeTile(level, "Plu", {"Plum"});
+    EXPECT_FALSE(plum->match(plu));
+    EXPECT_FALSE(plum->match(nullptr));
+}
+
+TEST_F(TileTestF, CopyKeepsEveryFieldAndOwnLists)
+{
+    Level level;
+    Tile* t = makeTile(level, "North", {"North", "South"});
+    t->texturePosX = 3;
+    t->standardRepeat = 4;
+    t->clearSound = 2;
+    t->state = TILE_SLOTTED;
+    t->addMapPoint(Point(1, 2, 3));
+    Tile copy(*t);
+    EXPECT_EQ("North", copy.name);
+    EXPECT_EQ(t->matches, copy.matches);
+    EXPECT_EQ(3, copy.texturePosX);
+    EXPECT_EQ(4, copy.standardRepeat);
+    EXPECT_EQ(2, copy.clearSound);
+    EXPECT_EQ(TILE_SLOTTED, copy.state);
+    ASSERT_EQ(1u, copy.mapPoints.size());
+    t->matches.push_back("East");
+    EXPECT_EQ(2u, copy.matches.size());
+}
+
+TEST_F(TileTestF, SelectionHighlightWinsOverHover)
+{
+    Material highlight, hover;
+    re->highlightMaterial = &highlight;
+    re->hoverHighlightMaterial = &hover;
+    Level level;
+    Tile* t = makeTile(level, "Red", {"Red"});
+
+    t->hoverHighlightTile(true);
+    EXPECT_EQ(&hover, t->overlay);
+    t->highlightTile(true);
+    EXPECT_EQ(&highlight, t->overlay);
+    // Turning hover off under a selection keeps the selection overlay.
+    t->hoverHighlightTile(false);
+    EXPECT_EQ(&highlight, t->overlay);
+    t->hoverHighlightTile(true);
+    EXPECT_EQ(&highlight, t->overlay);
+    // Turning the selection off on a hovered tile shows the hover overlay.
+    t->drawFlag = true;
+    t->highlightTile(false);
+    EXPECT_EQ(&hover, t->overlay);
+    EXPECT_FALSE(t->drawFlag);
+    t->hoverHighlightTile(false);
+    EXPECT_EQ(nullptr, t->overlay);
+    re->highlightMaterial = re->hoverHighlightMaterial = nullptr;
+}
+
+TEST_F(TileTestF, StampPlacementFromTheFaceObject)
+{
+    const std::string path = TileSet::tileModelFile;
+    re->loadModel(path);
+    Level level;
+    Tile* t = makeTile(level, "Wheel5", {"Wheel5"});
+    t->makeDuplicate(path);
+    ASSERT_EQ(2u, t->objects.size());
+    t->texturePosX = 4;
+    t->texturePosY = 2;
+    t->textureScaleX = 2.0f;
+    t->setStampType();
+    EXPECT_NEAR(0.1f, t->stampExtentU, 1e-6);
+    EXPECT_NEAR(0.125f, t->stampExtentV, 1e-6);
+    EXPECT_NEAR(0.1f * 4 * 2.0f, t->stampOffsetU, 1e-6);
+    EXPECT_NEAR(0.125f * 2, t->stampOffsetV, 1e-6);
+
+    // Without texture coordinates both extents are -1.
+    Tile* bare = makeTile(level, "Bare", {});
+    bare->texturePosX = 3;
+    bare->texturePosY = 1;
+    bare->setStampType();
+    EXPECT_EQ(-1.0f, bare->stampExtentU);
+    EXPECT_EQ(-1.0f, bare->stampExtentV);
+    EXPECT_EQ(-3.0f, bare->stampOffsetU);
+    EXPECT_EQ(-1.0f, bare->stampOffsetV);
+}
+
+TEST_F(TileTestF, SoundsAreSafeWithNullOrSilentEngine)
+{
+    Level level;
+    Tile* t = makeTile(level, "A", {"A"});
+    t->selectSound = se->addSound("Assets/Sounds/click.wav", false);
+    t->playClickedSound();
+    t->clearSound = 99;  // no such handle
+    t->playClearedSound();
+    t->soundEngine = nullptr;
+    t->playClickedSound();
+    t->playClearedSound();
+}
+
+TEST(SoundEngineTest, RegistersEachFileOnceAndPlaysNothing)
+{
+    SoundEngine engine;
+    EXPECT_FALSE(engine.deviceOpen);
+    int click = engine.addSound("Assets/Sounds/click.wav", false);
+    int clear = engine.addSound("Assets/Sounds/clear.wav", false);
+    int music = engine.addSound("Assets/Sounds/sakura.ogg", true);
+    EXPECT_EQ(0, click);
+    EXPECT_EQ(1, clear);
+    EXPECT_EQ(2, music);
+    EXPECT_EQ(click, engine.addSound("Assets/Sounds/click.wav", false));
+    EXPECT_EQ(0, engine.addSound("readme.txt", false));
+    ASSERT_EQ(3u, engine.sounds.size());
+    EXPECT_EQ("Assets/Sounds/clear.wav", engine.sounds[1].file);
+    engine.playSound(clear);
+    engine.playSound(-1);
+    engine.stopSound(7);
+    engine.setVolume(2.0f);
+    EXPECT_EQ(1.0f, engine.volume);
+    EXPECT_EQ("AL_INVALID_VALUE", SoundEngine::GetALErrorString(0xA003));
+    EXPECT_EQ("Not Vorbis data.", SoundEngine::errorString(-132));
+    EXPECT_EQ("Unknown Ogg error.", SoundEngine::errorString(5));
+}
