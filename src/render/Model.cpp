@@ -150,6 +150,7 @@ bool Model::loadModelFile(const std::string& file)
     // Entries never move once appended, so faces may point at them.
     std::deque<Vector3> positions, texCoords, normals;
     std::vector<Vector3*> faceP, faceT, faceN;
+    std::vector<std::string> animationFiles;
     Object* current = nullptr;
     bool facesPending = false;
     bool loggedBadFace = false, loggedNotTriangle = false, loggedNoGroup = false;
@@ -250,9 +251,14 @@ bool Model::loadModelFile(const std::string& file)
         } else if (key == "animation") {
             std::string name;
             while (words.next(name))
-                loadAnimationFile(directory + name);
+                animationFiles.push_back(directory + name);
         }
     }
+
+    // Animations name objects, which may come later in the file than the
+    // "animation" line: they are read once every object exists.
+    for (const std::string& animationFile : animationFiles)
+        loadAnimationFile(animationFile);
 
     // The box of the whole file, all objects together.
     Vector3 mn, mx;
