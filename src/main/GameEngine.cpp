@@ -2,6 +2,10 @@
 
 #include <csignal>
 
+#include "audio/SoundEngine.h"
+#include "game/Layout.h"
+#include "game/Level.h"
+#include "game/TileSet.h"
 #include "main/Log.h"
 #include "render/Renderer.h"
 
@@ -21,6 +25,14 @@ GameEngine::GameEngine(Renderer* renderer) : renderEngine(renderer)
 
 GameEngine::~GameEngine()
 {
+    // The chooser's layout and tile set are the board's own unless the
+    // player browsed to another entry; the board deletes its own.
+    if (!level || level->layout != layout)
+        delete layout;
+    if (!level || level->tileSet != tileSet)
+        delete tileSet;
+    delete level;
+    delete soundEngine;
     renderEngine.clean_up();
     SDL_Quit();
 }
@@ -58,13 +70,23 @@ bool GameEngine::Engine_Init()
     loadConfig();
     outputError("Loaded Config File");
 
+    soundEngine = new SoundEngine();
+    soundEngine->setVolume(volume);
+
     if (!renderEngine.init())
         return false;
 
     // While the rest loads, the logo stays on screen.
     renderEngine.renderer->renderSplashScreen("logo.png");
 
-    renderEngine.camera.level = level;
+    level = new Level();
+    level->layoutFile = *currentLayout;
+    layout = new Layout(&renderEngine, *selectedLayout);
+    level->setLayout(layout);
+    tileSet = new TileSet(&renderEngine, soundEngine, level);
+    tileSet->createTileSet(*currentTileSet);
+    level->init(&renderEngine, soundEngine, tileSet);
+
     return true;
 }
 

@@ -2,7 +2,7 @@
 # directory, and starting and ending the real game as a player would.
 # Usage inside a test: source lib.sh BINARY SOURCE_DIR OUT_DIR
 set -uo pipefail
-GAME=$1
+GAME=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 SRC=$2
 OUT=$3
 rm -rf "$OUT"
