@@ -74,9 +74,9 @@ def main():
     templates = hiragana_templates()
     atlas = build_atlas(templates, draw_face, out_path(info["dir"], info["picture"]))
     write_set_files(info, templates)
-    picks = ["Japanese-A", "Romaji-A", "Japanese-KA", "Romaji-KA", "Japanese-SHI",
-             "Romaji-SHI", "Japanese-TSU", "Romaji-TSU", "Japanese-WO", "Romaji-WO"]
-    set_preview(atlas, templates, picks, "Hiragana", out_path(info["dir"], info["preview"]))
+    syllables = ["A", "KA", "SHI", "TSU", "WO"]
+    picks = ["Japanese-" + s for s in syllables] + ["Romaji-" + s for s in syllables]
+    set_preview(atlas, templates, picks, "ひらがな Hiragana", out_path(info["dir"], info["preview"]))
 
 
 if __name__ == "__main__":

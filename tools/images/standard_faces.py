@@ -487,7 +487,12 @@ def chrysanthemum(ctx):
 def bamboo_plant(ctx):
     # two stalks with nodes
     for x, top, w in ((40, 22, 7.5), (62, 44, 6.0)):
-        ctx.rectangle(x - w / 2, top, w, 132 - top)
+        # stalk with a slanting cut at the top
+        ctx.move_to(x - w / 2, 132)
+        ctx.line_to(x - w / 2, top + w * 0.5)
+        ctx.line_to(x + w / 2, top - w * 0.2)
+        ctx.line_to(x + w / 2, 132)
+        ctx.close_path()
         fill(ctx, gloss(x - w / 2, 0, x + w / 2, 0, GREEN))
         y = 132 - (24 if w > 7 else 20)
         while y > top + 8:
