@@ -104,6 +104,9 @@ void GameEngine::Start_Game()
     }
     renderEngine.mouseInWindow = false;
 
+    if (level)
+        level->updateTileStates();
+
     timer.registerCallback(&GameEngine::menuCursorBlink, 350, this);
     timer.registerCallback(&GameEngine::menuTextUpdate, 50, this);
 
@@ -123,6 +126,12 @@ void GameEngine::runFrame()
     if (!action.empty())
         processAction();
     timer.update();
+    if (level) {
+        level->update();
+        level->highlightTiles();
+        if (showFreeTiles)
+            level->highlightFreeTiles();
+    }
     renderEngine.renderScene();
 }
 
