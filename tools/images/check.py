@@ -178,8 +178,8 @@ def main():
     if len(hira) != 92:
         fail("Hiragana set: 92 templates expected")
     check_layout()
-    picture("splash.png")
-    picture("logo.png")
+    picture("splash.png", (1024, 700))
+    picture("logo.png", (1024, 700))
     picture("icon.bmp", (32, 32))
     check_movie()
     outputs = [

@@ -1,5 +1,6 @@
 """Start-up pictures: the title card "splash.png", the studio card
-"logo.png" and the 32 x 32 window icon "icon.bmp"."""
+"logo.png" (both the shape of the default 1024 x 700 window, since they are
+stretched over the window) and the 32 x 32 window icon "icon.bmp"."""
 
 import math
 
@@ -82,16 +83,16 @@ def tile_fan(ctx, atlas, cx, pivot_y, radius, w, cells, spread):
         ctx.restore()
 
 
-def splash(atlas, path, W=1024, H=768):
+def splash(atlas, path, W=1024, H=700):
     surf = new_surface(W, H)
     ctx = cairo.Context(surf)
     jade_background(ctx, W, H)
     cells = [(6, 4), (0, 0), (2, 3), (0, 2), (4, 4), (2, 4), (5, 4)]
-    tile_fan(ctx, atlas, W / 2, 868, 640, 100, cells, 0.57)
-    ty = 540
+    tile_fan(ctx, atlas, W / 2, 818, 640, 100, cells, 0.57)
+    ty = 490
     shadowed_text(ctx, "Jadeloom", W / 2, ty, 150, 0.02, gold(ty - 60, ty + 60))
-    ornament_rule(ctx, W / 2, 626, 200, GOLD)
-    draw_spaced(ctx, "TILE SOLITAIRE", W / 2, 668, 28, 0.32, (0.93, 0.90, 0.80))
+    ornament_rule(ctx, W / 2, 574, 200, GOLD)
+    draw_spaced(ctx, "TILE SOLITAIRE", W / 2, 614, 28, 0.32, (0.93, 0.90, 0.80))
     save_png(surface_to_rgba(surf)[..., :3], path)
 
 
@@ -138,16 +139,16 @@ def emblem(ctx, cx, cy, s):
     ctx.fill()
 
 
-def logo(path, W=1024, H=768):
+def logo(path, W=1024, H=700):
     surf = new_surface(W, H)
     ctx = cairo.Context(surf)
     ctx.set_source(radial(W / 2, H * 0.42, 0, W * 0.7, [(0, (0.10, 0.14, 0.14)), (1, (0.02, 0.03, 0.03))]))
     ctx.paint()
-    emblem(ctx, W / 2, 300, 230)
-    draw_spaced(ctx, "JADELOOM", W / 2, 500, 62, 0.30, gold(470, 530))
-    ornament_rule(ctx, W / 2, 548, 150, GOLD)
-    draw_spaced(ctx, "GAMES", W / 2, 590, 30, 0.60, (0.85, 0.85, 0.80))
-    draw_spaced(ctx, "Loading...", W / 2, 700, 18, 0.12, (0.55, 0.60, 0.58))
+    emblem(ctx, W / 2, 268, 220)
+    draw_spaced(ctx, "JADELOOM", W / 2, 458, 62, 0.30, gold(428, 488))
+    ornament_rule(ctx, W / 2, 506, 150, GOLD)
+    draw_spaced(ctx, "GAMES", W / 2, 548, 30, 0.60, (0.85, 0.85, 0.80))
+    draw_spaced(ctx, "Loading...", W / 2, 640, 18, 0.12, (0.55, 0.60, 0.58))
     save_png(surface_to_rgba(surf)[..., :3], path)
 
 
