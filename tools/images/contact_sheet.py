@@ -15,12 +15,15 @@ from tilesets import STANDARD, HIRAGANA, standard_templates, hiragana_templates
 OUT = os.path.join(REPO, "build-images")
 
 
-def sheet(info, templates, per_row, name):
+def sheet(info, templates, per_row, name, by_cell=False):
+    """by_cell places every face where its cell lies in the atlas grid."""
     atlas = Image.open(os.path.join(REPO, info["dir"], info["picture"])).convert("RGBA")
     w = 120
     h = w / 0.706
     n = len(templates)
     rows = (n + per_row - 1) // per_row
+    if by_cell:
+        rows = max(t[2] for t in templates) + 1
     W = per_row * (w + 30) + 30
     H = int(rows * (h + 44) + 40)
     surf = new_surface(W, H)
@@ -28,8 +31,9 @@ def sheet(info, templates, per_row, name):
     ctx.set_source_rgb(0.30, 0.33, 0.32)
     ctx.paint()
     for i, t in enumerate(templates):
-        x = 20 + (i % per_row) * (w + 30)
-        y = 20 + (i // per_row) * (h + 44)
+        col, row = (t[1], t[2]) if by_cell else (i % per_row, i // per_row)
+        x = 20 + col * (w + 30)
+        y = 20 + row * (h + 44)
         draw_tile(ctx, x, y, w, crop_cell(atlas, t[1], t[2]), shadow=False)
         draw_text(ctx, t[0], x + w / 2, y + h + 27, w + 20, 13, (1, 1, 1), path=SERIF_BOLD, index=FACE_JP, em=15)
     img = Image.fromarray(surface_to_rgba(surf))
@@ -41,7 +45,7 @@ def sheet(info, templates, per_row, name):
 
 def main():
     os.makedirs(OUT, exist_ok=True)
-    sheet(STANDARD, standard_templates(), 9, "contact_standard")
+    sheet(STANDARD, standard_templates(), 9, "contact_standard", by_cell=True)
     sheet(HIRAGANA, hiragana_templates(), 12, "contact_hiragana")
 
 
