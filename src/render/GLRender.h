@@ -59,8 +59,22 @@ public:
     void updateLight(Light* light) override;
     void Visible(Light* light, bool on) override;
 
-    // --- scene, culling and picking (GLRenderScene.cpp) ---
+    // --- scene, culling and picking (GLRenderScene.cpp, GLRenderTiles.cpp) ---
+    void calculateFrustumPlanes() override;
+    void drawFace(Tile* tile) override;
+    void drawTile(Tile* tile) override;
+    void renderModel(Model* model) override;
+    void renderRewards() override;
     void renderScene() override;
+    void renderSprites() override;
+    void renderTileParts() override;
+    void renderTileSlots() override;
+    void renderTiles() override;
+    Tile* Selection(int x, int y) override;
+    void updateView(Camera* camera) override;
+    // A parked tile drawn over everything at a holding slot's projected
+    // position (x, z), as renderTileSlots draws each occupied slot.
+    void drawSlotTile(Tile* tile, double x, double z);
 
 private:
     void setVideoAttributes(bool multisample);

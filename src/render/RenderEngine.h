@@ -80,6 +80,15 @@ public:
     void clean_up();
     void seedRand();
 
+    // Scene, culling and picking (RenderEngineScene.cpp).
+    bool BoxInFrustum(Vector3* corners, Vector3& offset);
+    bool isBoundingSphereInFrustum(float x, float y, float z, float radius);
+    bool collision(Vector3 from, Vector3 to);
+    int segmentPlaneIntersect(Vector3 p0, Vector3 p1, Vector3 planePoint, Vector3 normal, Vector3* out);
+    void updateLights();
+    void updateView(Camera* cam);
+    Tile* Selection(int x, int y);
+
     int getwindowWidth() const { return windowWidth; }
     int getwindowHeight() const { return windowHeight; }
     void setwindowWidth(int w) { windowWidth = w; }
