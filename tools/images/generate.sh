@@ -15,3 +15,4 @@ cd "$here"
 "$py" titles.py              # splash.png, logo.png, icon.bmp (use the Standard atlas)
 "$py" intro.py               # intro.avi
 "$py" check.py
+"$py" contact_sheet.py       # build-images/contact_*.png, for looking at (not committed)
