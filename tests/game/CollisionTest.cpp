@@ -32,9 +32,9 @@ protected:
     void SetUp() override
     {
         BoardTest::SetUp();
-        re->loadModel("room.obj");
+        re->loadModel("Assets/Scenes/Bedroom/room.obj");
         room = new Sprite(re, 0, 0, 0);
-        room->makeDuplicate("room.obj");
+        room->makeDuplicate("Assets/Scenes/Bedroom/room.obj");
         ASSERT_EQ(2u, room->objects.size());
         re->sprites.push_back(room);
         level.room = room;

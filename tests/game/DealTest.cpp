@@ -237,3 +237,20 @@ TEST_F(DealTest, SolvableDealLeavesEveryTileOnTheBoard)
     EXPECT_EQ(1u, level.undoHistory.size());
     EXPECT_GT(level.movesLeft(), 0);
 }
+
+TEST_F(DealTest, UnsolvableLayoutGivesUpAfterBoundedPasses)
+{
+    // Two tiles stacked: only the top one is ever free.
+    Level level;
+    level.renderEngine = re;
+    level.setLayout(makeLayout(4, 4, 2, {{0, 0, 0}, {0, 0, 1}}));
+    TileSet* ts = new TileSet(re, se, &level);
+    ts->createTileSet(TileSet::standardFile);
+    level.setTileSet(ts);
+    EXPECT_FALSE(level.deal());
+    EXPECT_EQ(Level::maxSolveAttempts, level.solveAttempts);
+    EXPECT_TRUE(level.solution.empty());
+    EXPECT_EQ(2, level.tilesLeft());
+    for (Tile* t : level.tiles)
+        EXPECT_EQ(TILE_ON_BOARD, t->state);
+}
