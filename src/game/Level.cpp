@@ -32,12 +32,10 @@ void Level::init(RenderEngine* re, SoundEngine* se, TileSet* ts)
     setTileSet(ts);
     seedRand(dealSeed);
     if (re && layout) {
-        Camera& cam = re->camera;
-        cam.defaultTrack = layout->defaultCameraTranslation;
-        cam.defaultRotation = layout->defaultCameraTrack;
-        cam.defaultZoom = layout->defaultCameraZoom;
-        cam.defaultFov = layout->defaultFov;
-        cam.level = this;
+        // The camera asks this board whether a move runs into the room.
+        re->camera.level = this;
+        re->camera.setDefaults(layout->defaultCameraTranslation, layout->defaultCameraTrack,
+                               layout->defaultCameraZoom, layout->defaultFov);
     }
     createTileLayout();
     loadBackground();

@@ -20,6 +20,8 @@ TEST_F(LevelInitTest, InitDealsLoadsTheRoomAndTheRewards)
     EXPECT_EQ(Vector3(-1, 0, 0.1f), re->camera.defaultTrack);
     EXPECT_EQ(Vector3(18, 0, 15), re->camera.defaultRotation);
     EXPECT_EQ(10.0f, re->camera.defaultZoom);
+    EXPECT_EQ(40.0f, re->camera.fovy);  // the camera was put into its default view
+    EXPECT_EQ(&level, re->camera.level);
 
     ASSERT_NE(nullptr, level.room);
     EXPECT_EQ(2u, level.room->objects.size());
