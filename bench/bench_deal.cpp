@@ -27,7 +27,7 @@ void run(RenderEngine& re, SoundEngine& se, const char* setFile, unsigned int se
     level.setTileSet(ts);
 
     std::vector<double> ms;
-    int firstPass = 0, solved = 0, mostPasses = 0, seed42Passes = 0;
+    int firstPass = 0, solved = 0, mostPasses = 0, seed42Passes = 0, mostSteps = 0;
     for (unsigned int seed = 1; seed <= seeds; ++seed) {
         auto start = std::chrono::steady_clock::now();
         bool ok = level.deal(seed);
@@ -36,14 +36,15 @@ void run(RenderEngine& re, SoundEngine& se, const char* setFile, unsigned int se
         solved += ok ? 1 : 0;
         firstPass += (ok && level.solveAttempts == 1) ? 1 : 0;
         mostPasses = std::max(mostPasses, level.solveAttempts);
+        mostSteps = std::max(mostSteps, level.solveSteps);
     }
     level.deal(Level::dealSeed);
     seed42Passes = level.solveAttempts;
     std::sort(ms.begin(), ms.end());
     std::printf("%-16s seeds %u  median deal %.2f ms  (min %.2f, max %.2f)  "
-                "first pass solvable %d/%u (%.1f%%)  solved %d/%u  most passes %d  seed 42 passes %d\n",
+                "first pass solvable %d/%u (%.1f%%)  solved %d/%u  most passes %d  most steps %d  seed 42 passes %d\n",
                 ts->name.c_str(), seeds, ms[ms.size() / 2], ms.front(), ms.back(), firstPass, seeds,
-                100.0 * firstPass / seeds, solved, seeds, mostPasses, seed42Passes);
+                100.0 * firstPass / seeds, solved, seeds, mostPasses, mostSteps, seed42Passes);
     level.renderEngine = nullptr;
 }
 }

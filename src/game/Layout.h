@@ -17,7 +17,7 @@ public:
     // the board allocate without limit.
     static constexpr int maxGridSize = 256;
     static constexpr int maxGridCells = 1 << 20;
-    static constexpr size_t maxPositions = 4096;
+    static constexpr size_t maxPositions = 1024;
 
     Vector3 defaultCameraTrack{18.0f, 0.0f, 25.0f};
     Vector3 defaultCameraTranslation{-0.9f, 0.0f, 0.2f};

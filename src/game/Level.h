@@ -58,6 +58,7 @@ public:
     std::vector<Tile*> setAsideTiles;     // taken off by the solvability pass
     std::vector<Tile*> solution;          // pairs in an order that clears the deal
     int solveAttempts = 0;                // passes the last makeSolvable needed
+    int solveSteps = 0;                   // and the steps of those passes
     std::string layoutFile;               // the file of the layout in play
     int gridX = 0;                        // size of the grid made by newMap
     int gridY = 0;
@@ -148,7 +149,7 @@ private:
     void deselectSelected();
     void clearAllHighlights();
     void parkTile(Tile* t, int slot);
-    bool makeSolvableOnce();
+    bool makeSolvableOnce(int& stepsLeft);
     bool takePairsBack();
     void giveBackSetAside();
     Tile* drawMovable();

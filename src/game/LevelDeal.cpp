@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_set>
 
 #include "game/Layout.h"
 #include "game/Level.h"
@@ -13,8 +14,9 @@
 #include "render/RenderEngine.h"
 
 namespace {
-// Bounds on loops that only end by chance, so that no input can hang them.
-constexpr int maxSolveSteps = 100000;
+// Bounds on loops that only end by chance, so that no input can hang them:
+// the solvability passes of one deal share one budget of steps.
+constexpr int maxSolveSteps = 20000;
 constexpr int maxHintRounds = 1000;
 
 int gridInt(float v)
@@ -108,13 +110,13 @@ void Level::shuffleTiles()
     }
     const unsigned int n = static_cast<unsigned int>(live.size());
     std::vector<bool> placed(n, false);
+    std::unordered_set<const Tile*> placedTiles;
     bool placedAny = false;
     for (const Point& pos : positions) {
-        bool taken = false;
-        for (unsigned int k = 0; k < n && !taken; ++k)
-            taken = placed[k] && gridInt(live[k]->gridPosition.x) == pos.x
-                && gridInt(live[k]->gridPosition.y) == pos.y && gridInt(live[k]->gridPosition.z) == pos.z;
-        if (taken)
+        // A position already given to a tile of this shuffle keeps it.
+        const Tile* occupant = cell(pos.x, pos.y, pos.z);
+        if (occupant && placedTiles.count(occupant) && gridInt(occupant->gridPosition.x) == pos.x
+            && gridInt(occupant->gridPosition.y) == pos.y && gridInt(occupant->gridPosition.z) == pos.z)
             continue;
         // Fewer tiles are placed than positions visited, so an unplaced one
         // always exists and the draw ends.
@@ -125,6 +127,7 @@ void Level::shuffleTiles()
         t->clearMapPoints();
         placeTile(t, pos.x, pos.y, pos.z);
         placed[index] = true;
+        placedTiles.insert(t);
         placedAny = true;
     }
 }
@@ -285,12 +288,12 @@ bool Level::takePairsBack()
     }
 }
 
-bool Level::makeSolvableOnce()
+bool Level::makeSolvableOnce(int& stepsLeft)
 {
     auto noneLive = [this]() {
         return std::none_of(tiles.begin(), tiles.end(), [](const Tile* t) { return isLive(t); });
     };
-    for (int step = 0; step < maxSolveSteps; ++step) {
+    while (stepsLeft-- > 0) {
         bool setAside = false;
         updateTilesFree();
         if (tilesFree() >= 2) {
@@ -339,20 +342,21 @@ bool Level::makeSolvable()
 
     bool result = false;
     solution.clear();
-    for (solveAttempts = 1; solveAttempts <= maxSolveAttempts; ++solveAttempts) {
-        result = makeSolvableOnce();
+    int stepsLeft = maxSolveSteps;
+    solveAttempts = 0;
+    while (!result && solveAttempts < maxSolveAttempts && stepsLeft > 0) {
+        ++solveAttempts;
+        result = makeSolvableOnce(stepsLeft);
         if (result)
             solution = setAsideTiles;
         giveBackSetAside();
-        if (result)
-            break;
-        // The failed pass left the board part-shuffled: start afresh.
-        shuffleTiles();
+        // A failed pass leaves the board part-shuffled: the next starts afresh.
+        if (!result)
+            shuffleTiles();
     }
-    if (!result) {
-        solveAttempts = maxSolveAttempts;
+    solveSteps = maxSolveSteps - std::max(stepsLeft, 0);
+    if (!result)
         outputError("Deal could not be made solvable");
-    }
     hintShown = false;
     updateTilesFree();
     return result;

@@ -254,3 +254,19 @@ TEST_F(DealTest, UnsolvableLayoutGivesUpAfterBoundedPasses)
     for (Tile* t : level.tiles)
         EXPECT_EQ(TILE_ON_BOARD, t->state);
 }
+
+TEST_F(DealTest, PassesThatCannotProgressEnd)
+{
+    // Moves are counted from earlier to later tiles, and only the later tile
+    // lists the earlier one: no pass ever finds a pair to set aside.
+    Level level;
+    makeBoard(level, 12, 4, 1);
+    Tile* right = makeTile(level, "Right", {});
+    Tile* left = makeTile(level, "Left", {"Right"});
+    level.placeTile(right, 0, 0, 0);
+    level.placeTile(left, 6, 0, 0);
+    EXPECT_FALSE(level.makeSolvable());
+    EXPECT_GE(level.solveAttempts, 1);
+    EXPECT_EQ(2, level.tilesLeft());
+    EXPECT_TRUE(level.setAsideTiles.empty());
+}
