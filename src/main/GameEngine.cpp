@@ -7,7 +7,14 @@
 #include "game/Level.h"
 #include "game/TileSet.h"
 #include "main/Log.h"
+#include "menu/Menu.h"
+#include "menu/MenuCheckbox.h"
+#include "menu/MenuItem.h"
+#include "menu/MenuLabel.h"
+#include "menu/MenuTileSlot.h"
 #include "render/Renderer.h"
+#include "render/Sprite.h"
+#include "render/Take.h"
 
 GameEngine::GameEngine()
 {
@@ -33,6 +40,8 @@ GameEngine::~GameEngine()
         delete tileSet;
     delete level;
     delete soundEngine;
+    renderEngine.menu = nullptr;
+    delete menu;
     renderEngine.clean_up();
     SDL_Quit();
 }
@@ -76,23 +85,72 @@ bool GameEngine::Engine_Init()
     if (!renderEngine.init())
         return false;
 
-    // While the rest loads, the logo stays on screen.
+    // No intro movie is played, so the splash picture of a skipped intro is
+    // not shown either; the logo stays on screen while the rest loads.
     renderEngine.renderer->renderSplashScreen("logo.png");
 
     level = new Level();
-    level->layoutFile = *currentLayout;
-    layout = new Layout(&renderEngine, *selectedLayout);
+    renderEngine.camera.level = level;
+    if (currentLayout != layoutFiles.end())
+        level->layoutFile = *currentLayout;
+    layout = new Layout(&renderEngine, selectedLayout != layoutFiles.end() ? *selectedLayout
+                                                                           : std::string(Layout::builtinTurtleFile));
     level->setLayout(layout);
     tileSet = new TileSet(&renderEngine, soundEngine, level);
-    tileSet->createTileSet(*currentTileSet);
+    tileSet->createTileSet(currentTileSet != tileSetFiles.end() ? *currentTileSet
+                                                                : std::string(TileSet::standardFile));
     level->init(&renderEngine, soundEngine, tileSet);
 
+    renderEngine.camera.resetCamera();
     return true;
 }
 
 void GameEngine::Start_Game()
 {
+    // The menu items the game drives.
+    tilesText = dynamic_cast<MenuLabel*>(menuItem("TilesText"));
+    movesText = dynamic_cast<MenuLabel*>(menuItem("MovesText"));
+    scoreText = dynamic_cast<MenuLabel*>(menuItem("ScoreText"));
+    timeTextLabel = dynamic_cast<MenuLabel*>(menuItem("TimeText"));
+    slot1 = dynamic_cast<MenuTileSlot*>(menuItem("Slot1"));
+    slot2 = dynamic_cast<MenuTileSlot*>(menuItem("Slot2"));
+    slot3 = dynamic_cast<MenuTileSlot*>(menuItem("Slot3"));
+    MenuTileSlot* slotItems[3] = {slot1, slot2, slot3};
+    for (int i = 0; i < 3; ++i) {
+        renderEngine.holdingSlots[i] = slotItems[i];
+        if (slotItems[i])
+            slotItems[i]->setProjectionPosition();
+    }
+    // The slot items are the board's slots from now on.
+    if (level)
+        level->attachSlots(slot1, slot2, slot3);
+    mainMenuLeft = menuItem("MainMenuLeft");
+    mainMenuRight = menuItem("MainMenuRight");
+
+    if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("FullscreenCheckbox")))
+        box->ticked = box->toggled = renderEngine.fullscreen;
+    fullscreenWanted = renderEngine.fullscreen;
+
+    // The volume knob sits along its track in proportion to the volume.
+    MenuItem* knob = menuItem("VolumeKnob");
+    const float w = static_cast<float>(renderEngine.windowWidth);
+    if (knob && knob->position && knob->parent && knob->parent->position && w > 0.0f) {
+        const float trackX = knob->parent->position[0];
+        const float maxX = trackX + knob->parent->width / w - knob->width / w;
+        knob->position[0] = maxX * volume;
+    }
+
+    if (mainMenuLeft)
+        mainMenuLeft->setVisibility(false);
+    if (mainMenuRight)
+        mainMenuRight->setVisibility(false);
+    if (menu) {
+        menu->playAnimation("open_doors");
+        menu->skipAnimationFrame();
+    }
+
     setGameState(GS_PLAYING);
+    updateBottomText();
 
     timer.start();
     lastSecondTicks = static_cast<int>(timer.get_ticks());
@@ -106,9 +164,11 @@ void GameEngine::Start_Game()
 
     if (level)
         level->updateTileStates();
+    setDifficulty(0);
 
     timer.registerCallback(&GameEngine::menuCursorBlink, 350, this);
     timer.registerCallback(&GameEngine::menuTextUpdate, 50, this);
+    updateSlots();
 
     while (!done)
         runFrame();
@@ -128,6 +188,28 @@ void GameEngine::runFrame()
     timer.update();
     if (level) {
         level->update();
+        // The tile animations of a move have just ended: the counts, the end
+        // of the game and the no-moves check follow them.
+        if (level->moved && !level->tilesAnimating) {
+            level->moved = false;
+            updateBottomText();
+        }
+    }
+    if (menu)
+        menu->update();
+    if (soundEngine)
+        soundEngine->update();
+    if (!renderEngine.rewardSprites.empty()) {
+        Sprite* reward = renderEngine.rewardSprites.front();
+        // Started once and then kept turning; starting it every frame would
+        // hold it on its first frame.
+        if (reward && !(reward->currentTake && reward->currentTake->playing
+                        && reward->currentTake->name == "Swivel"))
+            reward->playAnimation("Swivel");
+        if (reward)
+            reward->animate();
+    }
+    if (level) {
         level->highlightTiles();
         if (showFreeTiles)
             level->highlightFreeTiles();
@@ -137,7 +219,7 @@ void GameEngine::runFrame()
 
 bool GameEngine::windowHasFocus() const
 {
-    return (SDL_GetAppState() & (SDL_APPINPUTFOCUS | SDL_APPMOUSEFOCUS)) != 0;
+    return appStateSource && (appStateSource() & (SDL_APPINPUTFOCUS | SDL_APPMOUSEFOCUS)) != 0;
 }
 
 void GameEngine::updateClock()
@@ -153,6 +235,8 @@ void GameEngine::updateClock()
         keyUpdates();
     }
     if (now - lastSecondTicks > 1000) {
+        if (level && level->timeBonus > 0)
+            level->timeBonus -= 100;
         lastSecondTicks = now;
         if (minutes < 99) {
             ++seconds;
@@ -163,61 +247,6 @@ void GameEngine::updateClock()
         }
         drawTime();
     }
-}
-
-void GameEngine::keyUpdates()
-{
-}
-
-void GameEngine::drawTime()
-{
-    char text[16];
-    snprintf(text, sizeof text, "%02d:%02d", minutes, seconds);
-    timeText = text;
-}
-
-void GameEngine::checkEventQueue()
-{
-    while (SDL_PollEvent(&event)) {
-        switch (event.type) {
-        case SDL_KEYDOWN:
-        case SDL_KEYUP:
-        case SDL_MOUSEMOTION:
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP:
-            input.update(&event);
-            break;
-        case SDL_ACTIVEEVENT:
-            if (event.active.state & SDL_APPACTIVE) {
-                if (!event.active.gain && gameState != GS_MINIMIZED) {
-                    setGameState(GS_MINIMIZED);
-                    frameDelay = 500;
-                } else if (event.active.gain && gameState == GS_MINIMIZED) {
-                    std::swap(gameState, prevGameState);
-                    frameDelay = 0;
-                }
-            }
-            break;
-        case SDL_VIDEORESIZE:
-            renderEngine.resizeWindow(event.resize.w, event.resize.h);
-            break;
-        case SDL_QUIT:
-            done = true;
-            break;
-        default:
-            break;
-        }
-    }
-}
-
-void GameEngine::processAction()
-{
-    if (action == "EXIT") {
-        exitGame();
-        return;
-    }
-    // Actions nobody handles are dropped.
-    action.clear();
 }
 
 void GameEngine::menuCursorBlink()

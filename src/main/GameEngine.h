@@ -108,6 +108,9 @@ public:
     MenuItem* mainMenuLeft = nullptr;
     MenuItem* mainMenuRight = nullptr;
 
+    // Where the window's focus state comes from; tests put their own here.
+    Uint8 (*appStateSource)() = &SDL_GetAppState;
+
     GameEngine();
     explicit GameEngine(Renderer* renderer);  // for tests: any renderer
     GameEngine(const GameEngine&) = delete;
@@ -124,10 +127,39 @@ public:
     void runFrame();
     // Advances the game clock and the held-key moves (frame step 3).
     void updateClock();
-    void keyUpdates();
-    void drawTime();
+
+    // Events (GameEngineEvents.cpp).
     void checkEventQueue();
+    // Handles the one event held in event.
+    void handleEvent();
+    void checkKeys(SDLKey key);
+    void keyUpdates();
+    void resizeWindow(SDL_Event* resizeEvent, bool fullscreen);
+    void fullscreen();
+
+    // Actions (GameEngineActions.cpp).
     void processAction();
+
+    // Game control (GameControl.cpp).
+    void newGame();
+    void changeLayout();
+    void changeTileSet(Layout* newLayout);
+    void restart();
+    void undo();
+    void hint();
+    void shuffle();
+    void setDifficulty(int mode);
+    void highlightTiles();
+    void highlightTiles(bool on);
+    void updateSlots();
+    void updateBottomText();
+    void drawTime();
+    void resetTime();
+    void closePanels();
+    void noMovesPanel(bool close);
+    void gameWonPanel(int time, int score, int tileSetBestTime, int tileSetBestScore,
+                      int layoutBestTime, int layoutBestScore);
+    void gameWonPanelToggle(bool close);
 
     // Timer callbacks.
     void menuCursorBlink();
@@ -139,4 +171,26 @@ public:
 
     // Whether the window has input or mouse focus (the clock runs only then).
     bool windowHasFocus() const;
+
+    // "mm:ss" for a time in seconds (negative times count as 0).
+    static std::string clockText(int totalSeconds);
+    // Menu helpers; every one of them accepts a missing menu or item.
+    MenuItem* menuItem(const std::string& id) const;
+    void showItem(const std::string& id, bool on);
+    void setLabel(MenuLabel* label, const std::string& text);
+    void setLabel(const std::string& id, const std::string& text);
+    std::string numberText(int value);
+    // Whether a new game may begin now: no tile animation is running.
+    bool boardAnimationsFinished() const;
+
+private:
+    void mouseMotion();
+    void mouseButtonDown();
+    void mouseButtonUp();
+    void boardClick(int x, int y);
+    void tileHover(int x, int y);
+    void activeEvent();
+    void normalisedMouse(int x, int y, double& nx, double& ny) const;
+    void clearShownHint();
+    void applyDifficulty();
 };

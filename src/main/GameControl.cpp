@@ -1,0 +1,406 @@
+// Game control: new game, restart, undo, hint, shuffle, difficulty, the
+// bottom bar, the clock, the holding slots and the end-of-game panels.
+#include <cstdio>
+
+#include "game/Layout.h"
+#include "game/Level.h"
+#include "game/Tile.h"
+#include "game/TileSet.h"
+#include "main/GameEngine.h"
+#include "menu/Menu.h"
+#include "menu/MenuCheckbox.h"
+#include "menu/MenuItem.h"
+#include "menu/MenuLabel.h"
+#include "menu/MenuTileSlot.h"
+
+namespace {
+struct DifficultyRow {
+    int value;
+    const char* text;
+    float multiplier;
+    bool slotOpen[3];
+    bool stamps;  // every tile shows its stamp; otherwise left as it is
+};
+
+const DifficultyRow difficultyTable[] = {
+    {DIFFICULTY_EASY, "Easy", 0.75f, {true, true, true}, true},
+    {DIFFICULTY_NORMAL, "Normal", 1.0f, {true, false, false}, true},
+    {DIFFICULTY_ADVANCED, "Advanced", 2.0f, {false, false, false}, false},
+};
+
+const DifficultyRow& rowFor(int difficulty)
+{
+    for (const DifficultyRow& row : difficultyTable)
+        if (row.value == difficulty)
+            return row;
+    return difficultyTable[1];
+}
+
+const float BLUE[3] = {0.0f, 0.0f, 1.0f};
+const float BLACK[3] = {0.0f, 0.0f, 0.0f};
+}
+
+// ---- helpers --------------------------------------------------------------
+
+std::string GameEngine::clockText(int totalSeconds)
+{
+    if (totalSeconds < 0)
+        totalSeconds = 0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d", totalSeconds / 60, totalSeconds % 60);
+    return text;
+}
+
+std::string GameEngine::numberText(int value)
+{
+    numberStream.str(std::string());
+    numberStream.clear();
+    numberStream << value;
+    return numberStream.str();
+}
+
+MenuItem* GameEngine::menuItem(const std::string& id) const
+{
+    return menu ? menu->getItemByID(id) : nullptr;
+}
+
+void GameEngine::showItem(const std::string& id, bool on)
+{
+    if (MenuItem* item = menuItem(id))
+        item->setVisibility(on);
+}
+
+void GameEngine::setLabel(MenuLabel* label, const std::string& text)
+{
+    if (label)
+        label->changeText(text);
+}
+
+void GameEngine::setLabel(const std::string& id, const std::string& text)
+{
+    setLabel(dynamic_cast<MenuLabel*>(menuItem(id)), text);
+}
+
+bool GameEngine::boardAnimationsFinished() const
+{
+    return !level || level->checkAnimationFinished("");
+}
+
+void GameEngine::closePanels()
+{
+    if (menu)
+        menu->closePanels();
+}
+
+// ---- new game, layout and tile set ----------------------------------------
+
+void GameEngine::changeLayout()
+{
+    // A new game waits, still pending, until the tiles have stopped moving:
+    // rebuilding the board under a running animation would leave it half done.
+    if (!boardAnimationsFinished())
+        return;
+    if (!level) {
+        action.clear();
+        return;
+    }
+    currentLayout = selectedLayout;
+    layout = level->layout;
+    gameWonShown = false;
+    if (currentLayout != layoutFiles.end())
+        level->layoutFile = *currentLayout;
+
+    level->deleteMap();
+    // The board deals from its own tile set, whatever the chooser shows.
+    if (level->tileSet)
+        level->tileSet->reset();
+    // The same layout and tile set always give the same deal.
+    level->seedRand(Level::dealSeed);
+    level->setLayout(layout);
+    level->createTileLayout();
+    renderEngine.boardTiles = level->tiles;
+    hoverTile = nullptr;  // the old tiles are gone
+
+    action.clear();
+    newGame();
+}
+
+void GameEngine::newGame()
+{
+    if (!level || !boardAnimationsFinished())
+        return;
+    gameWonShown = false;
+    closePanels();
+    level->restart();
+    hintsUsed = shufflesUsed = undosUsed = 0;
+    level->shuffleTiles();
+    level->makeSolvable();
+
+    if (gameState == GS_MAIN_MENU) {
+        prevGameState = GS_MAIN_MENU;
+        gameState = GS_PLAYING;
+        if (menu)
+            menu->playAnimation("open_doors");
+        action = "MENU_OPEN_DOORS";
+    }
+
+    resetTime();
+    updateBottomText();
+    updateSlots();
+    level->playAnimation("new_game", true);
+    level->timeBonus = 1000;
+    if (action == "NEW_GAME")
+        action.clear();
+}
+
+void GameEngine::changeTileSet(Layout* newLayout)
+{
+    if (!boardAnimationsFinished())
+        return;
+    if (!level) {
+        action.clear();
+        return;
+    }
+    gameWonShown = false;
+    if (!tileSet)
+        tileSet = level->tileSet;
+    // The board takes the chooser's tile set; its own is freed.
+    level->setTileSet(tileSet);
+    currentTileSet = selectedTileSet;
+    if (tileSet && currentTileSet != tileSetFiles.end())
+        tileSet->createTileSet(*currentTileSet);
+    layout = newLayout ? newLayout : level->layout;
+    changeLayout();
+}
+
+// ---- commands of play -----------------------------------------------------
+
+void GameEngine::restart()
+{
+    if (level)
+        level->restart();
+    updateSlots();
+    updateBottomText();
+    action.clear();
+}
+
+void GameEngine::undo()
+{
+    // Outside play the undo waits, pending, until play resumes.
+    if (gameState != GS_PLAYING)
+        return;
+    if (level && level->undo())
+        ++undosUsed;
+    updateBottomText();
+    updateSlots();
+    action.clear();
+}
+
+void GameEngine::hint()
+{
+    if (gameState == GS_PLAYING && level && level->hint())
+        ++hintsUsed;
+    action.clear();
+}
+
+void GameEngine::shuffle()
+{
+    // Reshuffles the tiles still on the board (parked ones come back to it)
+    // into an arrangement that can be cleared; counted like an undo.
+    if (gameState == GS_PLAYING && level && level->tilesLeft() > 0) {
+        if (level->selectedTile)
+            level->selectTile(level->selectedTile, false);
+        level->shuffleTiles();
+        level->makeSolvable();
+        ++shufflesUsed;
+        updateBottomText();
+        updateSlots();
+    }
+    action.clear();
+}
+
+void GameEngine::setDifficulty(int mode)
+{
+    if (difficulty < DIFFICULTY_EASY || difficulty > DIFFICULTY_ADVANCED)
+        difficulty = DIFFICULTY_NORMAL;
+    if (mode == 2 && difficulty != DIFFICULTY_ADVANCED)
+        ++difficulty;
+    else if (mode == 3 && difficulty != DIFFICULTY_EASY)
+        --difficulty;
+    else if (mode == 1)
+        difficulty = difficulty == DIFFICULTY_ADVANCED ? DIFFICULTY_EASY : difficulty + 1;
+
+    if (action == "DIFFICULTY_CHANGE" || action == "DIFFICULTY_NEXT" || action == "DIFFICULTY_PREV")
+        action.clear();
+
+    applyDifficulty();
+
+    if (mode == 0 || !level)
+        return;
+    // The same deal again, from its start.
+    level->restart();
+    hintsUsed = shufflesUsed = undosUsed = 0;
+    resetTime();
+    updateBottomText();
+    updateSlots();
+    level->playAnimation("new_game", true);
+    level->timeBonus = 1000;
+}
+
+void GameEngine::applyDifficulty()
+{
+    const DifficultyRow& row = rowFor(difficulty);
+    if (auto* label = dynamic_cast<MenuLabel*>(menuItem("DifficultyText"))) {
+        label->changeText(row.text);
+        label->centerText();
+    }
+    MenuTileSlot* items[3] = {slot1, slot2, slot3};
+    for (int i = 0; i < 3; ++i) {
+        if (level)
+            level->setSlotEnabled(i, row.slotOpen[i]);
+        if (items[i])
+            items[i]->setVisibility(row.slotOpen[i]);
+    }
+    if (level) {
+        level->setScoreMultiplier(row.multiplier);
+        if (row.stamps)
+            level->setTileStamps(true);
+    }
+}
+
+void GameEngine::highlightTiles()
+{
+    auto* box = dynamic_cast<MenuCheckbox*>(menuItem("HighlightTilesCheckbox"));
+    highlightTiles(box ? !box->ticked : !showFreeTiles);
+    action.clear();
+}
+
+void GameEngine::highlightTiles(bool on)
+{
+    if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("HighlightTilesCheckbox")))
+        box->ticked = box->toggled = on;
+    // The player's own option is kept with the player records.
+    showFreeTiles = on;
+}
+
+// ---- bottom bar, slots and clock ------------------------------------------
+
+void GameEngine::updateSlots()
+{
+    if (!level)
+        return;
+    MenuTileSlot* items[3] = {slot1, slot2, slot3};
+    for (int i = 0; i < 3; ++i) {
+        MenuTileSlot* item = items[i];
+        TileSlot* board = level->slots[i];
+        if (!item || !board)
+            continue;
+        // An attached item is the board's slot: its tile is already right.
+        const bool attached = static_cast<TileSlot*>(item) == board;
+        if (board->enabled) {
+            if (!attached)
+                item->tile = board->tile;
+            item->setVisibility(board->tile == nullptr);
+        } else if (!attached) {
+            item->tile = nullptr;
+        }
+    }
+}
+
+void GameEngine::updateBottomText()
+{
+    if (!level)
+        return;
+    if (gameState != GS_GAME_WON) {
+        tilesLeft = level->tilesLeft();
+        setLabel(tilesText, numberText(tilesLeft));
+        movesLeft = level->movesLeft();
+        setLabel(movesText, numberText(movesLeft));
+        if (tilesLeft == 0 && !gameWonShown) {
+            gameWonShown = true;
+            gameState = GS_GAME_WON;
+            level->gameWon();
+            // The result goes into the player's statistics once players
+            // exist; the won panel is filled and opened in any case, as it is
+            // the way on to the next game.
+            gameWonPanel(60 * minutes + seconds, level->score(), -1, -1, -1, -1);
+            action = "GAME_WON_PANEL";
+        }
+    }
+    setLabel(scoreText, numberText(level->score()));
+    if (movesLeft == 0 && tilesLeft > 0 && !level->slotAvailable())
+        action = "NOMOVES_LEFT";
+}
+
+void GameEngine::drawTime()
+{
+    timeText = clockText(60 * minutes + seconds);
+    setLabel(timeTextLabel, timeText);
+}
+
+void GameEngine::resetTime()
+{
+    minutes = seconds = 0;
+    drawTime();
+}
+
+// ---- end-of-game panels ---------------------------------------------------
+
+void GameEngine::noMovesPanel(bool close)
+{
+    showItem("NoMovesPanel", close ? false : true);
+    if (menu)
+        menu->setActive("TopBar", close);
+    action.clear();
+}
+
+void GameEngine::gameWonPanel(int time, int score, int tileSetBestTime, int tileSetBestScore,
+                              int layoutBestTime, int layoutBestScore)
+{
+    if (menu) {
+        menu->setActive("TopBar", false);
+        menu->setActive("MainMenuLeft", false);
+        menu->setActive("MainMenuRight", false);
+    }
+    setLabel("GameWonTime", clockText(time));
+    setLabel("GameWonScore", numberText(score));
+
+    // A best value equal to this game's was just set: it is shown in blue.
+    auto best = [this](const char* id, int value, int current, bool isTime) {
+        if (value < 0)
+            return;
+        auto* label = dynamic_cast<MenuLabel*>(menuItem(id));
+        if (!label)
+            return;
+        label->changeText(isTime ? clockText(value) : numberText(value));
+        const float* colour = value == current ? BLUE : BLACK;
+        for (int i = 0; i < 3; ++i)
+            label->textColor[i] = colour[i];
+    };
+    setLabel("GameWonLayoutName", level && level->layout ? level->layout->name : std::string());
+    best("GameWonLayoutBestTime", layoutBestTime, time, true);
+    best("GameWonLayoutBestScore", layoutBestScore, score, false);
+    setLabel("GameWonTilesetName", level && level->tileSet ? level->tileSet->name : std::string());
+    best("GameWonTilesetBestTime", tileSetBestTime, time, true);
+    best("GameWonTilesetBestScore", tileSetBestScore, score, false);
+}
+
+void GameEngine::gameWonPanelToggle(bool close)
+{
+    if (!close) {
+        // Shown once the last pair has finished its animation.
+        if (!boardAnimationsFinished())
+            return;
+        showItem("GameWonPanel", true);
+        action.clear();
+        return;
+    }
+    showItem("GameWonPanel", false);
+    if (menu) {
+        menu->setActive("TopBar", true);
+        menu->setActive("MainMenuLeft", true);
+        menu->setActive("MainMenuRight", true);
+    }
+    setGameState(GS_PLAYING);
+    action = "NEW_GAME";
+}
