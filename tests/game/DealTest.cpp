@@ -17,18 +17,13 @@ std::vector<std::string> faces(const Level& level)
 }
 }
 
-TEST_F(DealTest, SeedingIsRepeatableAndZeroMeansTheClock)
+TEST_F(DealTest, SeedZeroMeansTheClock)
 {
-    Level a, b;
-    a.seedRand(42);
-    b.seedRand(42);
-    for (int i = 0; i < 1000; ++i)
-        ASSERT_EQ(a.rng(), b.rng());
-    EXPECT_EQ(42u, a.randomSeed);
+    Level level;
     const unsigned int before = static_cast<unsigned int>(std::time(nullptr));
-    a.seedRand(0);
-    EXPECT_GE(a.randomSeed, before);
-    EXPECT_LE(a.randomSeed, before + 2);
+    level.seedRand(0);
+    EXPECT_GE(level.randomSeed, before);
+    EXPECT_LE(level.randomSeed, before + 2);
 }
 
 TEST_F(DealTest, SameLayoutAndSetAlwaysGiveTheSameDeal)
@@ -217,25 +212,6 @@ TEST_F(DealTest, ShuffleMovesOnlyLiveTilesOverTheirOwnPositions)
         for (const Point& p : t->mapPoints)
             EXPECT_EQ(t, level.cell(p.x, p.y, p.z));
     }
-}
-
-TEST_F(DealTest, SolvableDealLeavesEveryTileOnTheBoard)
-{
-    Level level;
-    dealBuiltin(level, TileSet::hiraganaFile);
-    EXPECT_EQ(144, level.tilesLeft());
-    EXPECT_EQ(144u, level.solution.size());
-    EXPECT_GE(level.solveAttempts, 1);
-    EXPECT_TRUE(level.setAsideTiles.empty());
-    EXPECT_FALSE(level.hintShown);
-    for (Tile* t : level.tiles) {
-        EXPECT_EQ(TILE_ON_BOARD, t->state);
-        EXPECT_FALSE(t->hinted);
-        EXPECT_TRUE(t->visible);
-    }
-    // The dealt board is the one snapshot of the history.
-    EXPECT_EQ(1u, level.undoHistory.size());
-    EXPECT_GT(level.movesLeft(), 0);
 }
 
 TEST_F(DealTest, UnsolvableLayoutGivesUpAfterBoundedPasses)

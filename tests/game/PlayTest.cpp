@@ -180,21 +180,6 @@ TEST_F(PlayTest, UndoAfterAMatchAndAfterParking)
     EXPECT_FALSE(level.undo());
 }
 
-TEST_F(PlayTest, UndoOnAdvancedGivesBothTilesBack)
-{
-    applyDifficulty(level, 2);
-    level.handleSelection(row[4]);
-    level.handleSelection(row[5]);
-    level.handleSelection(row[0]);
-    EXPECT_TRUE(level.undo());
-    EXPECT_EQ(nullptr, level.selectedTile);  // undo drops the selection
-    EXPECT_EQ(TILE_ON_BOARD, row[0]->state);
-    EXPECT_EQ(TILE_ON_BOARD, row[4]->state);
-    EXPECT_EQ(TILE_ON_BOARD, row[5]->state);
-    EXPECT_EQ(7, level.tilesLeft());
-    EXPECT_TRUE(row[4]->free);
-}
-
 TEST_F(PlayTest, RestartReturnsToTheDealtBoard)
 {
     applyDifficulty(level, 0);
@@ -246,17 +231,6 @@ TEST_F(PlayTest, SlotsParkAndUnpark)
     EXPECT_EQ(row[0], level.slots[1]->tile);
 }
 
-TEST_F(PlayTest, ScoreMultiplierRoundsBasePoints)
-{
-    level.setScoreMultiplier(0.75f);
-    EXPECT_EQ(750, level.basePoints);
-    level.setScoreMultiplier(1.2345f);
-    EXPECT_EQ(1235, level.basePoints);
-    level.setScoreMultiplier(2.0f);
-    EXPECT_EQ(2000, level.basePoints);
-    EXPECT_EQ(2.0f, level.scoreMultiplier);
-}
-
 TEST_F(PlayTest, PerFrameHighlights)
 {
     Material highlight, hover;
@@ -292,13 +266,3 @@ TEST_F(PlayTest, PerFrameHighlights)
     re->highlightMaterial = re->hoverHighlightMaterial = nullptr;
 }
 
-TEST_F(PlayTest, NoSoundEngineAtAll)
-{
-    for (Tile* t : row)
-        t->soundEngine = nullptr;
-    level.soundEngine = nullptr;
-    applyDifficulty(level, 0);
-    level.handleSelection(row[0]);
-    level.handleSelection(row[1]);
-    EXPECT_EQ(TILE_CLEARED, row[1]->state);
-}

@@ -21,21 +21,16 @@ TEST_F(TileSetTest, BuiltinStandardSet)
     EXPECT_EQ("Standard", ts.name);
     ASSERT_EQ(42u, ts.templates.size());
     EXPECT_EQ(144, ts.totalRepeat());
-    EXPECT_EQ("Bamboo1", ts.templates[0]->name);
+    // Spot checks of the table: names, atlas cells and repeats.
     EXPECT_EQ("Chinese9", ts.templates[17]->name);
     EXPECT_EQ(8, ts.templates[17]->texturePosX);
     EXPECT_EQ(1, ts.templates[17]->texturePosY);
-    EXPECT_EQ("West", ts.templates[30]->name);
     EXPECT_EQ("Spring", ts.templates[31]->name);
     EXPECT_EQ(4, ts.templates[31]->texturePosX);
-    EXPECT_EQ(3, ts.templates[31]->texturePosY);
-    EXPECT_EQ("Orc", ts.templates[38]->name);
+    EXPECT_EQ(1, ts.templates[31]->standardRepeat);
     EXPECT_EQ("White", ts.templates[41]->name);
     EXPECT_EQ(6, ts.templates[41]->texturePosX);
     EXPECT_EQ(4, ts.templates[41]->texturePosY);
-    EXPECT_EQ(1, find(ts, "Fall")->standardRepeat);
-    EXPECT_EQ(4, find(ts, "Red")->standardRepeat);
-
     EXPECT_TRUE(find(ts, "Plum")->match(find(ts, "Orc")));
     EXPECT_TRUE(find(ts, "Orc")->match(find(ts, "Plum")));
     EXPECT_TRUE(find(ts, "Winter")->match(find(ts, "Spring")));
@@ -59,21 +54,15 @@ TEST_F(TileSetTest, BuiltinHiraganaSet)
     EXPECT_EQ("Hiragana(Basic)", ts.name);
     ASSERT_EQ(92u, ts.templates.size());
     EXPECT_EQ(184, ts.totalRepeat());
-    EXPECT_EQ("Japanese-A", ts.templates[0]->name);
-    EXPECT_EQ("Romaji-A", ts.templates[1]->name);
     Tile* jn = ts.templates[90];
     Tile* rn = ts.templates[91];
     EXPECT_EQ("Japanese-N", jn->name);
     EXPECT_EQ("Romaji-N", rn->name);
-    // N is the 45th syllable (from 0): column 45 mod 17, row 45 div 17.
+    // N is syllable 45: column 45 mod 17, row 45 div 17, romaji three rows lower.
     EXPECT_EQ(11, jn->texturePosX);
     EXPECT_EQ(2, jn->texturePosY);
     EXPECT_EQ(11, rn->texturePosX);
     EXPECT_EQ(5, rn->texturePosY);
-    Tile* jshi = find(ts, "Japanese-SHI");
-    ASSERT_NE(nullptr, jshi);
-    EXPECT_EQ(11, jshi->texturePosX);
-    EXPECT_EQ(0, jshi->texturePosY);
     EXPECT_TRUE(jn->match(rn));
     EXPECT_TRUE(rn->match(jn));
     EXPECT_FALSE(jn->match(jn));
