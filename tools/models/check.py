@@ -114,9 +114,97 @@ def check(root):
     return faults
 
 
+def room_boxes(root):
+    d = read_obj(os.path.join(root, 'Assets/Scenes/Bedroom/room.obj'))
+    V = np.array(d.v)
+    out = []
+    for o in d.objects:
+        idx = np.array(o['faces'])[:, :, 0].ravel()
+        out.append((o['name'], V[idx].min(axis=0), V[idx].max(axis=0)))
+    return out
+
+
+def segment_hits(boxes, p0, p1):
+    """The room collision test: every face plane of every object's box, a
+    crossing counts when it lies inside the box enlarged by 0.005."""
+    hits = []
+    d = p1 - p0
+    for name, lo, hi in boxes:
+        for axis in range(3):
+            for side, n_sign in ((lo, -1.0), (hi, 1.0)):
+                ext = np.delete(hi - lo, axis)
+                if ext[0] * ext[1] == 0:
+                    continue          # a flat box has no side faces
+                n = np.zeros(3); n[axis] = n_sign
+                denom = d @ n
+                if abs(denom) < 1e-8:
+                    continue
+                t = (side[axis] - p0[axis]) / d[axis]
+                if t < 0 or t > 1:
+                    continue
+                q = p0 + t * d
+                if np.all(q > lo - 0.005) and np.all(q < hi + 0.005):
+                    hits.append((q, n, name))
+    return hits
+
+
+def orbit_sweep(root):
+    """Orbits the camera round the default target as the game does (push the
+    eye 5 units off the nearest surface it ran into, at most 8 times, else
+    refuse the move) and reports how the room answers."""
+    import math
+    boxes = room_boxes(root)
+    shell = {b[0]: b for b in boxes}
+    inner_lo = np.array([shell['WallLeft'][2][0], shell['Floor'][2][1], shell['WallBack'][2][2]])
+    inner_hi = np.array([shell['WallRight'][1][0], shell['Ceiling'][1][1], shell['WallFront'][1][2]])
+    target = np.array([-1.0, 0.0, 0.1])
+    faults = []
+    def rot(axis, deg):
+        a = math.radians(deg); c, s = math.cos(a), math.sin(a)
+        return {'x': np.array([[1, 0, 0], [0, c, -s], [0, s, c]]),
+                'y': np.array([[c, 0, s], [0, 1, 0], [-s, 0, c]]),
+                'z': np.array([[c, -s, 0], [s, c, 0], [0, 0, 1]])}[axis]
+    for dist in (60.0, 110.0, 160.0):
+        free = pushed = refused = 0
+        for ax in range(0, 360, 6):
+            for ay in range(0, 360, 12):
+                off = rot('y', ay) @ rot('x', ax) @ rot('z', 15) @ np.array([0, dist, 0])
+                ok = True
+                for k in range(9):
+                    h = segment_hits(boxes, target, target + off)
+                    if not h:
+                        break
+                    if k == 8:
+                        ok = False
+                        break
+                    q, n, _ = min(h, key=lambda e: np.linalg.norm(e[0] - target))
+                    p = q + 5.0 * n - target
+                    off = np.where(n != 0, p, off)
+                if not ok:
+                    refused += 1
+                    continue
+                eye = target + off
+                if k == 0:
+                    free += 1
+                else:
+                    pushed += 1
+                if np.any(eye < inner_lo) or np.any(eye > inner_hi):
+                    faults.append('room: orbit %g (%d, %d) left the room at %s' % (dist, ax, ay, np.round(eye, 1)))
+        print('orbit distance %3g: %4d free, %4d pushed off, %4d refused' % (dist, free, pushed, refused))
+    for name, lo, hi in boxes:
+        if np.min(hi - lo) < 0.03:
+            faults.append('room: object %s has a flat bounding box' % name)
+        for p in (target, np.array([-16.53, 55.12, 18.01])):
+            if np.all(p > lo - 0.005) and np.all(p < hi + 0.005):
+                faults.append('room: default target or eye inside %s' % name)
+    return faults
+
+
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..')
     faults = check(root)
+    if os.path.exists(os.path.join(root, 'Assets/Scenes/Bedroom/room.obj')):
+        faults += orbit_sweep(root)
     for f in faults:
         print('FAULT', f)
     print('%d faults' % len(faults))

@@ -17,7 +17,7 @@ SHOULDER = (5.2, 12.6, 1.2)      # pivot of the raised paw
 NECK = (0.0, 13.5, 0.0)          # pivot of the head
 PINK_UV = (0.95, 0.95)           # a pink spot of the body texture (paw pads)
 WHITE_UV = (0.5, 0.45)           # plain white glaze of the body texture
-SHELF_SPOT = (-190.0, 85.0, -204.0)  # top of the bookcase in the bedroom
+SHELF_SPOT = (-133.0, 85.0, -79.0)   # top of the bookcase in the bedroom
 
 
 def const_uv(uv):
@@ -197,12 +197,12 @@ def main(out):
     textures(d)
     animations(os.path.join(d, 'luckycat.anim'))
     with open(os.path.join(d, 'luckycat.cfg'), 'w', newline='\n') as cfg:
-        cfg.write('# The lucky cat stands on top of the bookcase left of the window,\n'
-                  '# turned a little towards the room. Pivots: the raised paw turns about\n'
+        cfg.write('# The lucky cat stands on top of the bookcase on the left wall,\n'
+                  '# looking towards the table. Pivots: the raised paw turns about\n'
                   '# its shoulder, the head about the neck (model coordinates).\n'
                   'Model: Assets/Rewards/luckycat.obj\n'
                   'Position: %g %g %g\n' % SHELF_SPOT +
-                  'Rotation: 0 20 0\n'
+                  'Rotation: 0 60 0\n'
                   'Pivot: Paw %g %g %g\n' % SHOULDER +
                   'Pivot: Head %g %g %g\n' % NECK)
     print('luckycat: %d vertices, %d triangles' % (nv, nt))

@@ -216,12 +216,14 @@ def main():
             eye, up = orbit_eye(60, (18, 0, 15), (-1, 0, 0.1))
             views.append(('preview_room.png', eye, np.array([-1, 0, 0.1]), up, 40, True))
         if 'far' in which:
-            eye, up = orbit_eye(190, (62, 25, 10), (-1, 0, 0.1))
+            eye, up = orbit_eye(150, (62, 25, 10), (-1, 0, 0.1))
             views.append(('preview_room_far.png', eye, np.array([-1, 0, 0.1]), up, 50, True))
-            views.append(('preview_room_back.png', np.array([120, 60, 150.0]), np.array([-60, 20, -150.0]),
+            views.append(('preview_room_back.png', np.array([150, 60, 110.0]), np.array([-40, 20, -140.0]),
                           np.array([0, 1, 0.0]), 60, False))
-            views.append(('preview_room_shelf.png', np.array([60, 40, 60.0]), np.array([-200, 20, -60.0]),
+            views.append(('preview_room_shelf.png', np.array([60, 40, 40.0]), np.array([-140, 60, -70.0]),
                           np.array([0, 1, 0.0]), 55, True))
+            views.append(('preview_room_front.png', np.array([-100, 100, -120.0]), np.array([60, -20, 100.0]),
+                          np.array([0, 1, 0.0]), 60, True))
         for fn, eye, centre, up, fov, board in views:
             print('eye', np.round(eye, 2), 'up', np.round(up, 3))
             cv = Canvas(800, 500, fov, eye, centre, up, near=1.0)

@@ -1,8 +1,9 @@
 """The bedroom around the board. One unit is about one centimetre.
 
 The board stands on the table at the origin: the table's playing mat ends at
-y = -0.02 (the tiles stand from y = 0 up). Floor y = -75, ceiling y = 175,
-walls at x = +-260, z = -230 (back, with the window) and z = +230.
+y = -0.02 (the tiles stand from y = 0 up). Floor y = -75, ceiling y = 165,
+walls at x = -150 and 190, z = -145 (back, with the window) and z = 125.
+The room's longest diagonal stays under the renderer's 500-unit far plane.
 Every object is its own group: the camera's collision tests each object's
 bounding box, so walls, floor and ceiling are slabs 10 units thick that
 overlap at the corners (no gap to leave the room through), and even thin
@@ -18,22 +19,14 @@ import meshlib as ml
 import roomtex as rt
 import texlib as tl
 
-X0, X1, Z0, Z1 = -260.0, 260.0, -230.0, 230.0
-FLOOR, CEIL = -75.0, 175.0
+X0, X1, Z0, Z1 = -150.0, 190.0, -145.0, 125.0
+FLOOR, CEIL = -75.0, 165.0
 T = 10.0                                  # wall, floor and ceiling thickness
-WIN = (-130.0, -10.0, -5.0, 120.0)        # window opening x0, x1, y0, y1 (back wall)
+WIN = (-95.0, 10.0, -5.0, 115.0)         # window opening x0, x1, y0, y1 (back wall)
 TABLE_TOP = -0.06                         # top of the table's wood
 MAT_TOP = -0.02                           # top of the playing mat
 LANTERN = (-43.9, 145.477, -61.424)       # the scene light hangs inside the paper lantern
-
-
-def wall_face(a0, a1, y0, y1, plane, uv_u, nu=1, nv=1):
-    """A rectangle of wall inner face. plane(a, y) -> 3D point, normal from
-    the caller's facing; uv_u(a) -> u; v = height over the whole wall."""
-    def pos(U, V):
-        a = a0 + (a1 - a0) * U; y = y0 + (y1 - y0) * V
-        return plane(a, y)
-    return pos
+SHELVES_AT = (X0 + 17.0, 0.0, -65.0)      # bookcase centre on the left wall; its top is y = 85
 
 
 def slab_face(p_of, n, a0, a1, y0, y1, u_of, nu, nv):
@@ -123,24 +116,36 @@ def build_window():
     y = wy0 + (wy1 - wy0) * 0.62
     t = t + ml.box((wx0, y - 1.5, zf0 + 0.5), (wx1, y + 1.5, zf1 - 0.5), uv_density=wd)
     # curtain rod
-    t = t + ml.cylinder((wx0 - 45, wy1 + 16, Z0 + 9), 1.6, (wx1 - wx0) + 90, 10, axis='x')
-    for x in (wx0 - 46, wx1 + 46):
+    t = t + ml.cylinder((wx0 - 44, wy1 + 16, Z0 + 9), 1.6, (wx1 - wx0) + 82, 10, axis='x')
+    for x in (wx0 - 45, wx1 + 39):
         t = t + ml.ellipsoid((x, wy1 + 16, Z0 + 9), (3, 3, 3), 10, 6)
         t = t + ml.box((x - 1, wy1 + 14, Z0), (x + 1, wy1 + 18, Z0 + 9), uv_density=wd)
-    # the landscape, 60 units behind the wall, with a back face for thickness
-    vz = Z0 - T - 60
-    vx0, vx1, vy0, vy1 = -420.0, 300.0, -190.0, 290.0
+    # the landscape 25 units behind the wall: the picture covers what is seen
+    # through the opening; skirts repeat its edges for grazing looks
+    vz = Z0 - T - 25
+    vx0, vx1, vy0, vy1 = wx0 - 70, wx1 + 70, wy0 - 50, wy1 + 60
     view = ml.plane((vx0, vy0, vz), (vx1 - vx0, 0, 0), (0, vy1 - vy0, 0), (0, 0, 1), 4, 4)
-    view = view + ml.plane((vx1, vy0, vz - 1), (-(vx1 - vx0), 0, 0), (0, vy1 - vy0, 0), (0, 0, -1))
+    big = 320.0
+    xs = [(vx0 - big, vx0, 0.002, 0.002), (vx0, vx1, 0.0, 1.0), (vx1, vx1 + big, 0.998, 0.998)]
+    ys = [(vy0 - big, vy0, 0.002, 0.002), (vy0, vy1, 0.0, 1.0), (vy1, vy1 + big, 0.998, 0.998)]
+    for xa, xb, ua, ub in xs:
+        for ya, yb, va, vb in ys:
+            if ua == 0.0 and va == 0.0:
+                continue
+            q = ml.plane((xa, ya, vz), (xb - xa, 0, 0), (0, yb - ya, 0), (0, 0, 1), 2, 2,
+                         uv_scale=(ub - ua, vb - va), uv_off=(ua, va))
+            view = view + q
+    view = view + ml.plane((vx1 + big, vy0 - big, vz - 1), (-(vx1 - vx0 + 2 * big), 0, 0),
+                           (0, vy1 - vy0 + 2 * big, 0), (0, 0, -1))
     return t, view
 
 
 def build_curtains():
     wx0, wx1, wy0, wy1 = WIN
     out = ml.Tris()
-    for xa, xb in ((wx0 - 42, wx0 - 4), (wx1 + 4, wx1 + 42)):
+    for xa, xb in ((wx0 - 40, wx0 - 4), (wx1 + 4, wx1 + 34)):
         y0, y1 = wy0 - 22, wy1 + 14
-        folds = 5
+        folds = 4
         def pos(U, V, xa=xa, xb=xb, y0=y0, y1=y1):
             x = xa + (xb - xa) * U
             z = Z0 + 7 + 3.2 * np.sin(U * folds * 2 * np.pi)
@@ -157,26 +162,26 @@ def build_curtains():
 
 
 def build_table():
-    t = ml.rounded_box((-50, TABLE_TOP - 4, -38), (50, TABLE_TOP, 38), 1.0, 2, uv_density=1 / 45.0)
+    t = ml.rounded_box((-44, TABLE_TOP - 4, -33), (44, TABLE_TOP, 33), 1.0, 2, uv_density=1 / 45.0)
     for sx in (-1, 1):
         for sz in (-1, 1):
-            x, z = sx * 43, sz * 31
+            x, z = sx * 37, sz * 26
             t = t + ml.box((x - 3, FLOOR, z - 3), (x + 3, TABLE_TOP - 4, z + 3), faces='xXzZy',
                            uv_density=1 / 70.0).transformed(np.eye(3))
     # aprons
-    t = t + ml.box((-42, TABLE_TOP - 12, -33), (42, TABLE_TOP - 4, -31), faces='xXzZy', uv_density=1 / 70.0)
-    t = t + ml.box((-42, TABLE_TOP - 12, 31), (42, TABLE_TOP - 4, 33), faces='xXzZy', uv_density=1 / 70.0)
-    t = t + ml.box((-45, TABLE_TOP - 12, -28), (-43, TABLE_TOP - 4, 28), faces='xXzZy', uv_density=1 / 70.0)
-    t = t + ml.box((43, TABLE_TOP - 12, -28), (45, TABLE_TOP - 4, 28), faces='xXzZy', uv_density=1 / 70.0)
+    t = t + ml.box((-36, TABLE_TOP - 12, -28), (36, TABLE_TOP - 4, -26), faces='xXzZy', uv_density=1 / 70.0)
+    t = t + ml.box((-36, TABLE_TOP - 12, 26), (36, TABLE_TOP - 4, 28), faces='xXzZy', uv_density=1 / 70.0)
+    t = t + ml.box((-39, TABLE_TOP - 12, -23), (-37, TABLE_TOP - 4, 23), faces='xXzZy', uv_density=1 / 70.0)
+    t = t + ml.box((37, TABLE_TOP - 12, -23), (39, TABLE_TOP - 4, 23), faces='xXzZy', uv_density=1 / 70.0)
     # side stretchers near the floor, joining the legs
-    for x in (-43, 43):
-        t = t + ml.box((x - 1.5, FLOOR + 12, -28), (x + 1.5, FLOOR + 15, 28), faces='xXyYzZ', uv_density=1 / 70.0)
-    mat = ml.box((-31, TABLE_TOP, -23), (31, MAT_TOP, 23), faces='xXyYzZ')
+    for x in (-37, 37):
+        t = t + ml.box((x - 1.5, FLOOR + 12, -23), (x + 1.5, FLOOR + 15, 23), faces='xXyYzZ', uv_density=1 / 70.0)
+    mat = ml.box((-29, TABLE_TOP, -21.3), (29, MAT_TOP, 21.3), faces='xXyYzZ')
     return t, mat
 
 
 def build_bed():
-    bx0, bx1, bz0, bz1 = 96.0, 252.0, -220.0, -6.0
+    bx0, bx1, bz0, bz1 = 88.0, 186.0, -143.0, 55.0
     d = 1 / 80.0
     frame = ml.box((bx0 + 8, FLOOR, bz0 + 10), (bx1 - 8, FLOOR + 10, bz1 - 8), faces='xXzZ', uv_density=d)
     frame = frame + ml.rounded_box((bx0, FLOOR + 10, bz0 + 6), (bx1, FLOOR + 30, bz1), 1.5, 2, uv_density=d)
@@ -192,7 +197,7 @@ def build_bed():
     spread = spread + ml.rounded_box((bx0 + 0.2, FLOOR + 45, bz0 + 58), (bx1 - 0.2, FLOOR + 60, bz0 + 78), 6.0, 3,
                                      uv_density=1 / 70.0)
     pillows = ml.Tris()
-    for xa, xb in ((bx0 + 10, bx0 + 74), (bx1 - 74, bx1 - 10)):
+    for xa, xb in ((bx0 + 14, bx1 - 14),):
         p = ml.rounded_box((xa, FLOOR + 50, bz0 + 12), (xb, FLOOR + 66, bz0 + 50), 7.5, 3, uv_density=1 / 60.0)
         # plump the middle a little
         c = np.array([(xa + xb) / 2, FLOOR + 58, bz0 + 31])
@@ -205,7 +210,7 @@ def build_bed():
 
 
 def build_nightstand():
-    x0, x1, z0, z1 = 34.0, 86.0, -220.0, -180.0
+    x0, x1, z0, z1 = 44.0, 84.0, -144.0, -108.0
     d = 1 / 60.0
     t = ml.rounded_box((x0, FLOOR + 6, z0), (x1, FLOOR + 52, z1), 1.2, 2, uv_density=d)
     for x in (x0 + 3, x1 - 7):
@@ -222,15 +227,16 @@ def build_nightstand():
     base = ml.lathe([(0.01, top), (6, top), (6.5, top + 2), (8.5, top + 10), (7.5, top + 18), (3, top + 24),
                      (1.6, top + 28), (1.6, top + 34), (0.01, top + 34)], 20)
     base = base.moved((cx, 0, cz))
-    shade = ml.lathe([(14, top + 30), (9, top + 50)], 24, smooth=False).moved((cx, 0, cz))
-    shade = shade + ml.lathe([(9, top + 50), (14, top + 30)], 24, smooth=False).moved((cx, 0, cz)).uv_map(
+    shade = ml.lathe([(12, top + 30), (8, top + 47)], 24, smooth=False).moved((cx, 0, cz))
+    shade = shade + ml.lathe([(8, top + 47), (12, top + 30)], 24, smooth=False).moved((cx, 0, cz)).uv_map(
         lambda P, N: np.zeros(P.shape[:2] + (2,)) + 0.5)
     return t, knobs, base, shade
 
 
 def build_shelves():
-    """A bookcase left of the window: sides, top, plinth, three shelves, back."""
-    x0, x1, z0, z1 = -246.0, -160.0, -222.0, -188.0
+    """A bookcase against the left wall: sides, top, plinth, three shelves,
+    back. Built facing +z round the origin, then turned to face +x."""
+    x0, x1, z0, z1 = -40.0, 40.0, -17.0, 17.0
     top = 82.0
     d = 1 / 60.0
     t = ml.Tris()
@@ -246,12 +252,13 @@ def build_shelves():
     # books on three levels, leaning a little at the ends
     rng = np.random.RandomState(301)
     books = ml.Tris()
-    for li, y in enumerate(levels[:3]):
-        x = x0 + 4
+    for li, y in enumerate(levels):
+        x = x0 + 4 if li != 3 else x0 + 30
         limit = x1 - (30 if li == 1 else 4)
         while True:
             w = 2.2 + rng.rand() * 2.8
             h = 22 + rng.rand() * 10 if li != 0 else 26 + rng.rand() * 8
+            h = min(h, 30.0) if li == 3 else h
             dz = 18 + rng.rand() * 6
             if x + w > limit:
                 break
@@ -273,8 +280,9 @@ def build_shelves():
                      (2.6, 26.5), (0.01, 24)], 22)
     vase = vase.moved((x1 - 15, levels[1], z0 + 17))
     bowl = ml.lathe([(0.01, 0), (3, 0), (6, 3), (7.5, 6), (6.8, 6.2), (5.2, 3.6), (0.01, 2.4)], 22)
-    bowl = bowl.moved((x0 + 20, top + 3, z0 + 18))
-    return t, books, vase + bowl
+    bowl = bowl.moved((x0 + 15, top + 3, 0))
+    place = lambda q: q.transformed(ml.rot_y(90), SHELVES_AT)
+    return place(t), place(books), place(vase + bowl)
 
 
 def build_lamp():
@@ -283,20 +291,20 @@ def build_lamp():
     prof = []
     for k in range(13):
         a = math.pi * k / 12
-        prof.append((8 + 16 * math.sin(a), cy - 19 * math.cos(a)))
+        prof.append((6 + 13 * math.sin(a), cy - 1 - 13 * math.cos(a)))
     paper = ml.lathe(prof, 28).moved((cx, 0, cz))
-    frame = ml.cylinder((cx, cy - 22, cz), 9.5, 4, 20).moved((0, 0, 0))
-    frame = frame + ml.cylinder((cx, cy + 18, cz), 9.5, 4, 20)
-    frame = frame + ml.cylinder((cx, cy + 22, cz), 0.6, CEIL - cy - 22, 6, caps=False)
+    frame = ml.cylinder((cx, cy - 16, cz), 7.5, 3, 20)
+    frame = frame + ml.cylinder((cx, cy + 11, cz), 7.5, 3, 20)
+    frame = frame + ml.cylinder((cx, cy + 14, cz), 0.6, CEIL - cy - 14, 6, caps=False)
     frame = frame + ml.cylinder((cx, CEIL - 2, cz), 5, 2, 16)
     # a red tassel below
-    frame = frame + ml.cylinder((cx, cy - 30, cz), 0.5, 8, 6, caps=False)
-    tassel = ml.lathe([(0.01, cy - 44), (2.2, cy - 43), (1.4, cy - 32), (0.01, cy - 30)], 10).moved((cx, 0, cz))
+    frame = frame + ml.cylinder((cx, cy - 23, cz), 0.5, 7, 6, caps=False)
+    tassel = ml.lathe([(0.01, cy - 36), (2.0, cy - 35), (1.3, cy - 25), (0.01, cy - 23)], 10).moved((cx, 0, cz))
     return paper, frame, tassel
 
 
 def build_scroll():
-    z0, z1, y0, y1 = -10.0, 40.0, 12.0, 137.0
+    z0, z1, y0, y1 = 20.0, 70.0, 5.0, 130.0
     s = ml.box((X0, y0, z0), (X0 + 0.6, y1, z1), faces='X')
     s = s + ml.box((X0, y0, z0), (X0 + 0.6, y1, z1), faces='x').uv_map(lambda P, N: np.zeros(P.shape[:2] + (2,)) + 0.1)
     rods = ml.cylinder((X0 + 2, y0 - 1, z0 - 3), 1.6, z1 - z0 + 6, 10, axis='z')
@@ -307,7 +315,7 @@ def build_scroll():
 
 
 def build_door():
-    x0, x1 = 140.0, 232.0
+    x0, x1 = 92.0, 176.0
     d = ml.box((x0, FLOOR, Z1 - 3), (x1, FLOOR + 206, Z1), faces='xXYz', uv_density=1 / 90.0)
     # frame
     d = d + ml.box((x0 - 8, FLOOR, Z1 - 2), (x0, FLOOR + 214, Z1), faces='xXYz', uv_density=1 / 90.0)
@@ -324,7 +332,7 @@ def build_door():
 
 def build_plant():
     """A potted plant in the corner by the window: pot, soil and leaf clusters."""
-    cx, cz = -10.0 + 36, -196.0
+    cx, cz = -128.0, 103.0
     pot = ml.lathe([(0.01, FLOOR), (11, FLOOR), (14, FLOOR + 26), (15, FLOOR + 28), (13.5, FLOOR + 28),
                     (12.5, FLOOR + 26)], 20).moved((cx, 0, cz))
     leaves = ml.Tris()
@@ -400,7 +408,7 @@ def main(out):
     f.group('Ceiling', 'Ceiling').add(ceil)
     for name, t in build_walls().items():
         f.group(name, 'Wall').add(t)
-    f.group('Rug', 'Rug').add(ml.box((-125, FLOOR, -92), (125, FLOOR + 0.8, 92), faces='xXYzZ'))
+    f.group('Rug', 'Rug').add(ml.box((-100, FLOOR, -72), (100, FLOOR + 0.8, 72), faces='xXYzZ'))
     table, mat = build_table()
     f.group('Table', 'TableWood').add(table)
     f.group('Mat', 'Felt').add(mat)

@@ -78,14 +78,22 @@ def rug(path, S=512):
     # field pattern: small lozenges
     loz = (np.abs(((xx * 24) % 1) - 0.5) + np.abs(((yy * 18) % 1) - 0.5)) < 0.18
     img[loz] = indigo * 1.35
-    # medallion
-    r = np.hypot(cx * 1.3, cy)
-    ang = np.arctan2(cy, cx)
-    petal = r < 0.22 + 0.03 * np.cos(ang * 8)
-    img[petal] = red
-    img[(r < 0.16 + 0.02 * np.cos(ang * 8))] = cream
-    img[(r < 0.11)] = red
-    img[(r < 0.05)] = gold
+    # medallion: lobed rings with an eight-petal flower, quarter medallions in the corners
+    def medallion(cx, cy, scale):
+        r = np.hypot((xx - cx) * 1.25, yy - cy) / scale
+        ang = np.arctan2(yy - cy, (xx - cx) * 1.25)
+        lobes = 0.2 + 0.025 * np.cos(ang * 12)
+        img[r < lobes + 0.012] = gold
+        img[r < lobes] = red
+        img[(r < 0.15) & (r > 0.138)] = cream
+        petal = r < 0.12 * (0.55 + 0.45 * np.abs(np.cos(ang * 4)))
+        img[r < 0.13] = indigo * 0.8
+        img[petal] = cream
+        img[r < 0.045] = red
+        img[r < 0.022] = gold
+    medallion(0.5, 0.5, 1.0)
+    for cx, cy in ((0.16, 0.16), (0.84, 0.16), (0.16, 0.84), (0.84, 0.84)):
+        medallion(cx, cy, 0.45)
     # borders
     img[edge < 0.16] = red
     band = (edge >= 0.06) & (edge < 0.12)
@@ -117,12 +125,12 @@ def mat(path, S=512):
 
 
 def wood_dark(path, S=512):
-    img = tl.wood(S, S, 151, light=(128, 74, 46), dark=(72, 38, 24), rings=11)
+    img = tl.wood(S, S, 151, light=(128, 74, 46), dark=(72, 38, 24), rings=18)
     tl.save(img, path)
 
 
 def wood_light(path, S=512):
-    img = tl.wood(S, S, 161, light=(206, 160, 110), dark=(150, 104, 62), rings=8)
+    img = tl.wood(S, S, 161, light=(206, 160, 110), dark=(150, 104, 62), rings=16)
     tl.save(img, path)
 
 
@@ -178,7 +186,7 @@ def books(path, S=512):
     tl.save(img, path)
 
 
-def view(path, W=1024, H=512):
+def view(path, W=1024, H=1024):
     """The view from the window: spring sky, far mountains, a hill with
     cherry trees in bloom, a nearer blossoming branch."""
     yy, xx = np.mgrid[0:H, 0:W] / np.array([H, W], float)[:, None, None]
@@ -276,12 +284,24 @@ def scroll(path, W=256, H=640):
         rr = 4 + rng.rand() * 4
         d.ellipse([bx - rr, by - rr, bx + rr, by + rr], fill=(236, 150, 170))
         d.ellipse([bx - 1.5, by - 1.5, bx + 1.5, by + 1.5], fill=(180, 60, 80))
-    # red seal and a column of brush strokes
+    # red seal and a column of brush-written characters
     d.rectangle([40, H - 150, 62, H - 128], fill=(190, 40, 40))
     for k in range(5):
-        y = 110 + k * 38
-        d.line([46, y, 60, y + 8], fill=(40, 36, 34), width=4)
-        d.line([52, y + 4, 52, y + 26], fill=(40, 36, 34), width=4)
+        x0, y0 = 38, 100 + k * 40
+        for st in range(3 + rng.randint(3)):
+            kind = rng.randint(3)
+            if kind == 0:
+                ya = y0 + rng.randint(4, 28)
+                d.line([x0 + rng.randint(0, 8), ya, x0 + rng.randint(16, 26), ya - rng.randint(0, 4)],
+                       fill=(36, 32, 30), width=3 + rng.randint(2))
+            elif kind == 1:
+                xa = x0 + rng.randint(6, 20)
+                d.line([xa, y0 + rng.randint(0, 8), xa + rng.randint(-2, 3), y0 + rng.randint(20, 32)],
+                       fill=(36, 32, 30), width=3 + rng.randint(2))
+            else:
+                xa, ya = x0 + rng.randint(2, 14), y0 + rng.randint(4, 16)
+                sgn = 1 if rng.rand() < 0.5 else -1
+                d.line([xa, ya, xa + sgn * rng.randint(6, 12), ya + rng.randint(8, 16)], fill=(36, 32, 30), width=3)
     img = np.asarray(im, float)
     img *= (0.95 + 0.07 * tl.fbm(H, W, 8, 3, 222, aspect=W / H))[..., None]
     tl.save(img, path)
