@@ -1,0 +1,250 @@
+#pragma once
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "audio/SoundEngine.h"
+#include "game/Layout.h"
+#include "game/Level.h"
+#include "game/Tile.h"
+#include "game/TileSet.h"
+#include "main/GameEngine.h"
+#include "menu/Menu.h"
+#include "menu/MenuButton.h"
+#include "menu/MenuCheckbox.h"
+#include "menu/MenuLabel.h"
+#include "menu/MenuRect.h"
+#include "menu/MenuTileSlot.h"
+#include "render/Renderer.h"
+#include "render/Take.h"
+
+// A renderer without a window that picks the tile a test chooses and
+// records the window operations asked of it.
+class PickRenderer : public Renderer {
+public:
+    Tile* pick = nullptr;
+    int cursor = 0;
+    int toggles = 0;
+    int resizedW = -1, resizedH = -1;
+
+    Tile* Selection(int, int) override { return pick; }
+    void setCursor(int c) override { cursor = c; }
+    void toggleFullscreen(bool on) override
+    {
+        ++toggles;
+        engine->fullscreen = on;
+    }
+    void resizeWindow(int w, int h) override
+    {
+        resizedW = w;
+        resizedH = h;
+    }
+};
+
+namespace gamefixture {
+inline Uint32 now = 0;
+inline Uint32 ticks() { return now; }
+inline Uint8 appState = SDL_APPACTIVE | SDL_APPINPUTFOCUS | SDL_APPMOUSEFOCUS;
+inline Uint8 state() { return appState; }
+}
+
+// A game engine with the real board (the built-in layout and tile set) and
+// no window, run from tests/data/game, where the tile model's clearing
+// animation lasts ten minutes unless a test stops it.
+class GameTest : public ::testing::Test {
+protected:
+    std::string savedDir;
+    PickRenderer* renderer = nullptr;
+    GameEngine* engine = nullptr;
+    Level* level = nullptr;
+
+    void SetUp() override
+    {
+        char buf[4096];
+        if (getcwd(buf, sizeof buf))
+            savedDir = buf;
+        ASSERT_EQ(0, chdir(JADELOOM_TEST_DATA "/game"));
+        gamefixture::now = 100000;
+        gamefixture::appState = SDL_APPACTIVE | SDL_APPINPUTFOCUS | SDL_APPMOUSEFOCUS;
+        renderer = new PickRenderer;
+        engine = new GameEngine(renderer);
+        engine->timer.tickSource = &gamefixture::ticks;
+        engine->appStateSource = &gamefixture::state;
+        engine->timer.start();
+        engine->soundEngine = new SoundEngine;
+        engine->layoutFiles = {Layout::builtinTurtleFile};
+        engine->tileSetFiles = {TileSet::standardFile};
+        engine->selectedLayout = engine->currentLayout = engine->layoutFiles.begin();
+        engine->selectedTileSet = engine->currentTileSet = engine->tileSetFiles.begin();
+    }
+
+    void TearDown() override
+    {
+        delete engine;
+        if (!savedDir.empty())
+            (void)chdir(savedDir.c_str());
+    }
+
+    // The Turtle with the Standard set, dealt as at start-up, in play.
+    void startBuiltin(int difficulty = DIFFICULTY_ADVANCED)
+    {
+        level = engine->level = new Level;
+        level->renderEngine = &engine->renderEngine;
+        level->soundEngine = engine->soundEngine;
+        engine->layout = new Layout(&engine->renderEngine, Layout::builtinTurtleFile);
+        level->setLayout(engine->layout);
+        engine->tileSet = new TileSet(&engine->renderEngine, engine->soundEngine, level);
+        engine->tileSet->createTileSet(TileSet::standardFile);
+        level->setTileSet(engine->tileSet);
+        ASSERT_TRUE(level->deal());
+        engine->renderEngine.boardTiles = level->tiles;
+        play(difficulty);
+    }
+
+    // A board of the given tiles, each matching only its own name, placed
+    // side by side on one row of one layer.
+    void startRow(const std::vector<std::string>& names, int difficulty)
+    {
+        level = engine->level = new Level;
+        level->renderEngine = &engine->renderEngine;
+        level->soundEngine = engine->soundEngine;
+        engine->layout = new Layout(&engine->renderEngine, "no_such_layout.lyt");
+        engine->layout->gridX = static_cast<int>(2 * names.size() + 2);
+        engine->layout->gridY = 4;
+        engine->layout->gridZ = 2;
+        level->setLayout(engine->layout);
+        level->newMap();
+        int x = 0;
+        for (const std::string& n : names) {
+            Tile* t = new Tile(&engine->renderEngine, level, engine->soundEngine, 0, 0, 0, 0, 0, 0, 0);
+            t->name = n;
+            t->matches = {n};
+            level->tiles.push_back(t);
+            level->placeTile(t, x, 0, 0);
+            x += 2;
+        }
+        level->restart();
+        engine->renderEngine.boardTiles = level->tiles;
+        play(difficulty);
+    }
+
+    void play(int difficulty)
+    {
+        engine->difficulty = difficulty;
+        engine->setGameState(GS_PLAYING);
+        engine->setDifficulty(0);
+        engine->updateBottomText();
+        engine->lastSecondTicks = engine->lastKeyTicks = static_cast<int>(engine->timer.get_ticks());
+    }
+
+    // A menu with the items the game drives; every item has no size, so the
+    // pointer is inside all of them wherever it is.
+    void addMenu()
+    {
+        Menu* menu = new Menu(&engine->renderEngine, &engine->input, "");
+        menu->root = new MenuRect("Root", &engine->renderEngine, &engine->input, nullptr);
+        MenuItem* root = menu->root;
+        for (const char* id : {"TilesText", "MovesText", "ScoreText", "TimeText", "DifficultyText"})
+            root->addLabel(id, "");
+        root->addRect("TopBar");
+        root->addRect("NoMovesPanel")->setVisibility(false);
+        root->addRect("GameWonPanel")->setVisibility(false);
+        root->addCheckBox("FullscreenCheckbox");
+        root->addCheckBox("HighlightTilesCheckbox");
+        engine->slot1 = root->addTileSlot("Slot1");
+        engine->slot2 = root->addTileSlot("Slot2");
+        engine->slot3 = root->addTileSlot("Slot3");
+        engine->tilesText = static_cast<MenuLabel*>(root->getItemByID("TilesText"));
+        engine->movesText = static_cast<MenuLabel*>(root->getItemByID("MovesText"));
+        engine->scoreText = static_cast<MenuLabel*>(root->getItemByID("ScoreText"));
+        engine->timeTextLabel = static_cast<MenuLabel*>(root->getItemByID("TimeText"));
+        engine->menu = menu;
+        if (level)
+            level->attachSlots(engine->slot1, engine->slot2, engine->slot3);
+    }
+
+    std::string labelText(const char* id)
+    {
+        auto* label = dynamic_cast<MenuLabel*>(engine->menuItem(id));
+        return label ? label->text : std::string("<none>");
+    }
+
+    // Ends every running tile animation.
+    void stopAnimations()
+    {
+        for (Tile* t : level->tiles)
+            if (t->currentTake)
+                t->currentTake->playing = false;
+    }
+
+    // Events, handled one at a time as the queue would hand them over.
+    void send(const SDL_Event& e)
+    {
+        engine->event = e;
+        engine->handleEvent();
+    }
+    void key(SDLKey k, bool down)
+    {
+        SDL_Event e{};
+        e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        e.key.type = e.type;
+        e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = k;
+        send(e);
+    }
+    void tap(SDLKey k)
+    {
+        key(k, true);
+        key(k, false);
+    }
+    void button(Uint8 b, bool down, int x = 10, int y = 10)
+    {
+        SDL_Event e{};
+        e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        e.button.type = e.type;
+        e.button.button = b;
+        e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+        e.button.x = static_cast<Uint16>(x);
+        e.button.y = static_cast<Uint16>(y);
+        send(e);
+    }
+    void click(int x = 10, int y = 10)
+    {
+        button(SDL_BUTTON_LEFT, true, x, y);
+        button(SDL_BUTTON_LEFT, false, x, y);
+    }
+    void motion(int x, int y, int xrel, int yrel)
+    {
+        SDL_Event e{};
+        e.type = SDL_MOUSEMOTION;
+        e.motion.type = e.type;
+        e.motion.x = static_cast<Uint16>(x);
+        e.motion.y = static_cast<Uint16>(y);
+        e.motion.xrel = static_cast<Sint16>(xrel);
+        e.motion.yrel = static_cast<Sint16>(yrel);
+        send(e);
+    }
+    void active(Uint8 state, bool gain)
+    {
+        SDL_Event e{};
+        e.type = SDL_ACTIVEEVENT;
+        e.active.type = e.type;
+        e.active.state = state;
+        e.active.gain = gain ? 1 : 0;
+        send(e);
+    }
+
+    // A free tile and a free tile matching it, or nulls.
+    std::pair<Tile*, Tile*> freePair()
+    {
+        level->updateTilesFree();
+        for (Tile* a : level->freeTiles)
+            for (Tile* b : level->freeTiles)
+                if (a != b && b->match(a) && a->state == TILE_ON_BOARD && b->state == TILE_ON_BOARD)
+                    return {a, b};
+        return {nullptr, nullptr};
+    }
+};
