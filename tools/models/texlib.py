@@ -49,10 +49,15 @@ def wood(h, w, seed, light=(196, 140, 88), dark=(120, 72, 40), rings=9.0, stretc
     staggered joints and per-plank tint."""
     rng = np.random.RandomState(seed)
     yy, xx = np.mgrid[0:h, 0:w] / np.array([h, w], float)[:, None, None]
-    warp = fbm(h, w, 3, 4, seed + 1, aspect=1.0 / stretch * 4)
-    fine = fbm(h, w, 24, 2, seed + 2, aspect=0.08)
-    t = np.sin((yy * rings + warp * 2.5) * np.pi * 2) * 0.5 + 0.5
-    t = t ** 1.6 * 0.75 + fine * 0.35
+    warp = fbm(h, w, 3, 3, seed + 1, aspect=0.7)               # rings drift slowly along the board
+    wob = fbm(h, w, 8, 2, seed + 5, aspect=0.5)
+    r = yy * rings + warp * 3.0 + wob * 0.35
+    late = (0.5 + 0.5 * np.cos(2 * np.pi * r)) ** 8          # thin dark late-wood lines
+    late = late * (0.6 + 0.6 * fbm(h, w, 4, 2, seed + 6))
+    streak = fbm(h, w, 96, 3, seed + 2, aspect=0.04)           # fine fibres along the grain
+    pores = value_noise(h, w, 256, 16, seed + 3)
+    broad = fbm(h, w, 3, 3, seed + 4)
+    t = 0.45 * late + 0.42 * streak + 0.12 * pores + 0.3 * (broad - 0.5)
     img = lerp(light, dark, np.clip(t, 0, 1))
     if planks:
         ph = h / planks
