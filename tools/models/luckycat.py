@@ -50,7 +50,7 @@ def head():
     h = h.moved((0, 19.2, 0.4))
     # ears: cones tilted outwards, uv on the white top of the head
     for sx in (-1, 1):
-        ear = ml.lathe([(2.6, 0), (1.2, 3.2), (0.01, 4.6)], 12)
+        ear = ml.lathe([(2.9, 0), (1.7, 2.2), (0.5, 3.3), (0.01, 3.6)], 12)
         ear = ear.transformed(ml.rot_z(-sx * 24) @ ml.scale(1, 1, 0.6))
         h = h + ear.moved((sx * 4.0, 23.6, -0.2)).uv_map(const_uv((0.1, 0.95)))
     return h
@@ -60,8 +60,8 @@ def details():
     """Pink inner ears and the nose tip, in the body material's pink spot."""
     d = ml.Tris()
     for sx in (-1, 1):
-        e = ml.ellipsoid((0, 0, 0), (1.5, 2.6, 0.3), 10, 6).transformed(ml.rot_z(-sx * 24))
-        d = d + e.moved((sx * 4.2, 25.0, 0.9))
+        e = ml.ellipsoid((0, 0, 0), (1.6, 1.9, 0.3), 10, 6).transformed(ml.rot_z(-sx * 24))
+        d = d + e.moved((sx * 4.3, 24.7, 0.75))
     return d.uv_map(const_uv(PINK_UV))
 
 
@@ -152,10 +152,18 @@ def textures(d):
     im = Image.fromarray(g.astype(np.uint8))
     dr = ImageDraw.Draw(im)
     dr.rectangle([100, 60, 156, 196], fill=(236, 196, 96))
-    for k in range(4):
-        y = 74 + k * 30
-        dr.line([112, y, 144, y + 6], fill=(40, 30, 20), width=5)
-        dr.line([128, y - 4, 128, y + 18], fill=(40, 30, 20), width=4)
+    rng = np.random.RandomState(404)
+    for k in range(3):                      # three brush-written signs down the cartouche
+        x0, y0 = 110, 70 + k * 42
+        for st in range(3 + rng.randint(2)):
+            if rng.rand() < 0.5:
+                ya = y0 + rng.randint(4, 30)
+                dr.line([x0 + rng.randint(0, 8), ya, x0 + rng.randint(24, 36), ya - rng.randint(0, 4)],
+                        fill=(40, 30, 20), width=4)
+            else:
+                xa = x0 + rng.randint(6, 30)
+                dr.line([xa, y0 + rng.randint(0, 6), xa + rng.randint(-4, 5), y0 + rng.randint(22, 34)],
+                        fill=(40, 30, 20), width=4)
     im.save(os.path.join(d, 'cat_coin.png'), optimize=True)
     tl.save(np.zeros((8, 8, 3)) + np.array([214, 36, 40.0]), os.path.join(d, 'cat_red.png'))
     tl.save(np.zeros((8, 8, 3)) + np.array([236, 190, 80.0]), os.path.join(d, 'cat_gold.png'))
@@ -163,7 +171,7 @@ def textures(d):
 
 def animations(path):
     # the paw beckons twice, then rests; the head tilts gently meanwhile
-    paw = [{'t': 420, 'rx': 30}, {'t': 840, 'rx': -30}, {'t': 1260, 'rx': 30}, {'t': 1680, 'rx': -30},
+    paw = [{'t': 420, 'rx': 22}, {'t': 840, 'rx': -22}, {'t': 1260, 'rx': 22}, {'t': 1680, 'rx': -22},
            {'t': 3200}]
     head = [{'t': 800, 'rz': 5}, {'t': 2400, 'rz': -10}, {'t': 3200, 'rz': 5}]
     ml.write_anim(path, [('Swivel', [('Paw', paw), ('Head', head)])],

@@ -239,6 +239,24 @@ def main():
             cv = Canvas(400, 480, 40, eye, (0, 13, 0), (0, 1, 0), near=0.5, bg=(0.3, 0.3, 0.33))
             draw_model(cv, cat)
             cv.save('/tmp/' + fn)
+        # the Swivel take's extremes: the paw turned about its pivot from the rewards file
+        piv = read_pivots(os.path.join(root, 'Assets/Rewards/luckycat.cfg'))
+        for rx in (-30, 30):
+            parts = []
+            for name, P, T, N, mat in cat:
+                if name in piv:
+                    R = ml.rot_x(rx * 22 / 30) if name == 'Paw' else ml.rot_z(rx / 6)
+                    c = np.asarray(piv[name])
+                    P = (P - c) @ R.T + c; N = N @ R.T
+                parts.append((name, P, T, N, mat))
+            cv = Canvas(400, 480, 40, (40, 24, 40), (0, 13, 0), (0, 1, 0), near=0.5, bg=(0.3, 0.3, 0.33))
+            draw_model(cv, parts)
+            cv.save('/tmp/preview_cat_wave%+d.png' % rx)
+
+
+def read_pivots(path):
+    w = open(path).read().split()
+    return {w[i + 1]: tuple(map(float, w[i + 2:i + 5])) for i, k in enumerate(w) if k == 'Pivot:'}
 
 
 def read_cfg(path):

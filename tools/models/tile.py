@@ -143,19 +143,23 @@ def animations(path):
         {'t': 621, 'ty': -(lift1 + lift2), 'ry': -spin, 'sx': -shrink, 'sy': -shrink, 'sz': -shrink,
          'visible': False},
     ]
-    # new_game: every tile hops and turns once as the board is dealt
+    # new_game: the whole board hops once and settles with a small bounce
+    # (no turn: neighbouring tiles would pass through each other)
     new_game = [
-        {'t': 260, 'ty': 2.2, 'ry': 180},
-        {'t': 560, 'ty': -2.2, 'ry': 180},
-        {'t': 561, 'ry': -360},
+        {'t': 170, 'ty': 1.6},
+        {'t': 340, 'ty': -1.6},
+        {'t': 420, 'ty': 0.4},
+        {'t': 500, 'ty': -0.4},
     ]
-    # game_won: the cleared tiles pop back, rise and spin, then vanish upwards
+    # game_won: the cleared tiles pop back at 0.6 size (small enough to spin
+    # without touching their neighbours), rise and twirl, then vanish upwards.
+    # The object's translation is scaled with it, so lifts are divided by the scale.
     won = [
         {'t': 1, 'sx': -0.95, 'sy': -0.95, 'sz': -0.95, 'visible': True},
-        {'t': 700, 'ty': 6.0, 'ry': 360, 'sx': 0.95, 'sy': 0.95, 'sz': 0.95},
-        {'t': 1400, 'ty': 4.0, 'rx': 0, 'ry': 360},
-        {'t': 2100, 'ty': 24.0, 'ry': 540, 'sx': -0.96, 'sy': -0.96, 'sz': -0.96},
-        {'t': 2101, 'ty': -34.0, 'ry': -1260, 'sx': 0.96, 'sy': 0.96, 'sz': 0.96, 'visible': False},
+        {'t': 700, 'ty': 10.0, 'ry': 360, 'sx': 0.55, 'sy': 0.55, 'sz': 0.55},
+        {'t': 1500, 'ty': 4.0, 'ry': 360},
+        {'t': 2200, 'ty': 26.0, 'ry': 540, 'sx': -0.57, 'sy': -0.57, 'sz': -0.57},
+        {'t': 2201, 'ty': -40.0, 'ry': -1260, 'sx': 0.97, 'sy': 0.97, 'sz': 0.97, 'visible': False},
     ]
     takes = []
     for name, frames in (('clear_tile', clear), ('new_game', new_game), ('game_won', won)):
