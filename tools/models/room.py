@@ -348,6 +348,44 @@ def build_plant():
     return pot, leaves + stems
 
 
+def build_chair():
+    """A wooden chair behind the table (towards the window), facing it, with a
+    quilted cushion."""
+    cz, cx = -62.0, 0.0
+    d = 1 / 60.0
+    seat_y = FLOOR + 45
+    x0, x1, z0, z1 = cx - 21, cx + 21, cz - 20, cz + 20
+    t = ml.rounded_box((x0, seat_y - 3, z0), (x1, seat_y, z1), 0.8, 2, uv_density=d)
+    for x in (x0 + 1.5, x1 - 5.5):
+        for z in (z0 + 1.5, z1 - 5.5):
+            top = seat_y - 3 if z > cz else seat_y + 48
+            t = t + ml.box((x, FLOOR, z), (x + 4, top, z + 4), faces='xXzZY', uv_density=d)
+    # back: top rail and a splat between the rear posts
+    t = t + ml.rounded_box((x0, seat_y + 40, z0 + 1), (x1, seat_y + 48, z0 + 5), 1.2, 2, uv_density=d)
+    t = t + ml.box((cx - 6, seat_y, z0 + 2), (cx + 6, seat_y + 40, z0 + 4), uv_density=d)
+    # stretchers
+    for z in (z0 + 3.5, z1 - 3.5):
+        t = t + ml.box((x0 + 5.5, FLOOR + 14, z - 1), (x1 - 5.5, FLOOR + 17, z + 1), faces='yYzZ', uv_density=d)
+    cushion = ml.rounded_box((x0 + 2, seat_y, z0 + 5), (x1 - 2, seat_y + 5, z1 - 1), 2.2, 3, uv_density=1 / 40.0)
+    return t, cushion
+
+
+def build_picture():
+    """A framed woodblock-style print on the right wall above the bed."""
+    z0, z1, y0, y1 = -98.0, -28.0, 38.0, 92.0
+    x = X1
+    frame = ml.Tris()
+    fw = 4.0
+    for lo, hi in (((x - 2.5, y0 - fw, z0 - fw), (x, y0, z1 + fw)), ((x - 2.5, y1, z0 - fw), (x, y1 + fw, z1 + fw)),
+                   ((x - 2.5, y0, z0 - fw), (x, y1, z0)), ((x - 2.5, y0, z1), (x, y1, z1 + fw))):
+        frame = frame + ml.box(lo, hi, faces='xyYzZ', uv_density=1 / 30.0)
+    # the print faces -x: seen from the room its right-hand side is +z
+    pic = ml.plane((x - 1.0, y0, z0), (0, 0, z1 - z0), (0, y1 - y0, 0), (-1, 0, 0))
+    pic = pic + ml.plane((x - 0.2, y0, z1), (0, 0, -(z1 - z0)), (0, y1 - y0, 0), (1, 0, 0)).uv_map(
+        lambda P, N: np.zeros(P.shape[:2] + (2,)) + 0.02)
+    return frame, pic
+
+
 def textures(d):
     rt.floor(os.path.join(d, 'floor.png'))
     rt.wall(os.path.join(d, 'wall.png'))
@@ -362,6 +400,7 @@ def textures(d):
     rt.view(os.path.join(d, 'view.png'))
     rt.lantern(os.path.join(d, 'lantern.png'))
     rt.scroll(os.path.join(d, 'scroll.png'))
+    rt.print_wave(os.path.join(d, 'print.png'))
     rt.solid(os.path.join(d, 'celadon.png'), (150, 196, 170))
     rt.solid(os.path.join(d, 'iron.png'), (48, 42, 40))
     rt.solid(os.path.join(d, 'brass.png'), (200, 160, 80))
@@ -393,6 +432,7 @@ MATERIALS = [
     {'name': 'Brass', 'Ka': (0.45,) * 3, 'Kd': (0.5,) * 3, 'Ks': (0.6,) * 3, 'Ns': 70, 'map': 'brass.png'},
     {'name': 'Tassel', 'Ka': (0.5,) * 3, 'Kd': (0.5,) * 3, 'map': 'red.png'},
     {'name': 'ScrollPaper', 'Ka': (0.5,) * 3, 'Kd': (0.5,) * 3, 'map': 'scroll.png'},
+    {'name': 'Print', 'Ka': (0.5,) * 3, 'Kd': (0.5,) * 3, 'map': 'print.png'},
     {'name': 'Curtain', 'Ka': (0.5,) * 3, 'Kd': (0.5,) * 3, 'map': 'curtain.png'},
     {'name': 'Leaf', 'Ka': (0.45,) * 3, 'Kd': (0.5,) * 3, 'Ks': (0.2,) * 3, 'Ns': 30, 'map': 'leaf.png'},
     {'name': 'Clay', 'Ka': (0.45,) * 3, 'Kd': (0.5,) * 3, 'Ks': (0.2,) * 3, 'Ns': 30, 'map': 'clay.png'},
@@ -440,6 +480,12 @@ def main(out):
     door, handle = build_door()
     f.group('Door', 'LightWood').add(door)
     f.group('DoorHandle', 'Brass').add(handle)
+    chair, cushion = build_chair()
+    f.group('Chair', 'DarkWood').add(chair)
+    f.group('ChairCushion', 'Quilt').add(cushion)
+    pframe, pic = build_picture()
+    f.group('PictureFrame', 'DarkWood').add(pframe)
+    f.group('Picture', 'Print').add(pic)
     pot, plant = build_plant()
     f.group('PlantPot', 'Clay').add(pot)
     f.group('Plant', 'Leaf').add(plant)

@@ -309,3 +309,26 @@ def scroll(path, W=256, H=640):
 
 def solid(path, rgb, S=8):
     tl.save(np.zeros((S, S, 3)) + np.array(rgb, float), path)
+
+
+def print_wave(path, W=512, H=400):
+    """Woodblock-style print: a snow-capped mountain, a red sun, waves."""
+    yy, xx = np.mgrid[0:H, 0:W] / np.array([H, W], float)[:, None, None]
+    img = tl.lerp((240, 226, 196), (226, 206, 170), yy)
+    sun = np.hypot((xx - 0.74) * W / H, yy - 0.24) < 0.1
+    img[sun] = (204, 62, 48)
+    peak = 0.62 - np.abs(xx - 0.42) * 1.1
+    mnt = yy > 0.24 + (0.62 - peak)
+    img[mnt] = tl.lerp((60, 84, 120), (40, 58, 92), np.clip((yy - 0.3) * 2, 0, 1))[mnt]
+    snow = mnt & (yy < 0.24 + (0.62 - peak) + 0.08 + 0.02 * np.sin(xx * 60))
+    img[snow] = (244, 242, 236)
+    for k in range(5):
+        base = 0.66 + k * 0.07
+        wy = base + 0.025 * np.sin(xx * 2 * np.pi * (3 + k) + k * 1.7)
+        band = yy > wy
+        img[band] = tl.lerp((44, 82, 140), (30, 60, 110), np.full(band.sum(), k / 5.0))
+        crest = band & (yy < wy + 0.012)
+        img[crest] = (236, 236, 228)
+    img[(xx < 0.025) | (xx > 0.975) | (yy < 0.03) | (yy > 0.97)] = (236, 228, 206)
+    img *= (0.94 + 0.08 * tl.fbm(H, W, 10, 3, 231, aspect=W / H))[..., None]
+    tl.save(img, path)
