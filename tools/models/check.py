@@ -108,6 +108,28 @@ def check(root):
         allv = np.array(d.v)
         if allv[:, 1].min() < -1e-6 or V[:, 1].min() <= max(p[1] for p in d.v if p not in set(map(tuple, V))):
             faults.append('tile: body must stand on y = 0 with the Face above it')
+        body = [o for o in d.objects if o['name'] == 'Tile'][0]
+        F = np.array(body['faces'])
+        P = allv[F[:, :, 0]]; Nn = np.array(d.vn)[F[:, :, 2]]
+        centre = (P.reshape(-1, 3).max(axis=0) + P.reshape(-1, 3).min(axis=0)) / 2
+        if np.any(np.einsum('ijk,ijk->ij', Nn, P - centre) <= 0):
+            faults.append('tile: some body normals point inwards')
+        # the room shell's inner faces must face into the room
+        room = os.path.join(root, 'Assets/Scenes/Bedroom/room.obj')
+        if os.path.exists(room):
+            r = read_obj(room)
+            RV, RN = np.array(r.v), np.array(r.vn)
+            for o in r.objects:
+                if o['name'] in ('Floor', 'Ceiling', 'WallBack', 'WallFront', 'WallLeft', 'WallRight'):
+                    F = np.array(o['faces'])
+                    c = RV[F[:, :, 0]].mean(axis=1)
+                    n = RN[F[:, :, 2]].mean(axis=1)
+                    lo, hi = RV[F[:, :, 0]].reshape(-1, 3).min(0), RV[F[:, :, 0]].reshape(-1, 3).max(0)
+                    thin = np.argmin(hi - lo)
+                    inner = c[:, thin] == (hi[thin] if o['name'] in ('Floor', 'WallBack', 'WallLeft') else lo[thin])
+                    toward = np.einsum('ij,ij->i', n[inner], np.array([-1.0, 20.0, 0.1]) - c[inner]) > 0
+                    if not inner.any() or not toward.all():
+                        faults.append('room: inner faces of %s do not face into the room' % o['name'])
         ratio = (V[:, 0].max() - V[:, 0].min()) / (V[:, 2].max() - V[:, 2].min())
         if abs(ratio - 0.71) > 0.02:
             faults.append('tile: Face ratio %.3f is not about 0.71' % ratio)
