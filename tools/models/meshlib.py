@@ -310,12 +310,13 @@ class ObjFile:
             body.append('# end of %s' % g.name)
         lines = ['# %s' % h for h in header]
         lines.append('mtllib %s' % mtllib)
-        if animation:
-            lines.append('animation %s' % animation)
         lines += ['v ' + ' '.join(k) for k in vl]
         lines += ['vt ' + ' '.join(k) for k in tl]
         lines += ['vn ' + ' '.join(k) for k in nl]
         lines += body
+        if animation:
+            # after the objects: a reader that loads the takes at once finds them
+            lines.append('animation %s' % animation)
         lines.append('# end of file')
         with open(path, 'w', newline='\n') as f:
             f.write('\n'.join(lines) + '\n')
