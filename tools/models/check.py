@@ -76,6 +76,8 @@ def check(root):
                 for oname, frames in anims:
                     if oname not in names:
                         faults.append('%s: take %s animates unknown object %s' % (rel, tname, oname))
+                    elif oname not in d.objects_before_animation:
+                        faults.append('%s: object %s is defined after the animation line' % (rel, oname))
                     last = 0
                     for fr in frames:
                         unknown = set(fr) - ANIM_KEYS

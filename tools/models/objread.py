@@ -12,6 +12,7 @@ class ObjData:
         self.v, self.vt, self.vn = [], [], []
         self.objects = []          # dicts: name, material, faces [(p,t,n)x3], built
         self.mtllibs, self.animations = [], []
+        self.objects_before_animation = []
         self.errors = []
 
 
@@ -49,6 +50,7 @@ def read_obj(path):
                 d.mtllibs += [os.path.join(base, x) for x in w[1:]]
             elif key == 'animation':
                 d.animations += [os.path.join(base, x) for x in w[1:]]
+                d.objects_before_animation = [o['name'] for o in d.objects]
             elif key == 'f':
                 if cur is None:
                     d.errors.append('%s:%d: face before any group' % (path, ln))
