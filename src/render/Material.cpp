@@ -64,13 +64,15 @@ Material* Material::loadFile(RenderEngine* engine, const std::string& file)
     Material* current = nullptr;
     std::string line;
     bool tooLong = false;
+    std::istringstream in;
+    WordReader words(in);
     while (reader.nextLine(line, maxLine, tooLong)) {
         if (tooLong) {
             outputError("Line too long in material file: " + file);
             continue;
         }
-        std::istringstream in(line);
-        WordReader words(in);
+        in.clear();
+        in.str(line);
         std::string key;
         if (!words.next(key))
             continue;

@@ -157,13 +157,17 @@ bool Model::loadModelFile(const std::string& file)
 
     std::string line;
     bool tooLong = false;
+    std::istringstream in;
+    WordReader words(in);
     while (reader.nextLine(line, maxLine, tooLong)) {
         if (tooLong) {
             outputError("Model file line too long, reading stopped: " + file);
             break;
         }
-        std::istringstream in(line);
-        WordReader words(in);
+        // One stream for all lines: making a stream per line costs more
+        // than reading the line.
+        in.clear();
+        in.str(line);
         std::string key;
         words.next(key);
 

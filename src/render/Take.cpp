@@ -135,13 +135,15 @@ bool Take::loadFile(Model* model, const std::string& file)
     FrameValues frame;
     std::string line;
     bool tooLong = false;
+    std::istringstream in;
+    WordReader words(in);
     while (reader.nextLine(line, maxLine, tooLong)) {
         if (tooLong) {
             outputError("Line too long in animation file: " + file);
             continue;
         }
-        std::istringstream in(line);
-        WordReader words(in);
+        in.clear();
+        in.str(line);
         std::string key;
         if (!words.next(key))
             continue;
