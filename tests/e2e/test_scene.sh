@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The furnished room and the whole Turtle board with the Standard pictures
+# from the layout's default view; a left click on a free tile selects it and
+# it shows highlighted, while the rest of the picture stays as it was.
+source "$(dirname "$0")/lib.sh" "$@"
+
+# mean_rb NAME GEOMETRY: mean red and blue (0..1) of a region of a shot.
+mean_rb() {
+  convert "$OUT/$1.png" -crop "$2" +repage -format '%[fx:mean.r] %[fx:mean.b]' info:
+}
+# spread NAME GEOMETRY: standard deviation of a region (0 when uniform).
+spread() {
+  convert "$OUT/$1.png" -crop "$2" +repage -colorspace Gray -format '%[fx:standard_deviation]' info:
+}
+
+prepare_work run
+printf 'WindowSize: 1280 800\nWindowPos: 0 0\nDifficulty: Advanced\nVolume: 0' > "$WORK/jadeloom_demo.cfg"
+start_game
+find_window
+wait_for_log "Level initialized" 90 || fail "the board was not built"
+# The pointer rests on the floor, away from the board, so that nothing is
+# hovered in the first shot.
+xdotool mousemove 1270 790
+sleep 3
+screenshot board
+
+n=$(colours board)
+(( n > 3000 )) || fail "only $n colours: no textured scene"
+pass "scene drawn with $n colours"
+# The middle of the screen is the board: far from uniform.
+s=$(spread board 640x400+320+200)
+awk -v s="$s" 'BEGIN { exit !(s > 0.08) }' || fail "board region nearly uniform ($s)"
+# The left end tile of the middle rows (always free) sits at the left of the
+# board, the right end pair at the right, on the table.
+read -r r b < <(mean_rb board 24x24+268+378)
+awk -v r="$r" -v b="$b" 'BEGIN { exit !(r > 0.6 && r - b < 0.2 && r - b > -0.05) }' \
+  || fail "no ivory tile face at the left end (r=$r b=$b)"
+pass "board region textured, end tile in place"
+
+# Select the left end tile, then move the pointer away again.
+xdotool mousemove --sync 280 392
+sleep 0.5
+xdotool click 1
+sleep 0.5
+xdotool mousemove 1270 790
+sleep 2
+screenshot selected
+
+read -r r2 b2 < <(mean_rb selected 24x24+268+378)
+awk -v r="$r" -v b="$b" -v r2="$r2" -v b2="$b2" \
+  'BEGIN { exit !((b2 - r2) - (b - r) > 0.1) }' \
+  || fail "the clicked tile is not highlighted (before r=$r b=$b, after r=$r2 b=$b2)"
+pass "clicked tile highlighted (blue over red went from $(awk -v r="$r" -v b="$b" 'BEGIN{print b-r}') to $(awk -v r="$r2" -v b="$b2" 'BEGIN{print b-r}'))"
+# Only that tile changed: a small share of the picture differs.
+changed=$(compare -metric AE -fuzz 8% "$OUT/board.png" "$OUT/selected.png" null: 2>&1 || true)
+changed=${changed%% *}
+(( ${changed%.*} > 200 && ${changed%.*} < 40000 )) || fail "$changed pixels changed between the shots"
+pass "$changed pixels changed between the two shots"
+
+end_game TERM
+[[ "$GAME_CODE" == 0 ]] || fail "exit code $GAME_CODE"
+grep -q "OpenGL Error" "$WORK/log.txt" && fail "OpenGL errors logged"
+pass "no OpenGL error in the log"
