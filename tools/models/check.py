@@ -49,6 +49,13 @@ def check(root):
         for name, m in mats.items():
             if m['map'] and not os.path.exists(m['map']):
                 faults.append('%s: material %s names missing texture %s' % (rel, name, m['map']))
+            elif m['map']:
+                from PIL import Image
+                w, h = Image.open(m['map']).size
+                limit = 1024 if 'Scenes' in rel else 512
+                if w & (w - 1) or h & (h - 1) or max(w, h) > limit:
+                    faults.append('%s: texture %s is %dx%d (powers of two up to %d wanted)'
+                                  % (rel, m['map'], w, h, limit))
         for name in want['materials']:
             if name not in mats:
                 faults.append('%s: material %s not defined' % (rel, name))

@@ -264,16 +264,16 @@ def lantern(path, S=256):
     tl.save(img, path)
 
 
-def scroll(path, W=256, H=640):
+def scroll(path, W=256, H=512):
     """Hanging scroll: silk mount, a paper panel with a blossoming branch."""
     im = Image.new('RGB', (W, H), (112, 92, 70))
     d = ImageDraw.Draw(im)
-    d.rectangle([18, 70, W - 19, H - 70], fill=(236, 226, 200))
+    d.rectangle([18, 56, W - 19, H - 56], fill=(236, 226, 200))
     rng = np.random.RandomState(221)
-    pts = [(W * 0.85, 120)]
+    pts = [(W * 0.85, 96)]
     for k in range(8):
         x, y = pts[-1]
-        pts.append((x - 18 - rng.rand() * 14, y + 40 + rng.rand() * 20))
+        pts.append((x - 18 - rng.rand() * 14, y + 32 + rng.rand() * 16))
     d.line(pts, fill=(60, 42, 36), width=6, joint='curve')
     for (x, y) in pts[1:-1]:
         d.line([x, y, x + 30 + rng.rand() * 20, y - 10 - rng.rand() * 20], fill=(60, 42, 36), width=3)
@@ -285,9 +285,9 @@ def scroll(path, W=256, H=640):
         d.ellipse([bx - rr, by - rr, bx + rr, by + rr], fill=(236, 150, 170))
         d.ellipse([bx - 1.5, by - 1.5, bx + 1.5, by + 1.5], fill=(180, 60, 80))
     # red seal and a column of brush-written characters
-    d.rectangle([40, H - 150, 62, H - 128], fill=(190, 40, 40))
+    d.rectangle([40, H - 120, 60, H - 100], fill=(190, 40, 40))
     for k in range(5):
-        x0, y0 = 38, 100 + k * 40
+        x0, y0 = 38, 80 + k * 34
         for st in range(3 + rng.randint(3)):
             kind = rng.randint(3)
             if kind == 0:
@@ -311,11 +311,11 @@ def solid(path, rgb, S=8):
     tl.save(np.zeros((S, S, 3)) + np.array(rgb, float), path)
 
 
-def print_wave(path, W=512, H=400):
+def print_wave(path, W=512, H=512):
     """Woodblock-style print: a snow-capped mountain, a red sun, waves."""
     yy, xx = np.mgrid[0:H, 0:W] / np.array([H, W], float)[:, None, None]
     img = tl.lerp((240, 226, 196), (226, 206, 170), yy)
-    sun = np.hypot((xx - 0.74) * W / H, yy - 0.24) < 0.1
+    sun = np.hypot((xx - 0.74) * 1.3, yy - 0.24) < 0.1   # shown 70 x 54 units
     img[sun] = (204, 62, 48)
     peak = 0.62 - np.abs(xx - 0.42) * 1.1
     mnt = yy > 0.24 + (0.62 - peak)
