@@ -264,3 +264,20 @@ TEST_F(EventsTest, QuitRequestEndsTheLoop)
     EXPECT_TRUE(engine->done);
     EXPECT_EQ("", engine->action);
 }
+
+TEST_F(EventsTest, ReturnTakesOnlyAHintedPairThatIsStillFree)
+{
+    // The middle tile is blocked on both sides.
+    startRow({"a", "a", "b"}, DIFFICULTY_ADVANCED);
+    level->updateTilesFree();
+    ASSERT_FALSE(level->isFree(level->tiles[1]));
+    level->tiles[0]->hinted = level->tiles[1]->hinted = true;
+    level->hintShown = true;
+    tap(SDLK_RETURN);
+    EXPECT_EQ(3, level->tilesLeft());
+    level->tiles[2]->name = "a";  // now the two ends match and are free
+    level->tiles[1]->hinted = false;
+    level->tiles[2]->hinted = true;
+    tap(SDLK_RETURN);
+    EXPECT_EQ(1, level->tilesLeft());
+}
