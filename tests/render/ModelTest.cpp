@@ -172,7 +172,7 @@ TEST_F(ModelTest, BadFacesAreSkippedWithALogLine)
     EXPECT_EQ(countOf(text, "Face that is not a triangle skipped in model file: m.obj"), 1);
 }
 
-TEST_F(ModelTest, LongLinesGarbageAndMissingFilesAreSafe)
+TEST_F(ModelTest, LongLinesAndMissingFilesAreSafe)
 {
     {
         LogCapture log;
@@ -181,16 +181,6 @@ TEST_F(ModelTest, LongLinesGarbageAndMissingFilesAreSafe)
         EXPECT_NE(log.text().find("Model file line too long, reading stopped: m.obj"), std::string::npos);
         ASSERT_EQ(m->objects.size(), 1u);  // reading ended at the long line, as at the end
         EXPECT_EQ(m->objects[0]->indexCount, 0);
-    }
-    {
-        std::string garbage;
-        for (int i = 0; i < 4000; ++i)
-            garbage.push_back(static_cast<char>((i * 7919) % 256));
-        garbage += "\ng \xff\nf 1/\n/ 9999999999/1 f\nv 1e99 nan inf\nf 1 1 1\n";
-        LogCapture log;
-        auto m = load(garbage);
-        (void)log.text();
-        SUCCEED();
     }
     LogCapture log;
     Model* first = engine.loadModel("absent.obj");
