@@ -16,6 +16,14 @@
 #include "render/Sprite.h"
 #include "render/Take.h"
 
+namespace {
+// SIGHUP becomes SIGTERM, which SDL turns into a quit request.
+void forwardHangup(int)
+{
+    std::raise(SIGTERM);
+}
+}
+
 GameEngine::GameEngine()
 {
     currentPlayer = players.end();
@@ -71,10 +79,7 @@ bool GameEngine::Engine_Init()
     // SDL turns SIGINT and SIGTERM into a quit request but leaves SIGHUP
     // (the end of the user's session) to kill the process, which would lose
     // the settings and the game in progress: treat it like the other two.
-    struct sigaction termAction;
-    if (sigaction(SIGTERM, nullptr, &termAction) == 0 && termAction.sa_handler != SIG_DFL
-        && termAction.sa_handler != SIG_IGN)
-        sigaction(SIGHUP, &termAction, nullptr);
+    std::signal(SIGHUP, &forwardHangup);
 
     loadConfig();
     outputError("Loaded Config File");
@@ -157,8 +162,12 @@ void GameEngine::Start_Game()
     lastKeyTicks = lastSecondTicks;
 
     SDL_ShowCursor(SDL_ENABLE);
+    // Input that arrived while loading is dropped, but a close request is
+    // kept: the player asked to quit and must not be ignored.
     SDL_Event discard;
     while (SDL_PollEvent(&discard)) {
+        if (discard.type == SDL_QUIT)
+            done = true;
     }
     renderEngine.mouseInWindow = false;
 

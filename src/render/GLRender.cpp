@@ -17,8 +17,9 @@
 
 GLRender::~GLRender()
 {
-    if (screen)
-        SDL_FreeSurface(screen);
+    // The video surface belongs to SDL, which frees it in SDL_Quit; freeing
+    // it here as well would free it twice.
+    screen = nullptr;
 }
 
 void GLRender::setVideoAttributes(bool multisample)

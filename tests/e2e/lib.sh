@@ -54,6 +54,7 @@ end_game() {
     kill -0 "$GAME_PID" 2>/dev/null || break
     sleep 0.1
   done
+  kill -0 "$GAME_PID" 2>/dev/null && kill -KILL "$GAME_PID"
   GAME_CODE=0
   wait "$GAME_PID" || GAME_CODE=$?
   GAME_PID=
