@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 
 #include "RenderTestSupport.h"
 #include "ScopedWorkDir.h"
+#include "game/MtRng.h"
 #include "render/Animation.h"
 #include "render/Material.h"
 #include "render/Model.h"
@@ -282,4 +285,44 @@ TEST_F(ModelTest, SpritesDuplicateCachedModelsAndDraw)
 
     t.draw();
     EXPECT_EQ(renderer->renderedModels, 1);
+}
+
+TEST_F(ModelTest, DeDuplicationMatchesAPlainSearchOnManyCorners)
+{
+    // Few distinct entries, many corners: most corners repeat an earlier one.
+    std::string text;
+    for (int i = 0; i < 6; ++i)
+        text += "v " + std::to_string(i) + " 0 0\nvt " + std::to_string(i) + " 1\n";
+    text += "vn 0 0 1\nvn 0 1 0\ng Many\n";
+    std::vector<std::array<int, 3>> corners;
+    MtRng<Mt32Traits> rng(7);
+    for (int face = 0; face < 3000; ++face) {
+        text += "f";
+        for (int c = 0; c < 3; ++c) {
+            const std::array<int, 3> k = {static_cast<int>(rng() % 6), static_cast<int>(rng() % 6),
+                                          static_cast<int>(rng() % 2)};
+            corners.push_back(k);
+            text += " " + std::to_string(k[0] + 1) + "/" + std::to_string(k[1] + 1) + "/" +
+                    std::to_string(k[2] + 1);
+        }
+        text += "\n";
+    }
+    auto m = load(text + "# end\n");
+
+    std::vector<std::array<int, 3>> unique;
+    std::vector<int> expected;
+    for (const auto& k : corners) {
+        const auto at = std::find(unique.begin(), unique.end(), k);
+        expected.push_back(static_cast<int>(at - unique.begin()));
+        if (at == unique.end())
+            unique.push_back(k);
+    }
+    const Object* o = m->objects.at(0);
+    EXPECT_EQ(indicesOf(o), expected);
+    ASSERT_EQ(o->vertexCount, static_cast<int>(unique.size()));
+    for (size_t i = 0; i < unique.size(); ++i) {
+        EXPECT_EQ(o->vertices[3 * i], static_cast<float>(unique[i][0]));
+        EXPECT_EQ(o->texCoords[2 * i], static_cast<float>(unique[i][1]));
+        EXPECT_EQ(o->normals[3 * i + 1], static_cast<float>(unique[i][2]));
+    }
 }
