@@ -220,14 +220,6 @@ void GLRender::toggleFullscreen(bool on)
     recreateTextures();
     checkError();
 
-    if (engine->maximized && !engine->fullscreen) {
-        WindowPlatform::maximizeWindow();
-        SDL_Event ev;
-        while (SDL_PollEvent(&ev)) {
-            if (ev.type == SDL_VIDEORESIZE) {
-                resizeWindow(ev.resize.w, ev.resize.h);
-                break;
-            }
-        }
-    }
+    if (engine->maximized && !engine->fullscreen)
+        engine->maximizeWindow();
 }

@@ -7,9 +7,12 @@
 #include "render/RenderEngine.h"
 
 namespace {
-void copy4(float* to, float r, float g, float b, float a)
+// Stores a colour in the light and sends it to its OpenGL light, if any.
+void sendColour(const Light* light, GLenum what, float* store, float r, float g, float b, float a)
 {
-    to[0] = r; to[1] = g; to[2] = b; to[3] = a;
+    store[0] = r; store[1] = g; store[2] = b; store[3] = a;
+    if (light->lightNum)
+        glLightfv(static_cast<GLenum>(light->lightNum), what, store);
 }
 }
 
@@ -21,23 +24,17 @@ void GLRender::deleteLight(int light)
 
 void GLRender::setAmbient(Light* light, float r, float g, float b, float a)
 {
-    copy4(light->ambient, r, g, b, a);
-    if (light->lightNum)
-        glLightfv(static_cast<GLenum>(light->lightNum), GL_AMBIENT, light->ambient);
+    sendColour(light, GL_AMBIENT, light->ambient, r, g, b, a);
 }
 
 void GLRender::setDiffuse(Light* light, float r, float g, float b, float a)
 {
-    copy4(light->diffuse, r, g, b, a);
-    if (light->lightNum)
-        glLightfv(static_cast<GLenum>(light->lightNum), GL_DIFFUSE, light->diffuse);
+    sendColour(light, GL_DIFFUSE, light->diffuse, r, g, b, a);
 }
 
 void GLRender::setSpecular(Light* light, float r, float g, float b, float a)
 {
-    copy4(light->specular, r, g, b, a);
-    if (light->lightNum)
-        glLightfv(static_cast<GLenum>(light->lightNum), GL_SPECULAR, light->specular);
+    sendColour(light, GL_SPECULAR, light->specular, r, g, b, a);
 }
 
 void GLRender::setPosition(Light* light, float x, float y, float z)

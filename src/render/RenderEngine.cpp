@@ -37,31 +37,24 @@ bool RenderEngine::init()
     SDL_WM_SetCaption("Jadeloom", "Jadeloom");
     renderer->init(windowWidth, windowHeight, screenBPP);
 
-    if (maximized) {
-        WindowPlatform::maximizeWindow();
-        SDL_Event ev;
-        while (SDL_PollEvent(&ev)) {
-            if (ev.type == SDL_VIDEORESIZE) {
-                resizeWindow(ev.resize.w, ev.resize.h);
-                break;
-            }
-        }
-    }
+    if (maximized)
+        maximizeWindow();
     if (fullscreen)
         renderer->toggleFullscreen(true);
-
-    bool shownMaximized = false;
-    int x = windowX, y = windowY;
-    if (WindowPlatform::readPlacement(shownMaximized, x, y)) {
-        maximized = shownMaximized;
-        if (!maximized) {
-            restoreX = windowX;
-            restoreY = windowY;
-        }
-        windowX = x;
-        windowY = y;
-    }
+    updateWindowPos();
     return true;
+}
+
+void RenderEngine::maximizeWindow()
+{
+    WindowPlatform::maximizeWindow();
+    SDL_Event ev;
+    while (SDL_PollEvent(&ev)) {
+        if (ev.type == SDL_VIDEORESIZE) {
+            renderer->resizeWindow(ev.resize.w, ev.resize.h);
+            break;
+        }
+    }
 }
 
 void RenderEngine::initialWindowSettings()

@@ -76,6 +76,8 @@ public:
     void toggleFullscreen(bool on);
     void updateWindowPos();
     void initialWindowSettings();
+    // Maximises the window and takes the one resize that follows, if any.
+    void maximizeWindow();
     Model* loadModel(const std::string& path);
     void clean_up();
     void seedRand();
