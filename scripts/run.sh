@@ -6,7 +6,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh"
-bash "$root/scripts/build.sh" "$root/build" -DJADELOOM_TESTS=OFF
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" --target jadeloom -j"$(nproc)"
 work="${XDG_DATA_HOME:-$HOME/.local/share}/jadeloom"
 bash "$root/scripts/prepare-workdir.sh" "$root" "$work"
 cd "$work"
