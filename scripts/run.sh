@@ -22,7 +22,8 @@ trap stop_virtual_display EXIT
 "$root/build/jadeloom" &
 pid=$!
 sleep 10
-import -window root "$work/screenshot.png" || true
+window=$(xdotool search --name '^Jadeloom$' 2>/dev/null | head -n 1 || true)
+import -window "${window:-root}" "$work/screenshot.png" || true
 kill -TERM "$pid" 2>/dev/null || true
 code=0
 wait "$pid" || code=$?
