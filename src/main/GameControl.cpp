@@ -316,7 +316,8 @@ void GameEngine::updateBottomText()
         setLabel(tilesText, numberText(tilesLeft));
         movesLeft = level->movesLeft();
         setLabel(movesText, numberText(movesLeft));
-        if (tilesLeft == 0 && !gameWonShown) {
+        // A board that could not be dealt has no tiles: nothing was won.
+        if (tilesLeft == 0 && !gameWonShown && !level->tiles.empty()) {
             gameWonShown = true;
             gameState = GS_GAME_WON;
             level->gameWon();

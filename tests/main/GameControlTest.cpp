@@ -193,6 +193,15 @@ TEST_F(GameControlTest, WinningRunsTheWonSequenceOnceThenANewGame)
     EXPECT_FALSE(engine->gameWonShown);
 }
 
+TEST_F(GameControlTest, ABoardThatCouldNotBeDealtIsNotWon)
+{
+    startRow({}, DIFFICULTY_ADVANCED);
+    engine->updateBottomText();
+    EXPECT_EQ(GS_PLAYING, engine->gameState);
+    EXPECT_FALSE(engine->gameWonShown);
+    EXPECT_EQ("", engine->action);
+}
+
 TEST_F(GameControlTest, WonPanelShowsNewBestsInBlue)
 {
     startRow({"a", "a"}, DIFFICULTY_ADVANCED);
