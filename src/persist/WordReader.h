@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <fstream>
 #include <istream>
+#include <streambuf>
 #include <string>
 
 // The one reader of the game's text formats: streams of blank-separated words
@@ -54,5 +55,5 @@ public:
 
 private:
     std::ifstream file;
-    std::istream* source = nullptr;
+    std::streambuf* source = nullptr;
 };

@@ -11,6 +11,7 @@
 
 #include "main/Log.h"
 #include "render/GLExtensions.h"
+#include "render/Material.h"
 #include "render/RenderEngine.h"
 #include "render/Texture.h"
 #include "render/WindowPlatform.h"
@@ -98,6 +99,7 @@ bool GLRender::init(int width, int height, int bpp)
         return false;
     }
     loadFontTextures(engine->font);
+    Material::setHighlightColor(engine, 0.282f, 0.384f, 1.0f, 0.5f);
     createCursors();
     outputError("Rendering Engine initialized");
     return true;
