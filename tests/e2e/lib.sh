@@ -26,6 +26,7 @@ prepare_work() {
 }
 
 start_game() {
+  rm -f "$WORK/log.txt"
   (cd "$WORK" && exec "$GAME") &
   GAME_PID=$!
 }
@@ -41,8 +42,11 @@ wait_for_log() {
   grep -qxF "$1" "$WORK/log.txt" 2>/dev/null
 }
 
+# find_window: the game's mapped top-level window, once its renderer is up
+# (a window found earlier may still be replaced while the video mode is set).
 find_window() {
-  WID=$(timeout 60 xdotool search --sync --name '^Jadeloom$' | head -n 1)
+  wait_for_log "Rendering Engine initialized" 60 || fail "the renderer did not start"
+  WID=$(timeout 60 xdotool search --sync --onlyvisible --name '^Jadeloom$' | head -n 1)
   [[ -n "$WID" ]] || fail "no window named Jadeloom"
 }
 
