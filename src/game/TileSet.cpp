@@ -1,11 +1,11 @@
 #include "game/TileSet.h"
 
-#include <sstream>
 
 #include "audio/SoundEngine.h"
 #include "game/Level.h"
 #include "game/Tile.h"
 #include "main/Log.h"
+#include "persist/LineReader.h"
 #include "persist/WordReader.h"
 #include "render/Material.h"
 #include "render/RenderEngine.h"
@@ -31,19 +31,14 @@ TileSet::TileSet(RenderEngine* re, SoundEngine* se, Level* lvl, const std::strin
         loadPreview(previewImage);
         return;
     }
-    WordReader in(file);
+    LineReader in(file);
     if (!in.ok()) {
         outputError("Missing tileset file: " + file);
         return;
     }
-    std::string line;
-    bool tooLong = false;
-    while (in.nextLine(line, 255, tooLong)) {
-        std::istringstream ls(line);
-        WordReader words(ls);
-        std::string key;
-        if (!words.next(key))
-            continue;
+    WordReader& words = in.words();
+    while (in.next()) {
+        const std::string& key = in.keyword();
         if (key == "<Name>")
             words.next(name);
         else if (key == "<PreviewImage>" && words.next(previewImage))
@@ -111,21 +106,16 @@ void TileSet::loadTiles(const std::string& file)
     if (renderEngine)
         renderEngine->loadModel(tileModelFile);
 
-    WordReader in(file);
+    LineReader in(file);
     if (!in.ok()) {
         outputError("Missing tileset file: " + file);
         return;
     }
     Tile* current = nullptr;
     bool truncated = false;
-    std::string line;
-    bool tooLong = false;
-    while (in.nextLine(line, 255, tooLong)) {
-        std::istringstream ls(line);
-        WordReader words(ls);
-        std::string key;
-        if (!words.next(key))
-            continue;
+    WordReader& words = in.words();
+    while (in.next()) {
+        const std::string& key = in.keyword();
         if (key == "<Name>") {
             words.next(name);
         } else if (key == "<PreviewImage>") {

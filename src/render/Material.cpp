@@ -1,8 +1,8 @@
 #include "render/Material.h"
 
-#include <sstream>
 
 #include "main/Log.h"
+#include "persist/LineReader.h"
 #include "persist/WordReader.h"
 #include "render/RenderEngine.h"
 #include "render/Texture.h"
@@ -54,27 +54,22 @@ Material* Material::loadFile(RenderEngine* engine, const std::string& file)
         if (m->file == file)
             return m;
 
-    WordReader reader(file);
-    if (!reader.ok())
+    LineReader lines(file, maxLine);
+    if (!lines.ok())
         return nullptr;
     const size_t slash = file.find_last_of("/\\");
     const std::string directory = slash == std::string::npos ? "" : file.substr(0, slash + 1);
 
     Material* first = nullptr;
     Material* current = nullptr;
-    std::string line;
-    bool tooLong = false;
-    std::istringstream in;
-    WordReader words(in);
-    while (reader.nextLine(line, maxLine, tooLong)) {
-        if (tooLong) {
+    WordReader& words = lines.words();
+    while (lines.next()) {
+        if (lines.tooLong()) {
             outputError("Line too long in material file: " + file);
             continue;
         }
-        in.clear();
-        in.str(line);
-        std::string key;
-        if (!words.next(key))
+        const std::string& key = lines.keyword();
+        if (key.empty())
             continue;
 
         if (key == "newmtl") {

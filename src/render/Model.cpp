@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
-#include <sstream>
 
 #include "main/Log.h"
+#include "persist/LineReader.h"
 #include "persist/WordReader.h"
 #include "render/Material.h"
 #include "render/Object.h"
@@ -139,8 +139,8 @@ void Model::boxCorners(const Vector3& mn, const Vector3& mx, Vector3 out[8])
 bool Model::loadModelFile(const std::string& file)
 {
     path = file;
-    WordReader reader(file);
-    if (!reader.ok()) {
+    LineReader lines(file, maxLine);
+    if (!lines.ok()) {
         outputError("Missing model file " + file);
         return false;
     }
@@ -155,21 +155,13 @@ bool Model::loadModelFile(const std::string& file)
     bool facesPending = false;
     bool loggedBadFace = false, loggedNotTriangle = false, loggedNoGroup = false;
 
-    std::string line;
-    bool tooLong = false;
-    std::istringstream in;
-    WordReader words(in);
-    while (reader.nextLine(line, maxLine, tooLong)) {
-        if (tooLong) {
+    WordReader& words = lines.words();
+    while (lines.next()) {
+        if (lines.tooLong()) {
             outputError("Model file line too long, reading stopped: " + file);
             break;
         }
-        // One stream for all lines: making a stream per line costs more
-        // than reading the line.
-        in.clear();
-        in.str(line);
-        std::string key;
-        words.next(key);
+        const std::string& key = lines.keyword();
 
         // Any line but another face finishes the faces read so far.
         if (facesPending && key != "f" && key != "s") {

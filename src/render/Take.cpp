@@ -1,9 +1,9 @@
 #include "render/Take.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "main/Log.h"
+#include "persist/LineReader.h"
 #include "persist/WordReader.h"
 #include "render/Animation.h"
 #include "render/Frame.h"
@@ -125,27 +125,22 @@ bool Take::loadFile(Model* model, const std::string& file)
 {
     if (!model)
         return false;
-    WordReader reader(file);
-    if (!reader.ok()) {
+    LineReader lines(file, maxLine);
+    if (!lines.ok()) {
         outputError("Unable to load animation file: " + file);
         return false;
     }
     Take* take = nullptr;
     Animation* animation = nullptr;
     FrameValues frame;
-    std::string line;
-    bool tooLong = false;
-    std::istringstream in;
-    WordReader words(in);
-    while (reader.nextLine(line, maxLine, tooLong)) {
-        if (tooLong) {
+    WordReader& words = lines.words();
+    while (lines.next()) {
+        if (lines.tooLong()) {
             outputError("Line too long in animation file: " + file);
             continue;
         }
-        in.clear();
-        in.str(line);
-        std::string key;
-        if (!words.next(key))
+        const std::string& key = lines.keyword();
+        if (key.empty())
             continue;
 
         if (key == "<take>") {
