@@ -3,6 +3,10 @@
 #include <cmath>
 
 #include "render/Frustum.h"
+#include "render/GLRender.h"
+#include "render/Object.h"
+#include "render/RenderEngine.h"
+#include "render/Sprite.h"
 #include "render/Model.h"
 
 namespace {
@@ -85,4 +89,33 @@ TEST(FrustumTest, DegenerateViewsGiveFiniteMatrices)
     for (const auto& p : planes)
         for (int i = 0; i < 4; ++i)
             EXPECT_TRUE(std::isfinite(p[i]));
+}
+
+// Model drawing skips what lies outside the planes and counts it. No
+// context is current, so the drawing calls themselves go nowhere.
+TEST(FrustumTest, ModelDrawingSkipsAndCountsObjectsOutsideTheView)
+{
+    RenderEngine re(new GLRender);
+    View v;
+    std::copy(&v.planes[0][0], &v.planes[0][0] + 24, &re.frustum[0][0]);
+    Sprite model(&re, 0.0f, 0.0f, -20.0f);
+    auto add = [&](Vector3 lo, Vector3 hi) {
+        Object* o = new Object;
+        o->boxMin = lo;
+        o->boxMax = hi;
+        o->computeBounds();
+        model.objects.push_back(o);
+    };
+    add(Vector3(-1, -1, -1), Vector3(1, 1, 1));      // straight ahead
+    add(Vector3(-1, -1, 30), Vector3(1, 1, 32));     // behind the eye once moved
+    add(Vector3(-40, -1, -1), Vector3(-30, 1, 1));   // far to the left
+    add(Vector3(-25, -1, -1), Vector3(-15, 1, 1));   // across the left edge
+    re.culledCount = 0;
+    re.renderer->renderModel(&model);
+    EXPECT_EQ(2, re.culledCount);
+    // Moved far away, everything is culled.
+    model.worldPosition = Vector3(0, 0, -1000);
+    re.culledCount = 0;
+    model.draw();
+    EXPECT_EQ(4, re.culledCount);
 }

@@ -5,6 +5,11 @@
 #include <cstdlib>
 
 #include <set>
+#include <vector>
+
+#include "game/Tile.h"
+#include "render/Material.h"
+#include "render/Object.h"
 
 #include "render/GLRender.h"
 #include "render/Light.h"
@@ -17,8 +22,10 @@ namespace {
 class CountingRenderer : public GLRender {
 public:
     std::set<int> enabled;
+    std::vector<bool> switches;  // every Visible call, in order
     void Visible(Light* light, bool on) override
     {
+        switches.push_back(on);
         light->visible = on;
         if (!light->lightNum)
             return;
@@ -62,4 +69,73 @@ TEST(SceneLightTest, ResizesKeepExactlyOneSceneLightOn)
     EXPECT_EQ(8u, r->freeLightNumbers.size());
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     unsetenv("SDL_VIDEODRIVER");
+}
+
+namespace {
+// A tile with a one-triangle "Tile" body and "Face", each with its own
+// material, at x.
+Tile* meshTile(RenderEngine* re, Material* body, Material* face, float x)
+{
+    static const float vertices[9] = {0, 0, 0, 1, 0, 0, 0, 0, 1};
+    static const float normals[9] = {0, 1, 0, 0, 1, 0, 0, 1, 0};
+    static const float texCoords[6] = {0, 0, 1, 0, 0, 1};
+    Tile* t = new Tile(re, nullptr, nullptr, 0, 0, 0, 0, 0, 0, 0);
+    for (const char* name : {"Tile", "Face"}) {
+        Object* o = new Object;
+        o->name = name;
+        o->vertexCount = 3;
+        o->indexCount = 3;
+        o->indices = new int[3]{0, 1, 2};
+        o->vertices = new float[9];
+        o->normals = new float[9];
+        o->texCoords = new float[6];
+        std::copy(vertices, vertices + 9, o->vertices);
+        std::copy(normals, normals + 9, o->normals);
+        std::copy(texCoords, texCoords + 6, o->texCoords);
+        o->material = std::string(name) == "Tile" ? body : face;
+        t->objects.push_back(o);
+    }
+    t->worldPosition = Vector3(x, 0, 0);
+    return t;
+}
+}
+
+TEST(SceneLightTest, HighlightedTileIsDrawnUnlitWithItsOverlay)
+{
+    CountingRenderer* r = new CountingRenderer;
+    RenderEngine re(r);
+    r->freeLightNumbers.push_back(GL_LIGHT0);
+    r->setSceneLights();
+    Material body, face, highlight;
+    re.highlightMaterial = &highlight;
+    Tile* selected = meshTile(&re, &body, &face, 0.0f);
+    Tile* plain = meshTile(&re, &body, &face, 3.0f);
+    selected->highlightTile(true);
+    re.boardTiles = {selected, plain};
+
+    r->switches.clear();
+    r->drawTile(selected);
+    EXPECT_EQ(&highlight, re.lastMaterial);
+    r->drawTile(plain);
+    EXPECT_EQ(&body, re.lastMaterial);
+    EXPECT_EQ((std::vector<bool>{false, true}), r->switches);
+
+    // The whole board pass: off and on around the selected tile's body and
+    // face only; the light ends on.
+    r->switches.clear();
+    r->renderTileParts();
+    EXPECT_EQ((std::vector<bool>{false, true, false, true}), r->switches);
+    EXPECT_EQ(1u, r->enabled.size());
+    EXPECT_EQ(&face, re.lastMaterial);
+
+    // A hidden tile is not drawn at all.
+    selected->visible = false;
+    r->switches.clear();
+    r->renderTileParts();
+    EXPECT_TRUE(r->switches.empty());
+
+    re.boardTiles.clear();
+    delete selected;
+    delete plain;
+    re.clean_up();
 }
