@@ -13,6 +13,16 @@ constexpr float degToRad = 0.017453292f;
 bool finite(float v) { return std::isfinite(v); }
 bool finite(const Vector3& v) { return finite(v.x) && finite(v.y) && finite(v.z); }
 
+// Positions stay within this distance of the origin on every axis, so that
+// no length computed from them overflows.
+constexpr float worldLimit = 1.0e6f;
+
+bool inWorld(const Vector3& v)
+{
+    return finite(v) && std::fabs(v.x) <= worldLimit && std::fabs(v.y) <= worldLimit
+        && std::fabs(v.z) <= worldLimit;
+}
+
 float wrapAngle(float degrees) { return std::fmod(degrees, 360.0f); }
 
 Vector3 wrapAngles(const Vector3& a)
@@ -89,8 +99,10 @@ void Camera::resetCamera()
     distance = std::fabs(eye.y);
     if (!(distance >= minZoomDistance))
         distance = minZoomDistance;
+    if (distance > worldLimit / 2.0f)
+        distance = worldLimit / 2.0f;
 
-    const Vector3 offset = sanitized(defaultTrack);
+    const Vector3 offset = inWorld(defaultTrack) ? defaultTrack : Vector3();
     eye += offset;
     centre += offset;
     target += offset;
@@ -141,6 +153,8 @@ void Camera::track(float dx, float dy, float dz, bool ignoreCollision)
         }
     }
 
+    if (!inWorld(target + offset))
+        return;
     eye = target + offset;
     angles = newAngles;
     up = orbitUp(newAngles);
@@ -149,7 +163,7 @@ void Camera::track(float dx, float dy, float dz, bool ignoreCollision)
 void Camera::translate(float dx, float dy, float dz, bool ignoreCollision)
 {
     const Vector3 step(dx, dy, dz);
-    if (!finite(step))
+    if (!finite(step) || !inWorld(eye + step) || !inWorld(centre + step) || !inWorld(target + step))
         return;
     if (!ignoreCollision && hits(eye, eye + step))
         return;
@@ -171,7 +185,7 @@ void Camera::zoom(float amount, bool ignoreCollision)
             after = current <= minZoomDistance ? current : minZoomDistance;
         }
         const Vector3 step = d * (after - current);
-        if (ignoreCollision || !hits(eye, eye + step))
+        if (inWorld(eye + step) && (ignoreCollision || !hits(eye, eye + step)))
             eye += step;
     }
     distance = Vector3::Distance(target, eye);

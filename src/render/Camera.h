@@ -9,7 +9,9 @@ class RenderEngine;
 //
 // Every move but resetCamera is guarded by the level's room collision test
 // (when there is a level). No input, however degenerate, leaves a NaN in
-// the camera's vectors.
+// the camera's vectors: non-finite arguments are ignored, and a move that
+// would carry a position more than a million units from the origin is
+// refused.
 class Camera {
 public:
     // Closest the eye comes to the look-at point by zooming in.

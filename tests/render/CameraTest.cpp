@@ -153,6 +153,12 @@ TEST(CameraTest, DegenerateInputNeverLeavesNaN)
     c.rotate(30.0f, 0, 0, 0, false);  // no axis: no turn
     c.fov(nan);
     expectFinite(c);
+    // Finite steps whose sum overflows.
+    for (int i = 0; i < 4; ++i) {
+        c.translate(3e38f, 0, 0, true);
+        c.zoom(3e38f, true);
+    }
+    expectFinite(c);
 
     // Eye on the look-at point, up along nothing.
     c.eye = c.centre = Vector3(1, 2, 3);
