@@ -199,7 +199,10 @@ void GLRender::toggleFullscreen(bool on)
     if (!on) {
         engine->windowWidth = engine->prevWindowWidth;
         engine->windowHeight = engine->prevWindowHeight;
+        // The window comes back where it was before full screen.
+        WindowPlatform::moveWindow(engine->windowX, engine->windowY);
         setVideoMode(engine->windowWidth, engine->windowHeight, SDL_OPENGL | SDL_RESIZABLE);
+        WindowPlatform::moveWindow(engine->windowX, engine->windowY);
         engine->prevWindowWidth = engine->windowWidth;
         engine->prevWindowHeight = engine->windowHeight;
     } else {

@@ -19,8 +19,32 @@ pass "window opened at 800x600"
 xdotool windowsize --sync "$WID" 1024 700
 xdotool windowmove --sync "$WID" 50 60
 wait_for_log "Window resize finished" 20 || fail "resize not handled"
-sleep 1
+sleep 2
 screenshot resized
+(( $(colours resized) > 2000 )) || fail "the resized window shows no scene"
+pass "resized to 1024x700, the scene redrawn"
+
+# Full screen and back: every texture is made anew from its kept pixels.
+xdotool mousemove --window "$WID" 500 350
+xdotool key --window "$WID" f
+wait_for_log "Toggle Fullscreen" 20 || fail "F did not switch to full screen"
+sleep 3
+screenshot fullscreen
+(( $(colours fullscreen) > 2000 )) || fail "full screen shows no textured scene"
+WID=$(xdotool search --onlyvisible --name '^Jadeloom$' | head -n 1)
+xdotool mousemove --window "$WID" 500 350
+xdotool key --window "$WID" f
+for _ in $(seq 1 100); do
+  [[ $(grep -c -xF "Toggle Fullscreen" "$WORK/log.txt") -ge 2 ]] && break
+  sleep 0.1
+done
+sleep 3
+WID=$(xdotool search --onlyvisible --name '^Jadeloom$' | head -n 1)
+geometry=$(xwininfo -id "$WID" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
+[[ "$geometry" == 1024x700 ]] || fail "back from full screen at $geometry, not 1024x700"
+screenshot windowed
+(( $(colours windowed) > 2000 )) || fail "textures lost after leaving full screen"
+pass "full screen and back keep the textures and the windowed size"
 end_game TERM
 [[ "$GAME_CODE" == 0 ]] || fail "exit code $GAME_CODE after the close request"
 tail -n 1 "$WORK/log.txt" | grep -qxF "Exit ok" || fail "no Exit ok"
