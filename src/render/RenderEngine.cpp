@@ -9,6 +9,7 @@
 #include "render/Model.h"
 #include "render/Renderer.h"
 #include "render/Sprite.h"
+#include "render/Texture.h"
 #include "render/WindowPlatform.h"
 
 RenderEngine::RenderEngine() : RenderEngine(new GLRender) {}
@@ -21,6 +22,10 @@ RenderEngine::RenderEngine(Renderer* r) : renderer(r)
 
 RenderEngine::~RenderEngine()
 {
+    // Owners normally clean up while the window still exists; doing it
+    // again here is harmless (the lists are empty) and keeps an owner that
+    // forgot from leaking.
+    clean_up();
     delete renderer;
 }
 
@@ -155,4 +160,8 @@ void RenderEngine::clean_up()
     for (Model* m : models)
         delete m;
     models.clear();
+    // Textures that nothing above owned (pictures looked up by name, such
+    // as previews and splash pictures) belong to the shared list.
+    while (!Texture::textures.empty())
+        delete Texture::textures.back();
 }
