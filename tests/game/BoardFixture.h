@@ -1,6 +1,5 @@
 #pragma once
-#include <unistd.h>
-
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,16 +17,13 @@
 // small fixture model, with a do-nothing renderer and a silent sound engine.
 class BoardTest : public ::testing::Test {
 protected:
-    std::string savedDir;
+    std::filesystem::path savedDir = std::filesystem::current_path();
     RenderEngine* re = nullptr;
     SoundEngine* se = nullptr;
 
     void SetUp() override
     {
-        char buf[4096];
-        if (getcwd(buf, sizeof buf))
-            savedDir = buf;
-        ASSERT_EQ(0, chdir(JADELOOM_TEST_DATA "/game"));
+        std::filesystem::current_path(JADELOOM_TEST_DATA "/game");
         re = new RenderEngine(new Renderer);
         se = new SoundEngine;
     }
@@ -37,8 +33,7 @@ protected:
         re->clean_up();
         delete re;
         delete se;
-        if (!savedDir.empty())
-            (void)chdir(savedDir.c_str());
+        std::filesystem::current_path(savedDir);
     }
 
     // A layout with the given grid and positions, not read from any file.
@@ -52,14 +47,22 @@ protected:
         return l;
     }
 
-    // A free-standing tile of the level with a name and a matches list.
-    Tile* makeTile(Level& level, const std::string& name, const std::vector<std::string>& matches)
+    // A tile of the level with a name, a matches list and a repeat count.
+    Tile* newTile(Level& level, const std::string& name, const std::vector<std::string>& matches,
+                  int repeat = 1)
     {
         Tile* t = new Tile(re, &level, se, 0, 0, 0, 0.0f, 0.0f, 0.0f, 0);
         t->name = name;
         t->matches = matches;
-        level.tiles.push_back(t);
+        t->standardRepeat = repeat;
         return t;
+    }
+
+    // The same, free-standing on the level's board.
+    Tile* makeTile(Level& level, const std::string& name, const std::vector<std::string>& matches)
+    {
+        level.tiles.push_back(newTile(level, name, matches));
+        return level.tiles.back();
     }
 
     // A tile matching its own face, placed at (x, y, z) of the level's grid.
@@ -79,15 +82,21 @@ protected:
         level.newMap();
     }
 
-    // The built-in layout with one of the built-in sets, dealt for a seed.
-    void dealBuiltin(Level& level, const char* setFile, unsigned int seed = Level::dealSeed)
+    // A level with a layout and a set read by createTileSet, not yet dealt.
+    void withLayoutAndSet(Level& level, Layout* layout, const char* setFile)
     {
         level.renderEngine = re;
         level.soundEngine = se;
-        level.setLayout(new Layout(re, Layout::builtinTurtleFile));
+        level.setLayout(layout);
         TileSet* ts = new TileSet(re, se, &level);
         ts->createTileSet(setFile);
         level.setTileSet(ts);
+    }
+
+    // The built-in layout with one of the built-in sets, dealt for a seed.
+    void dealBuiltin(Level& level, const char* setFile, unsigned int seed = Level::dealSeed)
+    {
+        withLayoutAndSet(level, new Layout(re, Layout::builtinTurtleFile), setFile);
         level.deal(seed);
     }
 

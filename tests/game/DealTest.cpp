@@ -6,13 +6,17 @@
 using DealTest = BoardTest;
 
 namespace {
+std::string place(const Tile* t)
+{
+    const Vector3& p = t->gridPosition;
+    return std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.z);
+}
+
 std::vector<std::string> faces(const Level& level)
 {
     std::vector<std::string> out;
     for (const Tile* t : level.tiles)
-        out.push_back(t->name + "@" + std::to_string(static_cast<int>(t->gridPosition.x)) + ","
-                      + std::to_string(static_cast<int>(t->gridPosition.y)) + ","
-                      + std::to_string(static_cast<int>(t->gridPosition.z)));
+        out.push_back(t->name + "@" + place(t));
     return out;
 }
 }
@@ -50,48 +54,33 @@ TEST_F(DealTest, SameLayoutAndSetAlwaysGiveTheSameDeal)
     }
 }
 
-TEST_F(DealTest, MultiplierCoversLayoutsLargerThanOnePass)
+TEST_F(DealTest, MultiplierCoversLayoutsLargerThanOnePassAndDealingStopsWithoutPairs)
 {
     Level level;
     level.renderEngine = re;
     level.setLayout(new Layout(re, Layout::builtinTurtleFile));
     TileSet* ts = new TileSet(re, se, &level);
-    for (int i = 0; i < 34; ++i) {
-        Tile* t = new Tile(re, &level, se, 0, 0, 0, 0, 0, 0, 0);
-        t->name = "Face" + std::to_string(i);
-        t->matches = {t->name};
-        t->standardRepeat = 4;
-        ts->templates.push_back(t);
-    }
+    for (int i = 0; i < 34; ++i)
+        ts->templates.push_back(newTile(level, "Face" + std::to_string(i), {"Face" + std::to_string(i)}, 4));
     level.setTileSet(ts);
     EXPECT_EQ(136, ts->totalRepeat());
     ASSERT_TRUE(level.deal());
     EXPECT_EQ(2, level.tileSetMultiplier);
     EXPECT_EQ(144u, level.tiles.size());
-}
 
-TEST_F(DealTest, DealStopsWhenNoPairIsLeft)
-{
-    Level level;
-    level.renderEngine = re;
-    level.setLayout(makeLayout(12, 4, 1, {{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {6, 0, 0}, {8, 0, 0}, {10, 0, 0}}));
-    TileSet* ts = new TileSet(re, se, &level);
-    const char* names[] = {"Left", "Right", "Alone"};
-    for (const char* n : names) {
-        Tile* t = new Tile(re, &level, se, 0, 0, 0, 0, 0, 0, 0);
-        t->name = n;
-        t->standardRepeat = 1;
-        ts->templates.push_back(t);
-    }
-    ts->templates[0]->matches = {"Right"};
-    level.setTileSet(ts);
     // Three uses for six positions: the multiplier doubles them, but only
     // Left and Right ever pair.
-    level.deal();
-    EXPECT_EQ(2, level.tileSetMultiplier);
-    ASSERT_EQ(4u, level.tiles.size());
-    EXPECT_EQ(nullptr, level.cell(8, 0, 0));
-    EXPECT_EQ(4, level.tilesLeft());
+    Level few;
+    few.renderEngine = re;
+    few.setLayout(makeLayout(12, 4, 1, {{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {6, 0, 0}, {8, 0, 0}, {10, 0, 0}}));
+    ts = new TileSet(re, se, &few);
+    ts->templates = {newTile(few, "Left", {"Right"}), newTile(few, "Right", {}), newTile(few, "Alone", {})};
+    few.setTileSet(ts);
+    few.deal();
+    EXPECT_EQ(2, few.tileSetMultiplier);
+    ASSERT_EQ(4u, few.tiles.size());
+    EXPECT_EQ(nullptr, few.cell(8, 0, 0));
+    EXPECT_EQ(4, few.tilesLeft());
 }
 
 TEST_F(DealTest, MovesLeftCountsPairsOfFreeTiles)
@@ -190,8 +179,7 @@ TEST_F(DealTest, ShuffleMovesOnlyLiveTilesOverTheirOwnPositions)
         std::vector<std::string> out;
         for (Tile* t : level.tiles)
             if (t->state == TILE_ON_BOARD)
-                out.push_back(std::to_string(t->gridPosition.x) + "," + std::to_string(t->gridPosition.y)
-                              + "," + std::to_string(t->gridPosition.z));
+                out.push_back(place(t));
         std::sort(out.begin(), out.end());
         return out;
     };
@@ -214,35 +202,28 @@ TEST_F(DealTest, ShuffleMovesOnlyLiveTilesOverTheirOwnPositions)
     }
 }
 
-TEST_F(DealTest, UnsolvableLayoutGivesUpAfterBoundedPasses)
+TEST_F(DealTest, MakingSolvableEndsAfterBoundedPassesOnBoardsThatCannotClear)
 {
     // Two tiles stacked: only the top one is ever free.
     Level level;
-    level.renderEngine = re;
-    level.setLayout(makeLayout(4, 4, 2, {{0, 0, 0}, {0, 0, 1}}));
-    TileSet* ts = new TileSet(re, se, &level);
-    ts->createTileSet(TileSet::standardFile);
-    level.setTileSet(ts);
+    withLayoutAndSet(level, makeLayout(4, 4, 2, {{0, 0, 0}, {0, 0, 1}}), TileSet::standardFile);
     EXPECT_FALSE(level.deal());
     EXPECT_EQ(Level::maxSolveAttempts, level.solveAttempts);
     EXPECT_TRUE(level.solution.empty());
     EXPECT_EQ(2, level.tilesLeft());
     for (Tile* t : level.tiles)
         EXPECT_EQ(TILE_ON_BOARD, t->state);
-}
 
-TEST_F(DealTest, PassesThatCannotProgressEnd)
-{
     // Moves are counted from earlier to later tiles, and only the later tile
     // lists the earlier one: no pass ever finds a pair to set aside.
-    Level level;
-    makeBoard(level, 12, 4, 1);
-    Tile* right = makeTile(level, "Right", {});
-    Tile* left = makeTile(level, "Left", {"Right"});
-    level.placeTile(right, 0, 0, 0);
-    level.placeTile(left, 6, 0, 0);
-    EXPECT_FALSE(level.makeSolvable());
-    EXPECT_GE(level.solveAttempts, 1);
-    EXPECT_EQ(2, level.tilesLeft());
-    EXPECT_TRUE(level.setAsideTiles.empty());
+    Level oneWay;
+    makeBoard(oneWay, 12, 4, 1);
+    Tile* right = makeTile(oneWay, "Right", {});
+    Tile* left = makeTile(oneWay, "Left", {"Right"});
+    oneWay.placeTile(right, 0, 0, 0);
+    oneWay.placeTile(left, 6, 0, 0);
+    EXPECT_FALSE(oneWay.makeSolvable());
+    EXPECT_GE(oneWay.solveAttempts, 1);
+    EXPECT_EQ(2, oneWay.tilesLeft());
+    EXPECT_TRUE(oneWay.setAsideTiles.empty());
 }

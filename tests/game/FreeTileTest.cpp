@@ -123,11 +123,7 @@ TEST_F(FreeTileTest, PlacementCellsAndPosition)
     t->makeDuplicate(TileSet::tileModelFile);
     t->setVisibility(false);
     ASSERT_TRUE(level.placeTile(t, 4, 2, 1));
-    ASSERT_EQ(4u, t->mapPoints.size());
-    EXPECT_EQ(Point(4, 2, 1), t->mapPoints[0]);
-    EXPECT_EQ(Point(5, 2, 1), t->mapPoints[1]);
-    EXPECT_EQ(Point(4, 3, 1), t->mapPoints[2]);
-    EXPECT_EQ(Point(5, 3, 1), t->mapPoints[3]);
+    EXPECT_EQ((std::vector<Point>{{4, 2, 1}, {5, 2, 1}, {4, 3, 1}, {5, 3, 1}}), t->mapPoints);
     EXPECT_EQ(t, level.cell(5, 3, 1));
     EXPECT_TRUE(t->visible);
     // Centred on the room: half a tile per grid step, a tile height per layer.
@@ -140,10 +136,8 @@ TEST_F(FreeTileTest, PlacementCellsAndPosition)
     EXPECT_EQ(4u, t->mapPoints.size());
 
     // A block that would leave the grid is refused and touches nothing.
-    EXPECT_FALSE(level.placeTile(t, 9, 0, 0));
-    EXPECT_FALSE(level.placeTile(t, 0, 5, 0));
-    EXPECT_FALSE(level.placeTile(t, 0, 0, 3));
-    EXPECT_FALSE(level.placeTile(t, -1, 0, 0));
+    for (const Point& off : {Point(9, 0, 0), Point(0, 5, 0), Point(0, 0, 3), Point(-1, 0, 0)})
+        EXPECT_FALSE(level.placeTile(t, off.x, off.y, off.z));
     EXPECT_EQ(Point(0, 4, 0), t->mapPoints[0]);
     EXPECT_FALSE(level.inMapBounds(Point(10, 0, 0)));
     EXPECT_TRUE(level.inMapBounds(Point(9, 5, 2)));

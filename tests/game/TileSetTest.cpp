@@ -113,12 +113,8 @@ TEST_F(TileSetTest, SetsWithoutTilesAreRefusedBeforeADeal)
 {
     for (const char* file : {"tilesets/empty.tls", "tilesets/missing.tls"}) {
         Level level;
-        level.renderEngine = re;
-        level.setLayout(new Layout(re, Layout::builtinTurtleFile));
-        TileSet* ts = new TileSet(re, se, &level);
-        ts->createTileSet(file);
-        level.setTileSet(ts);
-        EXPECT_TRUE(ts->templates.empty());
+        withLayoutAndSet(level, new Layout(re, Layout::builtinTurtleFile), file);
+        EXPECT_TRUE(level.tileSet->templates.empty());
         EXPECT_FALSE(level.deal()) << file;
         EXPECT_TRUE(level.tiles.empty());
     }
@@ -128,17 +124,9 @@ TEST_F(TileSetTest, ChooseTilesTakesTheFirstAvailableFaceFromStart)
 {
     Level level;
     TileSet ts(re, se, &level);
-    auto add = [&](const std::string& name, int repeat, std::vector<std::string> matches) {
-        Tile* t = new Tile(re, &level, se, 0, 0, 0, 0, 0, 0, 0);
-        t->name = name;
-        t->standardRepeat = repeat;
-        t->matches = matches;
-        ts.templates.push_back(t);
-    };
-    add("Self", 2, {"Self"});
-    add("Lonely", 1, {"Lonely"});  // one copy cannot pair with itself
-    add("Left", 1, {"Right"});
-    add("Right", 1, {});
+    ts.templates = {newTile(level, "Self", {"Self"}, 2),
+                    newTile(level, "Lonely", {"Lonely"}),  // one copy cannot pair with itself
+                    newTile(level, "Left", {"Right"}), newTile(level, "Right", {})};
     int a = -1, b = -1;
     ASSERT_TRUE(ts.chooseTiles(&a, &b, 1));
     EXPECT_EQ(2, a);
