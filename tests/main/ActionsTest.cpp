@@ -144,7 +144,6 @@ TEST(MenuTree, LabelsKeepTheirTextWithoutAFont)
     MenuLabel label("ScoreText", "0", &re, &input, nullptr);
     label.changeText("1500");
     EXPECT_EQ("1500", label.text);
-    EXPECT_EQ(1.0f, label.scale);
     label.highlightText(true);
     EXPECT_EQ(1.0f, label.textColor[2]);
     label.highlightText(false);

@@ -1,6 +1,5 @@
 #pragma once
-#include <unistd.h>
-
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -27,16 +26,11 @@ class PickRenderer : public Renderer {
 public:
     Tile* pick = nullptr;
     int cursor = 0;
-    int toggles = 0;
     int resizedW = -1, resizedH = -1;
 
     Tile* Selection(int, int) override { return pick; }
     void setCursor(int c) override { cursor = c; }
-    void toggleFullscreen(bool on) override
-    {
-        ++toggles;
-        engine->fullscreen = on;
-    }
+    void toggleFullscreen(bool on) override { engine->fullscreen = on; }
     void resizeWindow(int w, int h) override
     {
         resizedW = w;
@@ -56,17 +50,14 @@ inline Uint8 state() { return appState; }
 // animation lasts ten minutes unless a test stops it.
 class GameTest : public ::testing::Test {
 protected:
-    std::string savedDir;
+    std::filesystem::path savedDir = std::filesystem::current_path();
     PickRenderer* renderer = nullptr;
     GameEngine* engine = nullptr;
     Level* level = nullptr;
 
     void SetUp() override
     {
-        char buf[4096];
-        if (getcwd(buf, sizeof buf))
-            savedDir = buf;
-        ASSERT_EQ(0, chdir(JADELOOM_TEST_DATA "/game"));
+        std::filesystem::current_path(JADELOOM_TEST_DATA "/game");
         gamefixture::now = 100000;
         gamefixture::appState = SDL_APPACTIVE | SDL_APPINPUTFOCUS | SDL_APPMOUSEFOCUS;
         renderer = new PickRenderer;
@@ -84,18 +75,13 @@ protected:
     void TearDown() override
     {
         delete engine;
-        if (!savedDir.empty())
-            (void)chdir(savedDir.c_str());
+        std::filesystem::current_path(savedDir);
     }
 
     // The Turtle with the Standard set, dealt as at start-up, in play.
     void startBuiltin(int difficulty = DIFFICULTY_ADVANCED)
     {
-        level = engine->level = new Level;
-        level->renderEngine = &engine->renderEngine;
-        level->soundEngine = engine->soundEngine;
-        engine->layout = new Layout(&engine->renderEngine, Layout::builtinTurtleFile);
-        level->setLayout(engine->layout);
+        newLevel(Layout::builtinTurtleFile);
         engine->tileSet = new TileSet(&engine->renderEngine, engine->soundEngine, level);
         engine->tileSet->createTileSet(TileSet::standardFile);
         level->setTileSet(engine->tileSet);
@@ -108,14 +94,10 @@ protected:
     // side by side on one row of one layer.
     void startRow(const std::vector<std::string>& names, int difficulty)
     {
-        level = engine->level = new Level;
-        level->renderEngine = &engine->renderEngine;
-        level->soundEngine = engine->soundEngine;
-        engine->layout = new Layout(&engine->renderEngine, "no_such_layout.lyt");
+        newLevel("no_such_layout.lyt");
         engine->layout->gridX = static_cast<int>(2 * names.size() + 2);
         engine->layout->gridY = 4;
         engine->layout->gridZ = 2;
-        level->setLayout(engine->layout);
         level->newMap();
         int x = 0;
         for (const std::string& n : names) {
@@ -129,6 +111,15 @@ protected:
         level->restart();
         engine->renderEngine.boardTiles = level->tiles;
         play(difficulty);
+    }
+
+    void newLevel(const char* layoutFile)
+    {
+        level = engine->level = new Level;
+        level->renderEngine = &engine->renderEngine;
+        level->soundEngine = engine->soundEngine;
+        engine->layout = new Layout(&engine->renderEngine, layoutFile);
+        level->setLayout(engine->layout);
     }
 
     void play(int difficulty)
@@ -157,10 +148,11 @@ protected:
         engine->slot1 = root->addTileSlot("Slot1");
         engine->slot2 = root->addTileSlot("Slot2");
         engine->slot3 = root->addTileSlot("Slot3");
-        engine->tilesText = static_cast<MenuLabel*>(root->getItemByID("TilesText"));
-        engine->movesText = static_cast<MenuLabel*>(root->getItemByID("MovesText"));
-        engine->scoreText = static_cast<MenuLabel*>(root->getItemByID("ScoreText"));
-        engine->timeTextLabel = static_cast<MenuLabel*>(root->getItemByID("TimeText"));
+        auto label = [root](const char* id) { return static_cast<MenuLabel*>(root->getItemByID(id)); };
+        engine->tilesText = label("TilesText");
+        engine->movesText = label("MovesText");
+        engine->scoreText = label("ScoreText");
+        engine->timeTextLabel = label("TimeText");
         engine->menu = menu;
         if (level)
             level->attachSlots(engine->slot1, engine->slot2, engine->slot3);
@@ -180,7 +172,8 @@ protected:
                 t->currentTake->playing = false;
     }
 
-    // Events, handled one at a time as the queue would hand them over.
+    // Events, handled one at a time as the queue would hand them over; each
+    // event's own type field is the union's.
     void send(const SDL_Event& e)
     {
         engine->event = e;
@@ -190,7 +183,6 @@ protected:
     {
         SDL_Event e{};
         e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        e.key.type = e.type;
         e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
         e.key.keysym.sym = k;
         send(e);
@@ -204,7 +196,6 @@ protected:
     {
         SDL_Event e{};
         e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-        e.button.type = e.type;
         e.button.button = b;
         e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
         e.button.x = static_cast<Uint16>(x);
@@ -220,7 +211,6 @@ protected:
     {
         SDL_Event e{};
         e.type = SDL_MOUSEMOTION;
-        e.motion.type = e.type;
         e.motion.x = static_cast<Uint16>(x);
         e.motion.y = static_cast<Uint16>(y);
         e.motion.xrel = static_cast<Sint16>(xrel);
@@ -231,7 +221,6 @@ protected:
     {
         SDL_Event e{};
         e.type = SDL_ACTIVEEVENT;
-        e.active.type = e.type;
         e.active.state = state;
         e.active.gain = gain ? 1 : 0;
         send(e);
