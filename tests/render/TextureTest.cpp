@@ -128,9 +128,8 @@ TEST_F(TextureTest, CopiesAndDeletionLeaveWhatOthersUse)
     EXPECT_FALSE(registered(t.get()));
     EXPECT_NE(t->surface, nullptr);
 
+    // A texture without a file (a movie frame) is registered for re-upload.
     auto empty = std::make_unique<Texture>(&engine, "", 0, "movie frame");
-    EXPECT_EQ(empty->fileName, "movie frame");
-    EXPECT_EQ(empty->width, 0);
     EXPECT_TRUE(registered(empty.get()));
 }
 
