@@ -111,8 +111,6 @@ TEST_F(MaterialTest, HighlightMaterials)
     EXPECT_EQ(engine.materials[1], engine.hoverHighlightMaterial);
     EXPECT_EQ(engine.highlightMaterial->name, "highlight");
     EXPECT_EQ(engine.hoverHighlightMaterial->name, "hoverHighlight");
-    EXPECT_EQ(engine.highlightMaterial->emission[2], 0.75f);
-    EXPECT_EQ(engine.hoverHighlightMaterial->emission[1], 0.8f);
 
     Material::setHighlightColor(&engine, 0.282f, 0.384f, 1.0f, 0.5f);
     EXPECT_EQ(engine.highlightMaterial->emission[2], 1.0f);
