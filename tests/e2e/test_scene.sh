@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The furnished room and the whole Turtle board with the Standard pictures
 # from the layout's default view; a left click on a free tile selects it and
-# it shows highlighted, while the rest of the picture stays as it was.
+# it shows highlighted, while the rest of the picture stays as it was; the
+# camera zoomed out shows more of the room, with nothing left undrawn.
 source "$(dirname "$0")/lib.sh" "$@"
 
 # mean_rb NAME GEOMETRY: mean red and blue (0..1) of a region of a shot.
@@ -11,6 +12,11 @@ mean_rb() {
 # spread NAME GEOMETRY: standard deviation of a region (0 when uniform).
 spread() {
   convert "$OUT/$1.png" -crop "$2" +repage -colorspace Gray -format '%[fx:standard_deviation]' info:
+}
+
+# dark NAME: share of near-black pixels (undrawn background shows black).
+dark() {
+  convert "$OUT/$1.png" -colorspace Gray -threshold 2% -negate -format '%[fx:mean]' info:
 }
 
 prepare_work run
@@ -26,7 +32,9 @@ screenshot board
 
 n=$(colours board)
 (( n > 3000 )) || fail "only $n colours: no textured scene"
-pass "scene drawn with $n colours"
+d=$(dark board)
+awk -v d="$d" 'BEGIN { exit !(d < 0.01) }' || fail "share $d of the picture is black"
+pass "scene drawn with $n colours, nothing undrawn"
 # The middle of the screen is the board: far from uniform.
 s=$(spread board 640x400+320+200)
 awk -v s="$s" 'BEGIN { exit !(s > 0.08) }' || fail "board region nearly uniform ($s)"
@@ -56,6 +64,19 @@ changed=$(compare -metric AE -fuzz 8% "$OUT/board.png" "$OUT/selected.png" null:
 changed=${changed%% *}
 (( ${changed%.*} > 200 && ${changed%.*} < 40000 )) || fail "$changed pixels changed between the shots"
 pass "$changed pixels changed between the two shots"
+
+# Zoomed out with the wheel: the board shrinks towards the middle, the room
+# around it fills the rest.
+for _ in $(seq 1 12); do xdotool click 5; sleep 0.2; done
+xdotool mousemove 1270 790
+sleep 3
+screenshot zoomed
+d=$(dark zoomed)
+awk -v d="$d" 'BEGIN { exit !(d < 0.01) }' || fail "share $d of the zoomed-out picture is black"
+read -r r3 b3 < <(mean_rb zoomed 24x24+268+378)
+awk -v r="$r3" -v b="$b3" 'BEGIN { exit !(r < 0.6 || b - r > 0.1) }' \
+  || fail "a tile face still at the left end after zooming out (r=$r3 b=$b3)"
+pass "zoomed out: the room around the board, nothing undrawn"
 
 end_game TERM
 [[ "$GAME_CODE" == 0 ]] || fail "exit code $GAME_CODE"
