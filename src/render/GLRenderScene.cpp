@@ -8,7 +8,6 @@
 
 #include "render/Camera.h"
 #include "render/Frustum.h"
-#include "render/GLExtensions.h"
 #include "render/GLRender.h"
 #include "render/GLRenderState.h"
 #include "render/Material.h"
