@@ -22,6 +22,16 @@ dark() {
 prepare_work run
 printf 'WindowSize: 1280 800\nWindowPos: 0 0\nDifficulty: Advanced\nVolume: 0' > "$WORK/jadeloom_demo.cfg"
 start_game
+# While the board loads, the logo covers the window: dark all round, not
+# uniform.
+wait_for_log "Loaded texture file: logo.png" 60 || fail "the logo was not loaded"
+sleep 0.3
+screenshot splash
+corner=$(convert "$OUT/splash.png" -crop 120x120+0+0 +repage -colorspace Gray -format '%[fx:mean]' info:)
+s=$(spread splash 1280x800+0+0)
+awk -v c="$corner" -v s="$s" 'BEGIN { exit !(c < 0.15 && s > 0.05) }' \
+  || fail "no logo on the screen while loading (corner $corner, spread $s)"
+pass "logo shown while loading"
 find_window
 wait_for_log "Level initialized" 90 || fail "the board was not built"
 # The pointer rests on the floor, away from the board, so that nothing is
