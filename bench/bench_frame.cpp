@@ -87,9 +87,9 @@ int main(int argc, char** argv)
             std::sort(ms.begin(), ms.end());
             std::sort(cpu.begin(), cpu.end());
             const char* version = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-            std::printf("%dx%d  tiles %zu  sprites %zu  culled %d  frames %d  median %.2f ms (%.1f fps)  "
+            std::printf("%dx%d  tiles %zu  sprites %zu  frames %d  median %.2f ms (%.1f fps)  "
                         "min %.2f  max %.2f  median CPU %.2f ms  aniso %s  [%s]\n",
-                        width, height, re.boardTiles.size(), re.sprites.size(), re.culledCount, frames,
+                        width, height, re.boardTiles.size(), re.sprites.size(), frames,
                         ms[ms.size() / 2], 1000.0 / ms[ms.size() / 2], ms.front(), ms.back(), cpu[cpu.size() / 2],
                         aniso >= 1.0f ? argv[4] : "as loaded", version ? version : "?");
         }
