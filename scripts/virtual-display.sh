@@ -1,10 +1,12 @@
 # Sourced by scripts that need a display: starts Xvfb with software OpenGL on
 # a display number it picks itself (so that several runs at once never
-# clash) and sets DISPLAY; stop_virtual_display ends it.
+# clash) and sets DISPLAY; stop_virtual_display ends it. -noreset keeps the
+# server from resetting when its last client leaves, which would refuse a
+# connection arriving at that moment.
 start_virtual_display() {
   local size=${1:-1280x800x24} numfile n
   numfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp -noreset 3>"$numfile" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 1 200); do
     n=$(head -n 1 "$numfile" 2>/dev/null)

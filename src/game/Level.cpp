@@ -20,6 +20,9 @@ Level::Level()
 
 Level::~Level()
 {
+    // The camera must not keep testing its moves against a board that is gone.
+    if (renderEngine && renderEngine->camera.level == this)
+        renderEngine->camera.level = nullptr;
     deleteMap();
     delete layout;
     delete tileSet;

@@ -7,6 +7,7 @@
 
 #include "game/Tile.h"
 #include "render/GLRender.h"
+#include "menu/MenuTileSlot.h"
 #include "render/GLRenderState.h"
 #include "render/Light.h"
 #include "render/Material.h"
@@ -196,8 +197,9 @@ void GLRender::renderTileSlots()
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
-    // Each occupied holding slot item draws its tile with drawSlotTile at
-    // its projected position; the items come with the menus.
+    for (MenuTileSlot* slot : engine->holdingSlots)
+        if (slot && slot->tile)
+            drawSlotTile(slot->tile, slot->projectedPosition[0], slot->projectedPosition[2]);
 }
 
 void GLRender::drawSlotTile(Tile* tile, double x, double z)

@@ -18,6 +18,7 @@ RenderEngine::RenderEngine(Renderer* r) : renderer(r)
 {
     seedRand();
     renderer->engine = this;
+    camera.engine = this;
 }
 
 RenderEngine::~RenderEngine()
