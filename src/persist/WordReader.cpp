@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 bool isBlank(int c)
@@ -19,9 +20,37 @@ WordReader::WordReader(std::istream& in) : source(in.rdbuf()) {}
 
 WordReader::WordReader(const std::string& path)
 {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        return;  // opens, but reading it fails
     file.open(path, std::ios::in | std::ios::binary);
     if (file.is_open())
         source = file.rdbuf();
+}
+
+// A failing read (a device error, a directory) ends the input like its end.
+int WordReader::peekChar()
+{
+    if (!source)
+        return EOF;
+    try {
+        return source->sgetc();
+    } catch (...) {
+        source = nullptr;
+        return EOF;
+    }
+}
+
+int WordReader::takeChar()
+{
+    if (!source)
+        return EOF;
+    try {
+        return source->sbumpc();
+    } catch (...) {
+        source = nullptr;
+        return EOF;
+    }
 }
 
 bool WordReader::atEnd()
@@ -29,8 +58,8 @@ bool WordReader::atEnd()
     if (!source)
         return true;
     int c;
-    while ((c = source->sgetc()) != EOF && isBlank(c))
-        source->sbumpc();
+    while ((c = peekChar()) != EOF && isBlank(c))
+        takeChar();
     return c == EOF;
 }
 
@@ -40,8 +69,8 @@ bool WordReader::next(std::string& word)
     if (atEnd())
         return false;
     int c;
-    while ((c = source->sgetc()) != EOF && !isBlank(c)) {
-        source->sbumpc();
+    while ((c = peekChar()) != EOF && !isBlank(c)) {
+        takeChar();
         if (word.size() < maxWord)
             word.push_back(static_cast<char>(c));
     }
@@ -136,7 +165,7 @@ std::string WordReader::restOfLine(size_t maxLength)
     if (!source)
         return line;
     int c;
-    while ((c = source->sbumpc()) != EOF && c != '\n') {
+    while ((c = takeChar()) != EOF && c != '\n') {
         if (line.size() < maxLength)
             line.push_back(static_cast<char>(c));
     }
@@ -147,10 +176,10 @@ bool WordReader::nextLine(std::string& line, size_t maxLength, bool& tooLong)
 {
     line.clear();
     tooLong = false;
-    if (!source || source->sgetc() == EOF)
+    if (!source || peekChar() == EOF)
         return false;
     int c;
-    while ((c = source->sbumpc()) != EOF && c != '\n') {
+    while ((c = takeChar()) != EOF && c != '\n') {
         if (line.size() < maxLength)
             line.push_back(static_cast<char>(c));
         else

@@ -54,6 +54,9 @@ public:
     static bool toDouble(const std::string& word, double& value);
 
 private:
+    int peekChar();
+    int takeChar();
+
     std::ifstream file;
     std::streambuf* source = nullptr;
 };

@@ -77,10 +77,16 @@ TEST(WordReader, RestOfLineKeepsBlanksAndStopsAtTheNewline)
     EXPECT_EQ(w, "Difficulty:");
 }
 
-TEST(WordReader, MissingFileIsNotOk)
+TEST(WordReader, MissingFileOrDirectoryIsNotOk)
 {
-    WordReader r(std::string("/nonexistent/file.cfg"));
-    EXPECT_FALSE(r.ok());
-    std::string w;
-    EXPECT_FALSE(r.next(w));
+    // A directory opens as a file but throws on reading: it must read as
+    // nothing, never end the program.
+    for (const char* path : {"/nonexistent/file.cfg", "/tmp", "/tmp/"}) {
+        WordReader r{std::string(path)};
+        EXPECT_FALSE(r.ok()) << path;
+        std::string w;
+        bool tooLong = false;
+        EXPECT_FALSE(r.next(w)) << path;
+        EXPECT_FALSE(r.nextLine(w, 255, tooLong)) << path;
+    }
 }
