@@ -125,7 +125,7 @@ def box(lo, hi, inward=False, faces='xXyYzZ', uv_density=None, div=1):
     lo = np.asarray(lo, float); hi = np.asarray(hi, float)
     sz = hi - lo
     out = Tris()
-    specs = {
+    side_table = {
         'x': (lo, [0, 0, sz[2]], [0, sz[1], 0], [-1, 0, 0], (2, 1)),
         'X': ([hi[0], lo[1], hi[2]], [0, 0, -sz[2]], [0, sz[1], 0], [1, 0, 0], (2, 1)),
         'y': ([lo[0], lo[1], hi[2]], [sz[0], 0, 0], [0, 0, -sz[2]], [0, -1, 0], (0, 2)),
@@ -134,7 +134,7 @@ def box(lo, hi, inward=False, faces='xXyYzZ', uv_density=None, div=1):
         'Z': ([lo[0], lo[1], hi[2]], [sz[0], 0, 0], [0, sz[1], 0], [0, 0, 1], (0, 1)),
     }
     for f in faces:
-        o, eu, ev, n, axes = specs[f]
+        o, eu, ev, n, axes = side_table[f]
         if uv_density is None:
             sc = (1, 1)
         else:

@@ -76,8 +76,8 @@ class Canvas:
         lit = Ka * 0.6 + Kd * np.array([1.5, 1.5, 1.4]) * ndl[..., None] + Ke if light else np.ones(P.shape)
         Vv = self.eye - Pw; Vv /= np.linalg.norm(Vv, axis=2, keepdims=True)
         Hh = L + Vv; Hh /= np.linalg.norm(Hh, axis=2, keepdims=True)
-        spec = (np.maximum(np.einsum('ijk,ijk->ij', N, Hh), 0) ** max(mat['Ns'], 1)) * (ndl > 0)
-        spec = spec[..., None] * Ks * 0.5
+        shine = (np.maximum(np.einsum('ijk,ijk->ij', N, Hh), 0) ** max(mat['Ns'], 1)) * (ndl > 0)
+        shine = shine[..., None] * Ks * 0.5
         ph = np.concatenate([Pw, np.ones(Pw.shape[:2] + (1,))], axis=2) @ self.view.T
         z = ph[..., 2]
         keep = (z < -self.near).all(axis=1)
@@ -117,7 +117,7 @@ class Canvas:
                 tx = (np.floor(uv[:, 0] * tw).astype(int)) % tw
                 ty = (np.floor(uv[:, 1] * th).astype(int)) % th
                 c = c * tex[ty, tx]
-            c = c + bc[m] @ spec[i]
+            c = c + bc[m] @ shine[i]
             region[m] = depth[m]
             self.col[y0:y1 + 1, x0:x1 + 1][m] = np.clip(c, 0, 1)
 
