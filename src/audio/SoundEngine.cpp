@@ -1,6 +1,17 @@
 #include "audio/SoundEngine.h"
 
+#include <AL/al.h>
+#include <SDL/SDL.h>
+#include <cstdlib>
+#include <vorbis/vorbisfile.h>
+
 #include "main/Log.h"
+
+namespace {
+// A sound effect larger than this is refused rather than decoded into memory
+// without bound (about six minutes of 44.1 kHz stereo).
+constexpr size_t maxDecodedBytes = 64u << 20;
+}
 
 SoundEngine::SoundEngine()
 {
@@ -51,12 +62,86 @@ int SoundEngine::addSound(const std::string& file, bool loop)
 
 int SoundEngine::addWav(const std::string& file, bool)
 {
+    const int existing = findSound(file);
+    if (existing >= 0)
+        return existing;
+    std::vector<char> data;
+    int format = 0, frequency = 0;
+    if (!LoadWAV(file, data, format, frequency))
+        return -1;
     return registerSound(file);
 }
 
 int SoundEngine::addOgg(const std::string& file, bool)
 {
+    const int existing = findSound(file);
+    if (existing >= 0)
+        return existing;
+    std::vector<char> data;
+    int format = 0, frequency = 0;
+    if (!LoadOGG(file.c_str(), data, format, frequency))
+        return -1;
     return registerSound(file);
+}
+
+bool SoundEngine::LoadOGG(const char* file, std::vector<char>& data, int& format, int& frequency)
+{
+    OggVorbis_File vf;
+    const int opened = ov_fopen(file, &vf);
+    if (opened != 0) {
+        outputError(std::string("Failed to load sound file: ") + file + errorString(opened));
+        return false;
+    }
+    const vorbis_info* info = ov_info(&vf, -1);
+    format = info && info->channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
+    frequency = info ? static_cast<int>(info->rate) : 0;
+
+    char chunk[32768];
+    int section = 0;
+    for (;;) {
+        const long got = ov_read(&vf, chunk, sizeof chunk, 0, 2, 1, &section);
+        if (got == 0)
+            break;
+        // A damaged stream is a file that failed to load, not a reason to
+        // end the game.
+        if (got < 0 || data.size() + static_cast<size_t>(got) > maxDecodedBytes) {
+            ov_clear(&vf);
+            data.clear();
+            outputError(std::string("Error decoding ") + file + "...");
+            return false;
+        }
+        data.insert(data.end(), chunk, chunk + got);
+    }
+    ov_clear(&vf);
+    outputError(std::string("Loaded sound file: ") + file);
+    return true;
+}
+
+bool SoundEngine::LoadWAV(const std::string& file, std::vector<char>& data, int& format, int& frequency)
+{
+    // SDL reads WAV files without an audio device (ALUT's loader needs an
+    // open context); the samples, format and rate are the file's.
+    SDL_AudioSpec spec;
+    Uint8* pcm = nullptr;
+    Uint32 size = 0;
+    if (!SDL_LoadWAV(file.c_str(), &spec, &pcm, &size)) {
+        outputError("Failed to load sound file: " + file + SDL_GetError());
+        return false;
+    }
+    const bool sixteen = spec.format == AUDIO_S16LSB || spec.format == AUDIO_S16MSB;
+    const bool eight = spec.format == AUDIO_U8;
+    const bool ok = (sixteen || eight) && (spec.channels == 1 || spec.channels == 2) && size > 0
+                    && size <= maxDecodedBytes;
+    if (ok) {
+        data.assign(reinterpret_cast<char*>(pcm), reinterpret_cast<char*>(pcm) + size);
+        format = spec.channels == 1 ? (sixteen ? AL_FORMAT_MONO16 : AL_FORMAT_MONO8)
+                                    : (sixteen ? AL_FORMAT_STEREO16 : AL_FORMAT_STEREO8);
+        frequency = spec.freq;
+    } else {
+        outputError("Failed to load sound file: " + file + " (unsupported sample format)");
+    }
+    SDL_FreeWAV(pcm);
+    return ok;
 }
 
 void SoundEngine::playSound(int index)

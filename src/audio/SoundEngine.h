@@ -9,9 +9,10 @@ struct Sound {
     unsigned int source = 0;  // audio source bound to the buffer (0: none)
 };
 
-// The game's single owner of audio. This engine opens no audio device: it
-// keeps the table of registered effects, so handles are stable and a second
-// registration of a file returns the first handle, and it plays nothing.
+// The game's single owner of audio. This engine opens no audio device yet:
+// it decodes each effect to check it and keeps the table of effects, so
+// handles are stable and a second registration of a file returns the first
+// handle, and it plays nothing.
 // Callers may hold a null SoundEngine* as well; the board checks for that.
 class SoundEngine {
 public:
@@ -45,6 +46,11 @@ public:
     void setVolume(float volume);
     bool checkError();
     void update();
+
+    // Decode a whole file into 16-bit PCM with its OpenAL format and rate.
+    // False (logged) for a file that cannot be read or decoded.
+    static bool LoadOGG(const char* file, std::vector<char>& data, int& format, int& frequency);
+    static bool LoadWAV(const std::string& file, std::vector<char>& data, int& format, int& frequency);
 
     static std::string errorString(int code);
     static std::string GetALErrorString(int code);

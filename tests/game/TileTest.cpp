@@ -78,22 +78,3 @@ TEST_F(TileTestF, StampPlacementFromTheFaceObject)
     EXPECT_EQ(-3.0f, bare->stampOffsetU);
     EXPECT_EQ(-1.0f, bare->stampOffsetV);
 }
-
-TEST(SoundEngineTest, RegistersEachFileOnceAndPlaysNothing)
-{
-    SoundEngine engine;
-    EXPECT_FALSE(engine.deviceOpen);
-    int click = engine.addSound("Assets/Sounds/click.wav", false);
-    int clear = engine.addSound("Assets/Sounds/clear.wav", false);
-    int music = engine.addSound("Assets/Sounds/sakura.ogg", true);
-    EXPECT_EQ(0, click);
-    EXPECT_EQ(1, clear);
-    EXPECT_EQ(2, music);
-    EXPECT_EQ(click, engine.addSound("Assets/Sounds/click.wav", false));
-    EXPECT_EQ(0, engine.addSound("readme.txt", false));
-    ASSERT_EQ(3u, engine.sounds.size());
-    EXPECT_EQ("Assets/Sounds/clear.wav", engine.sounds[1].file);
-    engine.playSound(clear);
-    engine.playSound(-1);
-    engine.stopSound(7);
-}

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "audio/SoundEngine.h"
 #include "game/Layout.h"
 #include "game/Tile.h"
 #include "game/TileSet.h"
@@ -55,6 +56,7 @@ protected:
             EXPECT_EQ(line.find("Missing"), std::string::npos) << line;
             EXPECT_EQ(line.find("Unable to load"), std::string::npos) << line;
             EXPECT_EQ(line.find("Could not"), std::string::npos) << line;
+            EXPECT_EQ(line.find("Failed"), std::string::npos) << line;
             EXPECT_EQ(line.find("refused"), std::string::npos) << line;
         }
     }
@@ -162,5 +164,17 @@ TEST_F(AssetSweep, TileSetFilesDescribeTheBuiltInSets)
             EXPECT_EQ(a->matches, b->matches) << a->name;
         }
     }
+    expectCleanLog();
+}
+
+TEST_F(AssetSweep, SoundsDecode)
+{
+    SoundEngine sound;
+    std::vector<std::string> files = shipped(".wav");
+    for (const std::string& ogg : shipped(".ogg"))
+        files.push_back(ogg);
+    ASSERT_GE(files.size(), 3u);
+    for (const std::string& path : files)
+        EXPECT_GE(sound.addSound(path, false), 0) << path;
     expectCleanLog();
 }

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <AL/al.h>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "ScopedWorkDir.h"
+#include "audio/SoundEngine.h"
+
+namespace {
+// The shipped sounds, read where the game finds them.
+class SoundEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(JADELOOM_SOURCE_DIR);
+        savedErr = std::cerr.rdbuf(log.rdbuf());
+    }
+    void TearDown() override
+    {
+        std::cerr.rdbuf(savedErr);
+        std::filesystem::current_path(previous);
+    }
+    std::filesystem::path previous;
+    std::ostringstream log;
+    std::streambuf* savedErr = nullptr;
+};
+}
+
+TEST_F(SoundEngineTest, RegistersEachFileOnceAndPlaysNothing)
+{
+    SoundEngine engine;
+    EXPECT_FALSE(engine.deviceOpen);
+    const int click = engine.addSound("Assets/Sounds/click.wav", false);
+    const int clear = engine.addSound("Assets/Sounds/clear.wav", false);
+    const int music = engine.addSound("Assets/Sounds/sakura.ogg", true);
+    EXPECT_EQ(0, click);
+    EXPECT_EQ(1, clear);
+    EXPECT_EQ(2, music);
+    EXPECT_EQ(click, engine.addSound("Assets/Sounds/click.wav", false));
+    EXPECT_EQ(0, engine.addSound("readme.txt", false));
+    ASSERT_EQ(3u, engine.sounds.size());
+    EXPECT_EQ("Assets/Sounds/clear.wav", engine.sounds[1].file);
+    engine.playSound(clear);
+    engine.playSound(-1);
+    engine.stopSound(7);
+    EXPECT_EQ(log.str().find("Failed"), std::string::npos) << log.str();
+}
+
+TEST_F(SoundEngineTest, DecodesTheShippedSoundsWithTheirFormatAndRate)
+{
+    std::vector<char> pcm;
+    int format = 0, rate = 0;
+    ASSERT_TRUE(SoundEngine::LoadOGG("Assets/Sounds/sakura.ogg", pcm, format, rate));
+    EXPECT_EQ(format, AL_FORMAT_STEREO16);
+    EXPECT_EQ(rate, 44100);
+    EXPECT_GT(pcm.size(), 60u * 44100u * 4u);  // at least a minute
+    ASSERT_TRUE(SoundEngine::LoadWAV("Assets/Sounds/click.wav", pcm, format, rate));
+    EXPECT_GT(pcm.size(), 1000u);
+}
+
+TEST_F(SoundEngineTest, DamagedFilesAreRefusedWithTheirReason)
+{
+    ScopedWorkDir dir;
+    std::ofstream("noise.ogg") << std::string(5000, 'x');
+    std::ofstream("noise.wav") << "RIFF garbage";
+
+    SoundEngine engine;
+    EXPECT_EQ(-1, engine.addSound("noise.ogg", false));
+    EXPECT_NE(log.str().find("Failed to load sound file: noise.oggNot Vorbis data."), std::string::npos)
+        << log.str();
+    EXPECT_EQ(-1, engine.addSound("noise.wav", false));
+    EXPECT_EQ(-1, engine.addSound("missing.ogg", false));
+    EXPECT_TRUE(engine.sounds.empty());
+}
