@@ -44,6 +44,12 @@ public:
     void removeTexture(unsigned int* name) override;
     bool swapImage(Texture* t, std::string file, unsigned int format) override;
 
+    // --- intro movie (GLRenderMovie.cpp) ---
+    bool openAVI(Movie* movie) override;
+    bool playMovie(Movie* movie) override;
+    bool grabAVIFrame(Movie* movie) override;
+    void drawMovie(Movie* movie) override;
+
     // --- lights (GLRenderLights.cpp) ---
     void deleteLight(int light) override;
     void setAmbient(Light* light, float r, float g, float b, float a) override;
