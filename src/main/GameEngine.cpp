@@ -2,6 +2,7 @@
 
 #include <csignal>
 
+#include "audio/Movie.h"
 #include "audio/SoundEngine.h"
 #include "game/Layout.h"
 #include "game/Level.h"
@@ -90,8 +91,16 @@ bool GameEngine::Engine_Init()
     if (!renderEngine.init())
         return false;
 
-    // No intro movie is played, so the splash picture of a skipped intro is
-    // not shown either; the logo stays on screen while the rest loads.
+    // The intro plays to its end unless the player skips it; a skipped
+    // intro leaves the splash picture up for a moment instead. The logo
+    // stays on screen while the rest loads.
+    Movie movie(&renderEngine, soundEngine);
+    if (movie.openAVI("intro.avi", ""))
+        movie.play(true);
+    if (movie.skipped) {
+        renderEngine.renderer->renderSplashScreen("splash.png");
+        SDL_Delay(2000);
+    }
     renderEngine.renderer->renderSplashScreen("logo.png");
 
     level = new Level();

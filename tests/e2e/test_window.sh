@@ -10,6 +10,10 @@ start_game
 find_window
 wait_for_log "Rendering Engine initialized" || fail "renderer did not start"
 grep -qxF "SDL initialized properly" "$WORK/log.txt" || fail "no SDL line"
+# The intro plays to its end first; input during it and the loading after
+# it is not for the game.
+wait_for_log "Closed video intro.avi" 60 || fail "the intro did not end"
+grep -qxF "Intro skipped by user" "$WORK/log.txt" && fail "the intro was skipped"
 sleep 1
 screenshot opened
 geometry=$(xwininfo -id "$WID" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
