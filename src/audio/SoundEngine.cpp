@@ -121,22 +121,22 @@ bool SoundEngine::LoadWAV(const std::string& file, std::vector<char>& data, int&
 {
     // SDL reads WAV files without an audio device (ALUT's loader needs an
     // open context); the samples, format and rate are the file's.
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wav;
     Uint8* pcm = nullptr;
     Uint32 size = 0;
-    if (!SDL_LoadWAV(file.c_str(), &spec, &pcm, &size)) {
+    if (!SDL_LoadWAV(file.c_str(), &wav, &pcm, &size)) {
         outputError("Failed to load sound file: " + file + SDL_GetError());
         return false;
     }
-    const bool sixteen = spec.format == AUDIO_S16LSB || spec.format == AUDIO_S16MSB;
-    const bool eight = spec.format == AUDIO_U8;
-    const bool ok = (sixteen || eight) && (spec.channels == 1 || spec.channels == 2) && size > 0
+    const bool sixteen = wav.format == AUDIO_S16LSB || wav.format == AUDIO_S16MSB;
+    const bool eight = wav.format == AUDIO_U8;
+    const bool ok = (sixteen || eight) && (wav.channels == 1 || wav.channels == 2) && size > 0
                     && size <= maxDecodedBytes;
     if (ok) {
         data.assign(reinterpret_cast<char*>(pcm), reinterpret_cast<char*>(pcm) + size);
-        format = spec.channels == 1 ? (sixteen ? AL_FORMAT_MONO16 : AL_FORMAT_MONO8)
+        format = wav.channels == 1 ? (sixteen ? AL_FORMAT_MONO16 : AL_FORMAT_MONO8)
                                     : (sixteen ? AL_FORMAT_STEREO16 : AL_FORMAT_STEREO8);
-        frequency = spec.freq;
+        frequency = wav.freq;
     } else {
         outputError("Failed to load sound file: " + file + " (unsupported sample format)");
     }
