@@ -185,30 +185,46 @@ void TileSet::createTileSet(const std::string& file)
     }
 }
 
-void TileSet::createStandard()
+TileSet::BuiltinSounds TileSet::beginBuiltin(const std::string& setName, const std::string& material,
+                                             const std::string& preview)
 {
     clearTemplates();
     if (renderEngine)
         renderEngine->loadModel(tileModelFile);
-    name = "Standard";
+    name = setName;
     textureScaleX = textureScaleY = 1.0f;
-    loadStampMaterial("Assets/Tiles/Standard/standard_tiles.mtl");
-    previewImage = "Assets/Tiles/Standard/standard_tiles_preview.png";
+    loadStampMaterial(material);
+    previewImage = preview;
     loadPreview(previewImage);
+    BuiltinSounds sounds;
+    if (soundEngine) {
+        sounds.clear = soundEngine->addSound("Assets/Sounds/clear.wav", false);
+        sounds.click = soundEngine->addSound("Assets/Sounds/click.wav", false);
+    }
+    return sounds;
+}
 
-    int clear = soundEngine ? soundEngine->addSound("Assets/Sounds/clear.wav", false) : 0;
-    int click = soundEngine ? soundEngine->addSound("Assets/Sounds/click.wav", false) : 0;
+void TileSet::addBuiltin(const BuiltinSounds& sounds, const std::string& tileName, int column, int row,
+                         int repeat, const std::vector<std::string>& matches)
+{
+    Tile* t = newTemplate();
+    t->name = tileName;
+    t->texturePosX = column;
+    t->texturePosY = row;
+    t->standardRepeat = repeat;
+    t->matches = matches;
+    t->clearSound = sounds.clear;
+    t->selectSound = sounds.click;
+    templates.push_back(t);
+}
+
+void TileSet::createStandard()
+{
+    const BuiltinSounds sounds = beginBuiltin("Standard", "Assets/Tiles/Standard/standard_tiles.mtl",
+                                              "Assets/Tiles/Standard/standard_tiles_preview.png");
     auto add = [&](const std::string& n, int col, int row, int repeat,
                    const std::vector<std::string>& matches) {
-        Tile* t = newTemplate();
-        t->name = n;
-        t->texturePosX = col;
-        t->texturePosY = row;
-        t->standardRepeat = repeat;
-        t->matches = matches.empty() ? std::vector<std::string>{n} : matches;
-        t->clearSound = clear;
-        t->selectSound = click;
-        templates.push_back(t);
+        addBuiltin(sounds, n, col, row, repeat, matches.empty() ? std::vector<std::string>{n} : matches);
     };
     const char* suits[] = {"Bamboo", "Chinese", "Wheel"};
     for (int row = 0; row < 3; ++row)
@@ -231,17 +247,9 @@ void TileSet::createStandard()
 
 void TileSet::createHiragana()
 {
-    clearTemplates();
-    if (renderEngine)
-        renderEngine->loadModel(tileModelFile);
-    name = "Hiragana(Basic)";
-    textureScaleX = textureScaleY = 1.0f;
-    loadStampMaterial("Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.mtl");
-    previewImage = "Assets/Tiles/Hiragana/hiragana_basic_tiles_preview_demo.png";
-    loadPreview(previewImage);
-
-    int clear = soundEngine ? soundEngine->addSound("Assets/Sounds/clear.wav", false) : 0;
-    int click = soundEngine ? soundEngine->addSound("Assets/Sounds/click.wav", false) : 0;
+    const BuiltinSounds sounds =
+        beginBuiltin("Hiragana(Basic)", "Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.mtl",
+                     "Assets/Tiles/Hiragana/hiragana_basic_tiles_preview_demo.png");
     static const char* const syllables[] = {
         "A",  "I",  "U",  "E",  "O",  "KA", "KI", "KU", "KE", "KO", "SA", "SHI", "SU", "SE", "SO", "TA",
         "CHI", "TSU", "TE", "TO", "NA", "NI", "NU", "NE", "NO", "HA", "HI", "HU", "HE", "HO", "MA", "MI",
@@ -251,15 +259,8 @@ void TileSet::createHiragana()
         const std::string japanese = std::string("Japanese-") + s;
         const std::string romaji = std::string("Romaji-") + s;
         for (int half = 0; half < 2; ++half) {
-            Tile* t = newTemplate();
-            t->name = half == 0 ? japanese : romaji;
-            t->texturePosX = k % 17;
-            t->texturePosY = k / 17 + (half == 0 ? 0 : 3);
-            t->standardRepeat = 2;
-            t->matches = {half == 0 ? romaji : japanese};
-            t->clearSound = clear;
-            t->selectSound = click;
-            templates.push_back(t);
+            addBuiltin(sounds, half == 0 ? japanese : romaji, k % 17, k / 17 + (half == 0 ? 0 : 3), 2,
+                       {half == 0 ? romaji : japanese});
         }
         ++k;
     }

@@ -63,4 +63,13 @@ private:
     bool available(const Tile* t, int multiplier) const;
     void createStandard();
     void createHiragana();
+    // Both built-in sets share the tile model, the sounds and the set-up.
+    struct BuiltinSounds {
+        int clear = 0;
+        int click = 0;
+    };
+    BuiltinSounds beginBuiltin(const std::string& setName, const std::string& material,
+                               const std::string& preview);
+    void addBuiltin(const BuiltinSounds& sounds, const std::string& tileName, int column, int row,
+                    int repeat, const std::vector<std::string>& matches);
 };
