@@ -284,6 +284,7 @@ void GameEngine::menuTextUpdate()
 
 void GameEngine::quitGame()
 {
+    takeQueuedResize();
     saveConfig();
     outputError("Exit ok");
 }
