@@ -166,8 +166,8 @@ STYLES = {
 def button_face(ctx, w, h, style, state, radius=8):
     top, bottom, rim, _, _ = STYLES[style]
     if state == HOVER:
-        top, bottom = mix(top, (1, 1, 1), 0.22), mix(bottom, (1, 1, 1), 0.16)
-        rim = mix(rim, GOLD_LIGHT, 0.7)
+        top, bottom = mix(top, (1, 1, 1), 0.32), mix(bottom, (1, 1, 1), 0.22)
+        rim = GOLD_LIGHT if style != "gold" else RED_DARK
     elif state == PRESSED:
         top, bottom = mix(bottom, (0, 0, 0), 0.18), mix(top, (0, 0, 0), 0.10)
     # drop shadow under the plaque (absent when pressed: it sits lower)
@@ -180,7 +180,7 @@ def button_face(ctx, w, h, style, state, radius=8):
     ctx.set_source(vgrad(1 + dy, h - 2 + dy, [(0, top), (1, bottom)]))
     ctx.fill_preserve()
     ctx.set_source_rgb(*rim)
-    ctx.set_line_width(1.6 if state == HOVER else 1.2)
+    ctx.set_line_width(2.2 if state == HOVER else 1.2)
     ctx.stroke()
     if state != PRESSED:
         # glaze highlight on the upper half

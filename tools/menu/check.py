@@ -135,6 +135,10 @@ def main():
     for i in SHOWN:
         if i in by_id and by_id[i].keys.get("visible") == ["false"]:
             problems.append(i + " should start shown")
+    for i in ["Player%d" % k for k in range(1, 11)] + ["DeletePlayerLabelName"]:
+        # an empty row is how the game knows a row has no player
+        if i in by_id and by_id[i].text != "":
+            problems.append("label %s must start empty" % i)
     knob = by_id.get("VolumeKnob")
     if knob and (knob.parent is None or knob.parent.kind != "Rect"):
         problems.append("VolumeKnob needs its track as parent")

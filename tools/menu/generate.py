@@ -266,7 +266,7 @@ def player_panel(b, root):
         ry = y0 + 84 + (i - 1) * 36
         row = b.button(p, "PlayerRow%d" % i, "CHANGE_PLAYER%d" % i, (x0 + 36, ry, x0 + w - 80, ry + 34),
                        lambda ctx, w, h, s: art.row_highlight(ctx, w, h, s), key="row")
-        b.label(row, "Player%d" % i, " ", (x0 + 50, ry + 5, x0 + w - 92, ry + 29), INK)
+        b.label(row, "Player%d" % i, "", (x0 + 50, ry + 5, x0 + w - 92, ry + 29), INK)
         b.button(p, "PlayerDelete%d" % i, "DELETE_PLAYER%d" % i, (x0 + w - 70, ry + 3, x0 + w - 42, ry + 31),
                  lambda ctx, w, h, s: art.delete_cross(ctx, w, h, s), key="delete")
     by = y0 + h - 24 - 46
@@ -343,7 +343,7 @@ def delete_panel(b, root):
     x0, y0 = (W - w) // 2, MID - h // 2
     p = b.panel(root, "DeletePlayerConfirmation", (x0, y0, x0 + w, y0 + h), "Delete Player?", close=False)
     b.inset(p, (x0 + 40, y0 + 74, x0 + w - 40, y0 + 116))
-    b.label(p, "DeletePlayerLabelName", " ", (x0 + 54, y0 + 79, x0 + w - 54, y0 + 111), INK)
+    b.label(p, "DeletePlayerLabelName", "", (x0 + 54, y0 + 79, x0 + w - 54, y0 + 111), INK)
     b.static(p, "DeletePlayerMessage", "Their scores and saved game go with them.", W / 2, y0 + 130, 21, PALE,
              "center")
     by = y0 + h - 24 - 46
