@@ -51,7 +51,12 @@ def read_cfg(path, problems):
     with open(path, newline="") as fh:
         for line in fh:
             words = line.split()
-            if not words or words[0].startswith("#"):
+            if not words:
+                continue
+            if words[0].startswith("#"):
+                # not a comment to the game: its words are read as tokens
+                if any(w.endswith(":") or re.fullmatch(r"</?\w+>", w) for w in words):
+                    problems.append("comment line with a key or tag word: " + line.strip())
                 continue
             w = words[0]
             m = re.fullmatch(r"<(/?)(\w+)>", w)
@@ -255,6 +260,11 @@ def main():
 
 def check_font(folder, problems):
     text = open(os.path.join(folder, "font.cfg")).read()
+    sections = ("CharacterList", "FirstCharacter:", "Tracking:", "Texture:", "TextureSize:", "BuildFont();",
+                "CharacterRectangles:", "KerningPairs:")
+    for line in text.splitlines():
+        if line.startswith("#") and any(w in sections for w in line.split()):
+            problems.append("font comment holds a section name: " + line)
     chars = re.search(r"CharacterList\s*\{(.*?)\n\}", text, re.S).group(1)
     listed = re.findall(r"'(.)'", chars)
     if listed != [chr(c) for c in range(32, 127)]:
