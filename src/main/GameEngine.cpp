@@ -246,10 +246,14 @@ void GameEngine::updateClock()
         lastKeyTicks = now;
         keyUpdates();
     }
-    if (now - lastSecondTicks > 1000) {
+    // Whole seconds are counted off and the rest of the last one is kept,
+    // so that the clock and the time bonus lose nothing at any frame rate.
+    bool stepped = false;
+    while (now - lastSecondTicks >= 1000) {
+        lastSecondTicks += 1000;
+        stepped = true;
         if (level && level->timeBonus > 0)
             level->timeBonus -= 100;
-        lastSecondTicks = now;
         if (minutes < 99) {
             ++seconds;
             if (seconds > 59) {
@@ -257,8 +261,9 @@ void GameEngine::updateClock()
                 ++minutes;
             }
         }
-        drawTime();
     }
+    if (stepped)
+        drawTime();
 }
 
 void GameEngine::menuCursorBlink()
