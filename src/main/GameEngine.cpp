@@ -165,12 +165,19 @@ void GameEngine::Start_Game()
 
     SDL_ShowCursor(SDL_ENABLE);
     // Input that arrived while loading is dropped, but a close request is
-    // kept: the player asked to quit and must not be ignored.
+    // kept: the player asked to quit and must not be ignored. So is the last
+    // resize, which may be the window manager's late answer to a maximised
+    // start: play must draw at the size the window has.
     SDL_Event discard;
+    SDL_Event lastResize{};
     while (SDL_PollEvent(&discard)) {
         if (discard.type == SDL_QUIT)
             done = true;
+        else if (discard.type == SDL_VIDEORESIZE)
+            lastResize = discard;
     }
+    if (lastResize.type == SDL_VIDEORESIZE && !done)
+        resizeWindow(&lastResize, fullscreenWanted);
     renderEngine.mouseInWindow = false;
 
     if (level)

@@ -111,6 +111,11 @@ public:
     // Where the window's focus state comes from; tests put their own here.
     Uint8 (*appStateSource)() = &SDL_GetAppState;
 
+    // The video mode changes at most once a frame: a full-screen switch asked
+    // for after one already made this frame waits for the next.
+    bool videoModeChanged = false;
+    bool videoModeChangePending = false;
+
     GameEngine();
     explicit GameEngine(Renderer* renderer);  // for tests: any renderer
     GameEngine(const GameEngine&) = delete;
