@@ -51,7 +51,7 @@ protected:
     static std::set<std::string> idsInCode()
     {
         const std::regex lookup(
-            R"((?:menuItem|getItemByID|showItem|setLabel|setActive)\(\s*"([A-Za-z0-9_]+)\")");
+            R"re((?:menuItem|getItemByID|showItem|setLabel|setActive)\(\s*"([A-Za-z0-9_]+)"\s*[,)])re");
         std::set<std::string> ids;
         for (const auto& entry : fs::recursive_directory_iterator("src")) {
             if (entry.path().extension() != ".cpp")
