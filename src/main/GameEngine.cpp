@@ -158,14 +158,7 @@ void GameEngine::Start_Game()
         box->ticked = box->toggled = renderEngine.fullscreen;
     fullscreenWanted = renderEngine.fullscreen;
 
-    // The volume knob sits along its track in proportion to the volume.
-    MenuItem* knob = menuItem("VolumeKnob");
-    const float w = static_cast<float>(renderEngine.windowWidth);
-    if (knob && knob->position && knob->parent && knob->parent->position && w > 0.0f) {
-        const float trackX = knob->parent->position[0];
-        const float maxX = trackX + knob->parent->width / w - knob->width / w;
-        knob->position[0] = maxX * volume;
-    }
+    placeVolumeKnob();
 
     if (mainMenuLeft)
         mainMenuLeft->setVisibility(false);
@@ -196,6 +189,7 @@ void GameEngine::Start_Game()
     if (level)
         level->updateTileStates();
     setDifficulty(0);
+    setMusicOption();
 
     timer.registerCallback(&GameEngine::menuCursorBlink, 350, this);
     timer.registerCallback(&GameEngine::menuTextUpdate, 50, this);
