@@ -309,6 +309,9 @@ TEST_F(PanelsTest, OneChooserOrPanelOpenAtATime)
     run("TILESET_PANEL");
     EXPECT_FALSE(shown("LayoutPanel"));
     EXPECT_TRUE(shown("TileSetPanel"));
+    run("CLOSE_PANELS");
+    EXPECT_FALSE(shown("TileSetPanel"));
+    EXPECT_EQ("", engine->action);
 }
 
 TEST(ChooserFilesTest, BuiltInFirstThenFilesFoundSortedEachOnce)
