@@ -12,6 +12,7 @@
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
+#include "menu/MenuTextbox.h"
 #include "menu/MenuTileSlot.h"
 #include "render/Renderer.h"
 #include "render/Sprite.h"
@@ -103,6 +104,10 @@ bool GameEngine::Engine_Init()
     }
     renderEngine.renderer->renderSplashScreen("logo.png");
 
+    menu = new Menu(&renderEngine, &input, "Assets/Menu/menu.obj");
+    menu->loadMenuFile("Assets/Menu/menu.cfg");
+    renderEngine.menu = menu;
+
     level = new Level();
     renderEngine.camera.level = level;
     if (currentLayout != layoutFiles.end())
@@ -140,6 +145,14 @@ void GameEngine::Start_Game()
         level->attachSlots(slot1, slot2, slot3);
     mainMenuLeft = menuItem("MainMenuLeft");
     mainMenuRight = menuItem("MainMenuRight");
+    // Play goes on without any of them, but the log says which is missing.
+    const std::pair<const char*, const void*> needed[] = {
+        {"TilesText", tilesText}, {"MovesText", movesText}, {"ScoreText", scoreText},
+        {"TimeText", timeTextLabel}, {"Slot1", slot1}, {"Slot2", slot2}, {"Slot3", slot3},
+        {"MainMenuLeft", mainMenuLeft}, {"MainMenuRight", mainMenuRight}};
+    for (const auto& [id, item] : needed)
+        if (!item)
+            outputError(std::string("Missing menu item: ") + id);
 
     if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("FullscreenCheckbox")))
         box->ticked = box->toggled = renderEngine.fullscreen;
@@ -263,10 +276,25 @@ void GameEngine::updateClock()
 
 void GameEngine::menuCursorBlink()
 {
+    if (auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox")))
+        box->cursorVisible = !box->cursorVisible;
 }
 
 void GameEngine::menuTextUpdate()
 {
+    // A key held in the new-player panel types again every 50 ms once it
+    // has been down for the repeat delay.
+    if (gameState != GS_NEW_PLAYER || !input.keyDown
+        || timer.get_ticks() - input.lastKeyTime < input.repeatDelay)
+        return;
+    if (auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox")))
+        box->update(true);
+}
+
+void GameEngine::namePlayerRows(const std::vector<std::string>& names)
+{
+    for (size_t i = 0; i < names.size() && i < 10; ++i)
+        setLabel("Player" + std::to_string(i + 1), names[i]);
 }
 
 void GameEngine::quitGame()
