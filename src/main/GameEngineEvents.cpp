@@ -73,8 +73,8 @@ void GameEngine::handleEvent()
         input.lastKeyTime = timer.get_ticks();
         if (gameState == GS_PLAYING)
             checkKeys(event.key.keysym.sym);
-        // Keys of the new-player panel go to its text box, which comes with
-        // the panels.
+        else if (gameState == GS_NEW_PLAYER)
+            newPlayerKey();
         break;
     case SDL_KEYUP:
         if (gameState == GS_PLAYING)
