@@ -168,6 +168,16 @@ bool SoundEngine::checkError()
 
 void SoundEngine::update() {}
 
+// Without an audio device there is nothing to stream into.
+int SoundEngine::addStream(const std::string&, bool)
+{
+    return -1;
+}
+
+void SoundEngine::playStream(int) {}
+
+void SoundEngine::stopStream(int) {}
+
 std::string SoundEngine::errorString(int code)
 {
     switch (code) {

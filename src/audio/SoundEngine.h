@@ -43,6 +43,11 @@ public:
     void playSound(int index);
     void stopSound(int index);
 
+    // Streamed sounds (the music); a handle is an index, -1 means none.
+    int addStream(const std::string& file, bool loop);
+    void playStream(int index);
+    void stopStream(int index);
+
     void setVolume(float volume);
     bool checkError();
     void update();

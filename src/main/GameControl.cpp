@@ -7,6 +7,7 @@
 #include "game/Tile.h"
 #include "game/TileSet.h"
 #include "main/GameEngine.h"
+#include "main/Log.h"
 #include "menu/Menu.h"
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"
@@ -105,8 +106,14 @@ void GameEngine::changeLayout()
         action.clear();
         return;
     }
-    currentLayout = selectedLayout;
-    layout = level->layout;
+    // The layout in play is dealt again; one only browsed in the chooser is
+    // freed and the chooser goes back to the entry in play.
+    dropBrowsedLayout();
+    dealLayout();
+}
+
+void GameEngine::dealLayout()
+{
     gameWonShown = false;
     if (currentLayout != layoutFiles.end())
         level->layoutFile = *currentLayout;
@@ -164,14 +171,30 @@ void GameEngine::changeTileSet(Layout* newLayout)
         return;
     }
     gameWonShown = false;
-    if (!tileSet)
-        tileSet = level->tileSet;
-    // The board takes the chooser's tile set; its own is freed.
-    level->setTileSet(tileSet);
+    TileSet* chosen = tileSet ? tileSet : level->tileSet;
+    if (chosen && selectedTileSet != tileSetFiles.end())
+        chosen->createTileSet(*selectedTileSet);
+    if (chosen && chosen != level->tileSet) {
+        // A set without tiles cannot be dealt: the set in play stays.
+        if (chosen->templates.empty()) {
+            outputError("Tileset refused, the one in play is kept: " + chosen->name);
+            if (level->tileSet && level->tileSet->stampMaterial)
+                renderEngine.stampMaterial = level->tileSet->stampMaterial;
+            dropBrowsedTileSet();
+            action.clear();
+            return;
+        }
+        level->setTileSet(chosen);  // frees the set that was in play
+    }
+    tileSet = chosen;
     currentTileSet = selectedTileSet;
-    if (tileSet && currentTileSet != tileSetFiles.end())
-        tileSet->createTileSet(*currentTileSet);
-    layout = newLayout ? newLayout : level->layout;
+    // A layout given here replaces the board's, which then owns it.
+    if (newLayout && newLayout != level->layout) {
+        if (layout != level->layout && layout != newLayout)
+            delete layout;
+        level->setLayout(newLayout);
+        layout = newLayout;
+    }
     changeLayout();
 }
 

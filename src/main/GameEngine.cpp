@@ -152,14 +152,7 @@ void GameEngine::Start_Game()
         box->ticked = box->toggled = renderEngine.fullscreen;
     fullscreenWanted = renderEngine.fullscreen;
 
-    // The volume knob sits along its track in proportion to the volume.
-    MenuItem* knob = menuItem("VolumeKnob");
-    const float w = static_cast<float>(renderEngine.windowWidth);
-    if (knob && knob->position && knob->parent && knob->parent->position && w > 0.0f) {
-        const float trackX = knob->parent->position[0];
-        const float maxX = trackX + knob->parent->width / w - knob->width / w;
-        knob->position[0] = maxX * volume;
-    }
+    placeVolumeKnob();
 
     if (mainMenuLeft)
         mainMenuLeft->setVisibility(false);
@@ -191,6 +184,7 @@ void GameEngine::Start_Game()
         level->updateTileStates();
     loadSavedGame();
     setDifficulty(0);
+    setMusicOption();
 
     // Without players the game opens on the new-player panel: a first
     // player must be created. A menu without that panel could never leave

@@ -214,6 +214,29 @@ public:
     // One pass of the delete confirmation's modal loop; tests answer it.
     void (*confirmationFrame)(GameEngine&) = &GameEngine::modalFrame;
     static void modalFrame(GameEngine& engine);
+    // Panels (GameEnginePanels.cpp).
+    static constexpr size_t maxPlayers = 10;
+    void mainMenuToggle();
+    void mainMenuOpenDoors();
+    void layoutPanelOpen();
+    void layoutPanelChange(int step);
+    void tileSetPanelOpen();
+    void tileSetPanelChange(int step);
+    // Puts the layout browsed in the chooser into play and deals it.
+    void selectLayout();
+    void optionsPanelOpen();
+    void playerPanelOpen();
+    void newPlayerPanelToggle(bool close);
+    void cancelTextBox();
+    void volumeChange(int mode);
+    // Puts the volume knob where the volume says along its travel.
+    void placeVolumeKnob();
+    void musicToggle(bool on);
+    void setMusicOption();
+    // What a chooser offers: the built-in entries first, then every file
+    // with the extension found under dir, sorted by path, each entry once.
+    static std::vector<std::string> chooserFiles(const std::vector<std::string>& builtIn,
+                                                 const std::string& dir, const std::string& extension);
 
 private:
     void mouseMotion();
@@ -235,4 +258,15 @@ private:
     bool gameResumable() const;
     std::vector<std::string> boardSaveLines();
     void restoreHistory(const SavedGame& game);
+    // Panels: a layout or tile set only browsed in a chooser is freed and
+    // the chooser goes back to the entry in play.
+    void dropBrowsedLayout();
+    void dropBrowsedTileSet();
+    void showLayoutEntry();
+    void showTileSetEntry();
+    // Deals the board's layout again as a new game (the end of changeLayout).
+    void dealLayout();
+    bool volumeTrack(MenuItem*& knob, float& trackX, float& maxX) const;
+    void setButtonsActive(bool on);
+    void setModalActive(bool on);
 };

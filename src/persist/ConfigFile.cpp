@@ -1,6 +1,10 @@
 // Reading and writing the configuration file "jadeloom_demo.cfg": the window,
 // the highlight colour, the last player, difficulty, layout, tile set, music
 // and volume, carried from one run to the next.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
 
 #include "main/GameEngine.h"
 #include "main/Log.h"
@@ -42,12 +46,13 @@ void GameEngine::loadConfig()
 
     outputError("Load layout files");
     outputError("Iterator created");
-    layoutFiles.clear();
-    layoutFiles.push_back("Assets/Layouts/turtle_demo.lyt");
+    // The built-in entries always come first, then the files found on disk.
+    layoutFiles = chooserFiles({"Assets/Layouts/turtle_demo.lyt"}, "Assets/Layouts", ".lyt");
     outputError("Layout files loaded");
     outputError("Load tileSet files");
-    tileSetFiles.clear();
-    tileSetFiles.push_back("Assets/Tiles/Standard/standard_tiles_demo.tls");
+    tileSetFiles = chooserFiles({"Assets/Tiles/Standard/standard_tiles_demo.tls",
+                                 "Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls"},
+                                "Assets/Tiles", ".tls");
     outputError("TileSet files loaded");
     selectedLayout = currentLayout = layoutFiles.end();
     selectedTileSet = currentTileSet = tileSetFiles.end();
@@ -105,8 +110,9 @@ void GameEngine::loadConfig()
             readFlag(reader, playMusic);
         } else if (key == "Volume:") {
             float v;
-            if (reader.readFloat(v))
-                volume = v / 10.0f;
+            // The volume runs from 0 to 1 whatever the file says.
+            if (reader.readFloat(v) && !std::isnan(v))
+                volume = std::clamp(v / 10.0f, 0.0f, 1.0f);
         }
     }
 
