@@ -205,6 +205,7 @@ void GameEngine::addPlayer()
         Player* p = new Player;
         p->setName(name);
         players.push_back(p);
+        outputError("Added player: " + name);
         makeCurrent(p);
         lastPlayerName = name;
         // The first player takes over the board dealt before anyone played.

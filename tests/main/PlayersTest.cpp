@@ -399,3 +399,25 @@ TEST_F(PlayersTest, FailedSaveKeepsTheOldFilesAndSaysSo)
     engine->saveConfig();
     EXPECT_NE(std::string::npos, readFile("jadeloom_demo.cfg").find("LastPlayer: Ann\n"));
 }
+
+TEST_F(PlayersTest, GameSavedAfterAShuffleComesBackAsShownAndUndoesAlike)
+{
+    startBuiltin(DIFFICULTY_NORMAL);
+    addPlayerMenu();
+    Player* p = add("Gil");
+    playSomeMoves();
+    engine->action = "SHUFFLE";
+    engine->processAction();
+    ASSERT_EQ(1, engine->shufflesUsed);
+    const std::vector<std::string> shown = look(*level);
+    engine->createSaveData();
+    ASSERT_FALSE(p->saveLines.empty());
+    engine->undo();
+    const std::vector<std::string> undoneLive = look(*level);
+
+    ASSERT_TRUE(engine->loadSavedGame());
+    EXPECT_EQ(shown, look(*level));
+    EXPECT_EQ(1, engine->shufflesUsed);
+    engine->undo();
+    EXPECT_EQ(undoneLive, look(*level));
+}
