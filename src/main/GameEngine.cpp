@@ -183,6 +183,13 @@ void GameEngine::Start_Game()
     if (level)
         level->updateTileStates();
     setDifficulty(0);
+    // The music option read from the configuration takes effect now. The
+    // stream is opened once and kept; starting it again changes nothing.
+    if (playMusic && soundEngine) {
+        if (musicStream < 0)
+            musicStream = soundEngine->addStream("Assets/Sounds/sakura.ogg", true);
+        soundEngine->playStream(musicStream);
+    }
 
     timer.registerCallback(&GameEngine::menuCursorBlink, 350, this);
     timer.registerCallback(&GameEngine::menuTextUpdate, 50, this);
