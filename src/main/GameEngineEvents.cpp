@@ -73,8 +73,8 @@ void GameEngine::handleEvent()
         input.lastKeyTime = timer.get_ticks();
         if (gameState == GS_PLAYING)
             checkKeys(event.key.keysym.sym);
-        // Keys of the new-player panel go to its text box, which comes with
-        // the panels.
+        else if (gameState == GS_NEW_PLAYER)
+            newPlayerKey();
         break;
     case SDL_KEYUP:
         if (gameState == GS_PLAYING)
@@ -322,10 +322,12 @@ void GameEngine::checkKeys(SDLKey key)
             level->hint();
         break;
     case SDLK_u:
-        // Nor is an undo from the keyboard, which leaves the bottom bar and
-        // the slots as they are.
-        if (down && level)
+        // Nor is an undo from the keyboard, which leaves the bottom bar as
+        // it is; the holding slots show what the board holds.
+        if (down && level) {
             level->undo();
+            updateSlots();
+        }
         break;
     case SDLK_f:
         if (down) {
@@ -395,8 +397,10 @@ void GameEngine::checkKeys(SDLKey key)
                     pair[found++] = t;
             // The pair shown may have gone stale (an undo since the hint
             // covered one of them): only a pair still takeable is removed.
-            if (found == 2 && level->isFree(pair[0]) && level->isFree(pair[1]))
+            if (found == 2 && level->isFree(pair[0]) && level->isFree(pair[1])) {
                 level->clearTiles(pair[0], pair[1]);
+                updateSlots();
+            }
         }
         break;
     default:

@@ -91,6 +91,18 @@ public:
     // position (x, z), as renderTileSlots draws each occupied slot.
     void drawSlotTile(Tile* tile, double x, double z);
 
+    // --- menus and text (GLRenderMenu.cpp) ---
+    void renderMenu() override;
+    void drawMenuItem(MenuItem* item) override;
+    void drawMenuLabel(MenuLabel* label) override;
+    void drawMenuTextbox(MenuTextbox* box) override;
+    void drawText(FontObj* font, Vector3 position, float scaleX, float scaleY,
+                  std::vector<float>* layout, const char* text) override;
+    void loadFontTextures(FontObj* font) override;
+    void setProjectionPosition(MenuTileSlot* slot) override;
+    // Deletes the font's glyph display lists (when a context holds them).
+    void deleteFontLists(FontObj* font);
+
 private:
     void setVideoAttributes(bool multisample);
     bool setVideoMode(int width, int height, Uint32 flags);

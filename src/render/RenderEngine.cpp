@@ -182,8 +182,7 @@ void RenderEngine::clean_up()
         delete sceneLight;
         sceneLight = nullptr;
     }
-    // The font (made by the renderer once the menu font exists) is released
-    // with its display lists here as well.
+    releaseFont();
     for (Sprite* s : rewardSprites)
         delete s;
     rewardSprites.clear();

@@ -11,6 +11,9 @@ class FontObj;
 class Light;
 class Material;
 class Menu;
+class MenuItem;
+class MenuLabel;
+class MenuTextbox;
 class MenuTileSlot;
 class Model;
 class Renderer;
@@ -99,6 +102,25 @@ public:
     void updateLights();
     void updateView(Camera* cam);
     Tile* Selection(int x, int y);
+
+    // The menu's font and drawing (RenderEngineMenu.cpp). Without a font
+    // every text measures 0.
+    float getTextHeight() const;
+    float getTextWidth(const std::string* text, std::vector<float>* widths,
+                       std::vector<float>* advances) const;
+    float getTextWidth(const std::vector<float>* widths, const std::vector<float>* advances,
+                       const std::string* text, int start, int count) const;
+    void loadFontTextures(FontObj* f);
+    void drawText(FontObj* f, Vector3 position, float scaleX, float scaleY,
+                  std::vector<float>* layout, const char* text);
+    void drawMenuItem(MenuItem* item);
+    void drawMenuLabel(MenuLabel* label);
+    void drawMenuTextbox(MenuTextbox* box);
+    void setProjectionPosition(MenuTileSlot* slot);
+    // Creates the font from its file (replacing any earlier one).
+    void loadFont(const std::string& file);
+    // Deletes the font with its glyph display lists.
+    void releaseFont();
 
     int getwindowWidth() const { return windowWidth; }
     int getwindowHeight() const { return windowHeight; }
