@@ -16,6 +16,7 @@
 #include "menu/Menu.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
+#include "menu/MenuTextbox.h"
 
 namespace {
 const char* const musicFile = "Assets/Sounds/sakura.ogg";
@@ -380,6 +381,10 @@ void GameEngine::newPlayerPanelToggle(bool close)
 
 void GameEngine::cancelTextBox()
 {
+    if (auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"))) {
+        box->escapePressed = false;
+        box->reset();
+    }
     showItem("MenuNewPlayer", false);
     std::swap(gameState, prevGameState);
     setModalActive(true);
