@@ -184,6 +184,9 @@ void GLRender::resizeWindow(int width, int height)
 void GLRender::toggleFullscreen(bool on)
 {
     outputError("Toggle Fullscreen");
+    // Going full screen again while in it must keep the windowed place and
+    // size read when it began, not take the full-screen ones.
+    const bool wasFullscreen = engine->fullscreen;
     if (on) {
         engine->updateWindowPos();
         engine->fullscreen = true;
@@ -209,7 +212,7 @@ void GLRender::toggleFullscreen(bool on)
         engine->prevWindowWidth = engine->windowWidth;
         engine->prevWindowHeight = engine->windowHeight;
     } else {
-        if (!engine->maximized) {
+        if (!engine->maximized && !wasFullscreen) {
             engine->prevWindowWidth = engine->windowWidth;
             engine->prevWindowHeight = engine->windowHeight;
         }

@@ -30,6 +30,15 @@ public:
     void toggleFullscreen(bool on) override;
     void renderSplashScreen(std::string image) override;
 
+    // --- pointers (GLRenderCursors.cpp) ---
+    static constexpr int CURSOR_OPEN_HAND = 10000;
+    static constexpr int CURSOR_CLOSED_HAND = 10001;
+    static constexpr int CURSOR_TEXT = 10002;
+    void createCursors() override;
+    void setCursor(int type) override;
+    // Frees the three pointers; must run while SDL's video side is up.
+    void freeCursors();
+
     // --- textures and materials (GLRenderTextures.cpp) ---
     void cleanupTexture(Texture* t) override;
     void createHighlightMaterial() override;

@@ -5,6 +5,7 @@
 #include "game/MtRng.h"
 #include "render/Camera.h"
 #include "render/Vector3.h"
+#include "render/WindowPlatform.h"
 
 class FontObj;
 class Light;
@@ -63,6 +64,10 @@ public:
     int mouseX = 0;                       // pointer position read each frame
     int mouseY = 0;
     bool mouseInWindow = false;
+    // Where the window's place is read from; tests put their own here.
+    bool (*placementSource)(WindowPlacement&) = &WindowPlatform::readPlacement;
+    // SDL ticks when the window's place was last read while drawing.
+    unsigned int lastPlacementTicks = 0;
 
     // The real renderer: an OpenGL one (nothing is opened before init()).
     RenderEngine();
@@ -79,8 +84,12 @@ public:
     void toggleFullscreen(bool on);
     void updateWindowPos();
     void initialWindowSettings();
-    // Maximises the window and takes the one resize that follows, if any.
+    // Maximises the window and takes the resize that answers it, if any.
     void maximizeWindow();
+    // Reads the window's place now and then while it is shown, so that the
+    // restored place is known when the window gets maximised (moving a
+    // window raises no event).
+    void trackPlacement(unsigned int nowTicks);
     Model* loadModel(const std::string& path);
     void clean_up();
     void seedRand();

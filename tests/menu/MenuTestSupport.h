@@ -1,16 +1,16 @@
 #pragma once
-// Shared by the menu tests: a menu model and font written on the fly, a
-// render engine with the do-nothing renderer, the log captured.
+// Shared by the menu tests: a menu model and font written on the fly and a
+// render engine with the do-nothing renderer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "ScopedWorkDir.h"
+#include "render/RenderTestSupport.h"
 #include "main/Input.h"
 #include "menu/FontObj.h"
 #include "menu/Menu.h"
@@ -18,12 +18,8 @@
 #include "render/Renderer.h"
 
 namespace menutest {
-
-inline void writeFile(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
+using rendertest::LogCapture;
+using rendertest::writeFile;
 
 // A flat object of the menu model: its corners in the unit square, y upwards.
 struct Piece {
@@ -64,25 +60,6 @@ inline std::string monoFont()
     f << " }\nBuildFont();\n";
     return f.str();
 }
-
-// Everything written to the log between construction and text().
-class LogCapture {
-public:
-    LogCapture() { testing::internal::CaptureStderr(); }
-    ~LogCapture()
-    {
-        if (!taken)
-            testing::internal::GetCapturedStderr();
-    }
-    std::string text()
-    {
-        taken = true;
-        return testing::internal::GetCapturedStderr();
-    }
-
-private:
-    bool taken = false;
-};
 
 class MenuFixture : public ::testing::Test {
 protected:
