@@ -286,4 +286,5 @@ private:
     bool volumeTrack(MenuItem*& knob, float& trackX, float& maxX) const;
     void setButtonsActive(bool on);
     void setModalActive(bool on);
+    void openPanel(const char* id);
 };
