@@ -23,8 +23,9 @@ const char* const noPlayerName = "DefaultNoNameYet";
 const char* const firstWinReward = "Assets/Rewards/luckycat.obj";
 // What the new-player text box shows until the player types.
 const char* const namePrompt = "Enter Name Here";
-// The configuration file gives back at most this much of the last player's name.
-constexpr size_t maxNameLength = 255;
+// The configuration file reads back 255 characters of the last player's
+// line, the blank after the key included: longer names would not be found.
+constexpr size_t maxNameLength = 254;
 constexpr int playerRows = 10;
 
 std::string rowId(int row)

@@ -289,12 +289,12 @@ TEST_F(PlayersTest, AddingRejectsBadNamesAndTheFirstPlayerKeepsTheBoard)
     addPlayerMenu();
     engine->setGameState(GS_NEW_PLAYER);
     for (const std::string& bad : {std::string(), std::string("Enter Name Here"), std::string("   "),
-                                   std::string(256, 'x')}) {
+                                   std::string(255, 'x')}) {
         EXPECT_EQ(nullptr, add(bad));
         EXPECT_EQ(GS_NEW_PLAYER, engine->gameState);
         EXPECT_EQ("Enter Name Here", labelText("TextBoxText"));
     }
-    Player* first = add(std::string(255, 'a'));
+    Player* first = add(std::string(254, 'a'));
     ASSERT_NE(nullptr, first);
     EXPECT_EQ("", engine->action);  // the board dealt before is the first player's game
     EXPECT_EQ(first, engine->boardPlayer);
@@ -302,6 +302,12 @@ TEST_F(PlayersTest, AddingRejectsBadNamesAndTheFirstPlayerKeepsTheBoard)
     EXPECT_EQ(first->name, labelText("Player1"));
     add(first->name);
     EXPECT_EQ(1u, engine->players.size());
+
+    // The longest name still comes back from the configuration file.
+    ScopedWorkDir dir;
+    engine->saveConfig();
+    engine->loadConfig();
+    EXPECT_EQ(first->name, engine->lastPlayerName);
 }
 
 TEST_F(PlayersTest, SwitchingPlayersGivesEachTheirOwnGame)
