@@ -48,6 +48,7 @@ void Level::init(RenderEngine* re, SoundEngine* se, TileSet* ts)
         re->boardTiles = tiles;
     shuffleTiles();
     makeSolvable();
+    markDealt();
     outputError("Level initialized");
 }
 
@@ -151,6 +152,7 @@ void Level::deleteMap()
     clearedTiles.clear();
     setAsideTiles.clear();
     solution.clear();
+    dealtPlaces.clear();
     undoHistory.clear();
     selectedTile = nullptr;
     hintShown = false;

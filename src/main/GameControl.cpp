@@ -144,6 +144,7 @@ void GameEngine::newGame()
     hintsUsed = shufflesUsed = undosUsed = 0;
     level->shuffleTiles();
     level->makeSolvable();
+    level->markDealt();
 
     if (gameState == GS_MAIN_MENU) {
         prevGameState = GS_MAIN_MENU;
@@ -232,16 +233,16 @@ void GameEngine::shuffle()
 {
     // Reshuffles the tiles still on the board (parked ones come back to it)
     // into an arrangement that can be cleared; counted like an undo.
-    if (gameState == GS_PLAYING && level && level->tilesLeft() > 0) {
-        if (level->selectedTile)
-            level->selectTile(level->selectedTile, false);
-        level->shuffleTiles();
-        level->makeSolvable();
-        ++shufflesUsed;
-        updateBottomText();
-        updateSlots();
-    }
     action.clear();
+    if (gameState != GS_PLAYING || !level || level->tilesLeft() == 0)
+        return;
+    const bool solvable = level->reshuffle();
+    ++shufflesUsed;
+    updateBottomText();
+    updateSlots();
+    // A board that can no longer be cleared is a dead end like any other.
+    if (!solvable)
+        action = "NOMOVES_LEFT";
 }
 
 void GameEngine::setDifficulty(int mode)

@@ -113,6 +113,11 @@ public:
     // Where the window's focus state comes from; tests put their own here.
     Uint8 (*appStateSource)() = &SDL_GetAppState;
 
+    // The video mode changes at most once a frame: a full-screen switch asked
+    // for after one already made this frame waits for the next.
+    bool videoModeChanged = false;
+    bool videoModeChangePending = false;
+
     GameEngine();
     explicit GameEngine(Renderer* renderer);  // for tests: any renderer
     GameEngine(const GameEngine&) = delete;
@@ -166,6 +171,9 @@ public:
     // Timer callbacks.
     void menuCursorBlink();
     void menuTextUpdate();
+    // Shows the names on the player rows "Player1".."Player10" (the first
+    // ten names only).
+    void namePlayerRows(const std::vector<std::string>& names);
 
     // Configuration file.
     void loadConfig();
@@ -228,6 +236,9 @@ public:
     void playerPanelOpen();
     void newPlayerPanelToggle(bool close);
     void cancelTextBox();
+    // A key pressed in the new-player panel: typed into its text box; Enter
+    // asks to add the player, Escape cancels.
+    void newPlayerKey();
     void volumeChange(int mode);
     // Puts the volume knob where the volume says along its travel.
     void placeVolumeKnob();

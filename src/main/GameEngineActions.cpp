@@ -21,6 +21,8 @@ const ActionEntry actionTable[] = {
     {"CHANGE_PLAYER", true, [](GameEngine& e, int row) { e.changePlayer("Player" + std::to_string(row)); }},
     {"CHANGE_TILESET", false, [](GameEngine& e, int) { e.changeTileSet(nullptr); }},
     {"CLOSE_NOMOVES", false, [](GameEngine& e, int) { e.noMovesPanel(true); }},
+    // The close button of the choosers, the options and the player panel.
+    {"CLOSE_PANELS", false, [](GameEngine& e, int) { e.closePanels(); e.action.clear(); }},
     {"DELETE_PLAYER", true, [](GameEngine& e, int row) { e.deletePlayer("Player" + std::to_string(row)); }},
     {"DIFFICULTY_CHANGE", false, [](GameEngine& e, int) { e.setDifficulty(1); }},
     {"DIFFICULTY_NEXT", false, [](GameEngine& e, int) { e.setDifficulty(2); }},

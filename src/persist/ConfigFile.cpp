@@ -130,7 +130,9 @@ void GameEngine::loadConfig()
 
 void GameEngine::saveConfig()
 {
-    if (!(renderEngine.fullscreen && renderEngine.maximized))
+    // In full screen the window's place is the desktop's corner; the windowed
+    // place was read when full screen began.
+    if (!renderEngine.fullscreen)
         renderEngine.updateWindowPos();
 
     // Written beside the old file and renamed over it, so that a crash or a
