@@ -3,6 +3,7 @@
 
 #include "GameFixture.h"
 #include "ScopedWorkDir.h"
+#include "menu/MenuTextbox.h"
 #include "persist/Player.h"
 #include "persist/PlayerFile.h"
 
@@ -56,7 +57,10 @@ protected:
         MenuItem* root = engine->menu->root;
         for (int i = 1; i <= 10; ++i)
             root->addLabel("Player" + std::to_string(i), "");
-        root->addLabel("TextBoxText", "");
+        MenuTextbox* box = root->addTextBox("MenuNewPlayerTextBox");
+        box->label = box->addLabel("TextBoxText", "");
+        box->defaultText = "Enter Name Here";
+        box->reset();
         root->addLabel("DeletePlayerLabelName", "");
         for (const char* id : {"MenuNewPlayer", "PlayerPanel", "DeletePlayerConfirmation", "MenuButton",
                                "MainMenuLeft", "MainMenuRight"})
