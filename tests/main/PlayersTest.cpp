@@ -3,6 +3,7 @@
 
 #include "GameFixture.h"
 #include "ScopedWorkDir.h"
+#include "menu/MenuTextbox.h"
 #include "persist/Player.h"
 #include "persist/PlayerFile.h"
 
@@ -56,7 +57,10 @@ protected:
         MenuItem* root = engine->menu->root;
         for (int i = 1; i <= 10; ++i)
             root->addLabel("Player" + std::to_string(i), "");
-        root->addLabel("TextBoxText", "");
+        MenuTextbox* box = root->addTextBox("MenuNewPlayerTextBox");
+        box->label = box->addLabel("TextBoxText", "");
+        box->defaultText = "Enter Name Here";
+        box->reset();
         root->addLabel("DeletePlayerLabelName", "");
         for (const char* id : {"MenuNewPlayer", "PlayerPanel", "DeletePlayerConfirmation", "MenuButton",
                                "MainMenuLeft", "MainMenuRight"})
@@ -289,12 +293,12 @@ TEST_F(PlayersTest, AddingRejectsBadNamesAndTheFirstPlayerKeepsTheBoard)
     addPlayerMenu();
     engine->setGameState(GS_NEW_PLAYER);
     for (const std::string& bad : {std::string(), std::string("Enter Name Here"), std::string("   "),
-                                   std::string(256, 'x')}) {
+                                   std::string(255, 'x')}) {
         EXPECT_EQ(nullptr, add(bad));
         EXPECT_EQ(GS_NEW_PLAYER, engine->gameState);
         EXPECT_EQ("Enter Name Here", labelText("TextBoxText"));
     }
-    Player* first = add(std::string(255, 'a'));
+    Player* first = add(std::string(254, 'a'));
     ASSERT_NE(nullptr, first);
     EXPECT_EQ("", engine->action);  // the board dealt before is the first player's game
     EXPECT_EQ(first, engine->boardPlayer);
@@ -302,6 +306,12 @@ TEST_F(PlayersTest, AddingRejectsBadNamesAndTheFirstPlayerKeepsTheBoard)
     EXPECT_EQ(first->name, labelText("Player1"));
     add(first->name);
     EXPECT_EQ(1u, engine->players.size());
+
+    // The longest name still comes back from the configuration file.
+    ScopedWorkDir dir;
+    engine->saveConfig();
+    engine->loadConfig();
+    EXPECT_EQ(first->name, engine->lastPlayerName);
 }
 
 TEST_F(PlayersTest, SwitchingPlayersGivesEachTheirOwnGame)
