@@ -3,7 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh"
-for area in images models audio; do
+for area in images models audio menu; do
   if [[ -f "$root/tools/$area/generate.sh" ]]; then
     echo "== $area"
     bash "$root/tools/$area/generate.sh"

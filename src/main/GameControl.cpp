@@ -7,11 +7,13 @@
 #include "game/Tile.h"
 #include "game/TileSet.h"
 #include "main/GameEngine.h"
+#include "main/Log.h"
 #include "menu/Menu.h"
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
 #include "menu/MenuTileSlot.h"
+#include "persist/Player.h"
 
 namespace {
 struct DifficultyRow {
@@ -104,8 +106,14 @@ void GameEngine::changeLayout()
         action.clear();
         return;
     }
-    currentLayout = selectedLayout;
-    layout = level->layout;
+    // The layout in play is dealt again; one only browsed in the chooser is
+    // freed and the chooser goes back to the entry in play.
+    dropBrowsedLayout();
+    dealLayout();
+}
+
+void GameEngine::dealLayout()
+{
     gameWonShown = false;
     if (currentLayout != layoutFiles.end())
         level->layoutFile = *currentLayout;
@@ -132,9 +140,11 @@ void GameEngine::newGame()
     gameWonShown = false;
     closePanels();
     level->restart();
+    boardPlayer = activePlayer();  // a new deal is the current player's game
     hintsUsed = shufflesUsed = undosUsed = 0;
     level->shuffleTiles();
     level->makeSolvable();
+    level->markDealt();
 
     if (gameState == GS_MAIN_MENU) {
         prevGameState = GS_MAIN_MENU;
@@ -162,14 +172,30 @@ void GameEngine::changeTileSet(Layout* newLayout)
         return;
     }
     gameWonShown = false;
-    if (!tileSet)
-        tileSet = level->tileSet;
-    // The board takes the chooser's tile set; its own is freed.
-    level->setTileSet(tileSet);
+    TileSet* chosen = tileSet ? tileSet : level->tileSet;
+    if (chosen && selectedTileSet != tileSetFiles.end())
+        chosen->createTileSet(*selectedTileSet);
+    if (chosen && chosen != level->tileSet) {
+        // A set without tiles cannot be dealt: the set in play stays.
+        if (chosen->templates.empty()) {
+            outputError("Tileset refused, the one in play is kept: " + chosen->name);
+            if (level->tileSet && level->tileSet->stampMaterial)
+                renderEngine.stampMaterial = level->tileSet->stampMaterial;
+            dropBrowsedTileSet();
+            action.clear();
+            return;
+        }
+        level->setTileSet(chosen);  // frees the set that was in play
+    }
+    tileSet = chosen;
     currentTileSet = selectedTileSet;
-    if (tileSet && currentTileSet != tileSetFiles.end())
-        tileSet->createTileSet(*currentTileSet);
-    layout = newLayout ? newLayout : level->layout;
+    // A layout given here replaces the board's, which then owns it.
+    if (newLayout && newLayout != level->layout) {
+        if (layout != level->layout && layout != newLayout)
+            delete layout;
+        level->setLayout(newLayout);
+        layout = newLayout;
+    }
     changeLayout();
 }
 
@@ -207,16 +233,16 @@ void GameEngine::shuffle()
 {
     // Reshuffles the tiles still on the board (parked ones come back to it)
     // into an arrangement that can be cleared; counted like an undo.
-    if (gameState == GS_PLAYING && level && level->tilesLeft() > 0) {
-        if (level->selectedTile)
-            level->selectTile(level->selectedTile, false);
-        level->shuffleTiles();
-        level->makeSolvable();
-        ++shufflesUsed;
-        updateBottomText();
-        updateSlots();
-    }
     action.clear();
+    if (gameState != GS_PLAYING || !level || level->tilesLeft() == 0)
+        return;
+    const bool solvable = level->reshuffle();
+    ++shufflesUsed;
+    updateBottomText();
+    updateSlots();
+    // A board that can no longer be cleared is a dead end like any other.
+    if (!solvable)
+        action = "NOMOVES_LEFT";
 }
 
 void GameEngine::setDifficulty(int mode)
@@ -279,7 +305,8 @@ void GameEngine::highlightTiles(bool on)
 {
     if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("HighlightTilesCheckbox")))
         box->ticked = box->toggled = on;
-    // The player's own option is kept with the player records.
+    if (Player* p = activePlayer())
+        p->highlightFreeTiles = on;
     showFreeTiles = on;
 }
 
@@ -321,11 +348,7 @@ void GameEngine::updateBottomText()
             gameWonShown = true;
             gameState = GS_GAME_WON;
             level->gameWon();
-            // The result goes into the player's statistics once players
-            // exist; the won panel is filled and opened in any case, as it is
-            // the way on to the next game.
-            gameWonPanel(60 * minutes + seconds, level->score(), -1, -1, -1, -1);
-            action = "GAME_WON_PANEL";
+            updatePlayerStats();
         }
     }
     setLabel(scoreText, numberText(level->score()));

@@ -15,28 +15,15 @@ struct ActionEntry {
     Handler run;
 };
 
-// The player, panel and music operations come with the panels; until then
-// their actions are taken and dropped, so that none stays pending forever.
-void dropAction(GameEngine& e, int)
-{
-    e.action.clear();
-}
-
-// The volume knob follows the mouse while the left button is held: the
-// action stays pending until the button comes up.
-void volumeGrab(GameEngine& e, int)
-{
-    if (!e.leftHeld)
-        e.action.clear();
-}
-
 const ActionEntry actionTable[] = {
-    {"ADD_PLAYER", false, dropAction},
+    {"ADD_PLAYER", false, [](GameEngine& e, int) { e.addPlayer(); }},
     {"CHANGE_LAYOUT", false, [](GameEngine& e, int) { e.changeLayout(); }},
-    {"CHANGE_PLAYER", true, dropAction},
+    {"CHANGE_PLAYER", true, [](GameEngine& e, int row) { e.changePlayer("Player" + std::to_string(row)); }},
     {"CHANGE_TILESET", false, [](GameEngine& e, int) { e.changeTileSet(nullptr); }},
     {"CLOSE_NOMOVES", false, [](GameEngine& e, int) { e.noMovesPanel(true); }},
-    {"DELETE_PLAYER", true, dropAction},
+    // The close button of the choosers, the options and the player panel.
+    {"CLOSE_PANELS", false, [](GameEngine& e, int) { e.closePanels(); e.action.clear(); }},
+    {"DELETE_PLAYER", true, [](GameEngine& e, int row) { e.deletePlayer("Player" + std::to_string(row)); }},
     {"DIFFICULTY_CHANGE", false, [](GameEngine& e, int) { e.setDifficulty(1); }},
     {"DIFFICULTY_NEXT", false, [](GameEngine& e, int) { e.setDifficulty(2); }},
     {"DIFFICULTY_PREV", false, [](GameEngine& e, int) { e.setDifficulty(3); }},
@@ -46,31 +33,31 @@ const ActionEntry actionTable[] = {
     {"GAMEWON_OK", false, [](GameEngine& e, int) { e.gameWonPanelToggle(true); }},
     {"HIGHLIGHT_TILES", false, [](GameEngine& e, int) { e.highlightTiles(); }},
     {"HINT", false, [](GameEngine& e, int) { e.hint(); }},
-    {"LAYOUT_PANEL", false, dropAction},
-    {"MAIN_MENU", false, dropAction},
-    {"MENU_OPEN_DOORS", false, dropAction},
+    {"LAYOUT_PANEL", false, [](GameEngine& e, int) { e.layoutPanelOpen(); }},
+    {"MAIN_MENU", false, [](GameEngine& e, int) { e.mainMenuToggle(); }},
+    {"MENU_OPEN_DOORS", false, [](GameEngine& e, int) { e.mainMenuOpenDoors(); }},
     {"NEW_GAME", false, [](GameEngine& e, int) { e.changeLayout(); }},
-    {"NEW_PLAYER", false, dropAction},
-    {"NEW_PLAYER_CANCELLED", false, dropAction},
-    {"NEXT_LAYOUT", false, dropAction},
-    {"NEXT_TILESET", false, dropAction},
+    {"NEW_PLAYER", false, [](GameEngine& e, int) { e.newPlayerPanelToggle(false); }},
+    {"NEW_PLAYER_CANCELLED", false, [](GameEngine& e, int) { e.newPlayerPanelToggle(true); }},
+    {"NEXT_LAYOUT", false, [](GameEngine& e, int) { e.layoutPanelChange(1); }},
+    {"NEXT_TILESET", false, [](GameEngine& e, int) { e.tileSetPanelChange(1); }},
     {"NOMOVES_LEFT", false, [](GameEngine& e, int) { e.noMovesPanel(false); }},
-    {"OPTIONS_PANEL", false, dropAction},
-    {"PLAY_MUSIC", false, dropAction},
-    {"PLAYER_PANEL", false, dropAction},
-    {"PREV_LAYOUT", false, dropAction},
-    {"PREV_TILESET", false, dropAction},
+    {"OPTIONS_PANEL", false, [](GameEngine& e, int) { e.optionsPanelOpen(); }},
+    {"PLAY_MUSIC", false, [](GameEngine& e, int) { e.musicToggle(true); }},
+    {"PLAYER_PANEL", false, [](GameEngine& e, int) { e.playerPanelOpen(); }},
+    {"PREV_LAYOUT", false, [](GameEngine& e, int) { e.layoutPanelChange(-1); }},
+    {"PREV_TILESET", false, [](GameEngine& e, int) { e.tileSetPanelChange(-1); }},
     {"RESTART", false, [](GameEngine& e, int) { e.restart(); }},
-    {"SELECT_LAYOUT", false, [](GameEngine& e, int) { e.changeLayout(); }},
-    {"SELECT_PLAYER", false, dropAction},
+    {"SELECT_LAYOUT", false, [](GameEngine& e, int) { e.selectLayout(); }},
+    {"SELECT_PLAYER", false, [](GameEngine& e, int) { e.selectPlayer(); }},
     {"SELECT_TILESET", false, [](GameEngine& e, int) { e.changeTileSet(nullptr); }},
     {"SHUFFLE", false, [](GameEngine& e, int) { e.shuffle(); }},
-    {"STOP_MUSIC", false, dropAction},
-    {"TILESET_PANEL", false, dropAction},
+    {"STOP_MUSIC", false, [](GameEngine& e, int) { e.musicToggle(false); }},
+    {"TILESET_PANEL", false, [](GameEngine& e, int) { e.tileSetPanelOpen(); }},
     {"UNDO", false, [](GameEngine& e, int) { e.undo(); }},
-    {"VOLUME_DOWN", false, dropAction},
-    {"VOLUME_GRAB", false, volumeGrab},
-    {"VOLUME_UP", false, dropAction},
+    {"VOLUME_DOWN", false, [](GameEngine& e, int) { e.volumeChange(-1); }},
+    {"VOLUME_GRAB", false, [](GameEngine& e, int) { e.volumeChange(0); }},
+    {"VOLUME_UP", false, [](GameEngine& e, int) { e.volumeChange(1); }},
 };
 
 // The row of a numbered action: name followed by exactly "1".."10"; 0 when

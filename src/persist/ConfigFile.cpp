@@ -1,16 +1,19 @@
 // Reading and writing the configuration file "jadeloom_demo.cfg": the window,
 // the highlight colour, the last player, difficulty, layout, tile set, music
 // and volume, carried from one run to the next.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 
 #include "main/GameEngine.h"
 #include "main/Log.h"
+#include "persist/AtomicFile.h"
+#include "persist/Player.h"
 #include "persist/WordReader.h"
 
 namespace {
 const char* const configFile = "jadeloom_demo.cfg";
-const char* const configTempFile = "jadeloom_demo.cfg.tmp";
 
 void readFlag(WordReader& reader, bool& flag)
 {
@@ -43,12 +46,13 @@ void GameEngine::loadConfig()
 
     outputError("Load layout files");
     outputError("Iterator created");
-    layoutFiles.clear();
-    layoutFiles.push_back("Assets/Layouts/turtle_demo.lyt");
+    // The built-in entries always come first, then the files found on disk.
+    layoutFiles = chooserFiles({"Assets/Layouts/turtle_demo.lyt"}, "Assets/Layouts", ".lyt");
     outputError("Layout files loaded");
     outputError("Load tileSet files");
-    tileSetFiles.clear();
-    tileSetFiles.push_back("Assets/Tiles/Standard/standard_tiles_demo.tls");
+    tileSetFiles = chooserFiles({"Assets/Tiles/Standard/standard_tiles_demo.tls",
+                                 "Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls"},
+                                "Assets/Tiles", ".tls");
     outputError("TileSet files loaded");
     selectedLayout = currentLayout = layoutFiles.end();
     selectedTileSet = currentTileSet = tileSetFiles.end();
@@ -106,8 +110,9 @@ void GameEngine::loadConfig()
             readFlag(reader, playMusic);
         } else if (key == "Volume:") {
             float v;
-            if (reader.readFloat(v))
-                volume = v / 10.0f;
+            // The volume runs from 0 to 1 whatever the file says.
+            if (reader.readFloat(v) && !std::isnan(v))
+                volume = std::clamp(v / 10.0f, 0.0f, 1.0f);
         }
     }
 
@@ -125,38 +130,36 @@ void GameEngine::loadConfig()
 
 void GameEngine::saveConfig()
 {
-    if (!(renderEngine.fullscreen && renderEngine.maximized))
+    // In full screen the window's place is the desktop's corner; the windowed
+    // place was read when full screen began.
+    if (!renderEngine.fullscreen)
         renderEngine.updateWindowPos();
 
     // Written beside the old file and renamed over it, so that a crash or a
     // full disk during the write never loses the player's settings.
-    std::ofstream out(configTempFile, std::ios::out | std::ios::trunc);
-    if (!out.is_open())
-        return;
-
-    const bool windowed = !(renderEngine.maximized || renderEngine.fullscreen);
-    out << "WindowSize: "
-        << (windowed ? renderEngine.getwindowWidth() : renderEngine.getPrevwindowWidth()) << " "
-        << (windowed ? renderEngine.getwindowHeight() : renderEngine.getPrevwindowHeight()) << "\n";
-    out << "WindowPos: " << renderEngine.windowX << " " << renderEngine.windowY << "\n";
-    out << "Fullscreen: " << (renderEngine.fullscreen ? "true" : "false") << "\n";
-    out << "Maximized: " << (renderEngine.maximized ? "true" : "false") << "\n";
-    out << "HighlightColor: " << static_cast<double>(renderEngine.highlightColor[0]) << " "
-        << static_cast<double>(renderEngine.highlightColor[1]) << " "
-        << static_cast<double>(renderEngine.highlightColor[2]) << " "
-        << static_cast<double>(renderEngine.highlightColor[3]) << "\n";
-
-    // The player list keeps lastPlayerName equal to the current player's name.
-    const std::string playerName = players.empty() ? std::string("DefaultNoNameYet") : lastPlayerName;
-    out << "LastPlayer: " << playerName << "\n";
-    out << "Difficulty: " << difficultyName(difficulty) << "\n";
-    out << "LastLayout: " << (currentLayout != layoutFiles.end() ? *currentLayout : std::string()) << "\n";
-    out << "TileSet: " << (currentTileSet != tileSetFiles.end() ? *currentTileSet : std::string()) << "\n";
-    out << "PlayMusic: " << (playMusic ? "true" : "false") << "\n";
-    out << "Volume: " << 10.0 * static_cast<double>(volume);
-    out.close();
-    if (!out.fail())
-        std::rename(configTempFile, configFile);
-    else
-        std::remove(configTempFile);
+    AtomicFile::write(configFile, [this](std::ostream& out) {
+        const bool windowed = !(renderEngine.maximized || renderEngine.fullscreen);
+        out << "WindowSize: "
+            << (windowed ? renderEngine.getwindowWidth() : renderEngine.getPrevwindowWidth()) << " "
+            << (windowed ? renderEngine.getwindowHeight() : renderEngine.getPrevwindowHeight()) << "\n";
+        out << "WindowPos: " << renderEngine.windowX << " " << renderEngine.windowY << "\n";
+        out << "Fullscreen: " << (renderEngine.fullscreen ? "true" : "false") << "\n";
+        out << "Maximized: " << (renderEngine.maximized ? "true" : "false") << "\n";
+        out << "HighlightColor: " << static_cast<double>(renderEngine.highlightColor[0]) << " "
+            << static_cast<double>(renderEngine.highlightColor[1]) << " "
+            << static_cast<double>(renderEngine.highlightColor[2]) << " "
+            << static_cast<double>(renderEngine.highlightColor[3]) << "\n";
+        // The player current at exit is the one to resume at the next start.
+        std::string playerName = lastPlayerName;
+        if (players.empty())
+            playerName = "DefaultNoNameYet";
+        else if (const Player* current = activePlayer())
+            playerName = current->name;
+        out << "LastPlayer: " << playerName << "\n";
+        out << "Difficulty: " << difficultyName(difficulty) << "\n";
+        out << "LastLayout: " << (currentLayout != layoutFiles.end() ? *currentLayout : std::string()) << "\n";
+        out << "TileSet: " << (currentTileSet != tileSetFiles.end() ? *currentTileSet : std::string()) << "\n";
+        out << "PlayMusic: " << (playMusic ? "true" : "false") << "\n";
+        out << "Volume: " << 10.0 * static_cast<double>(volume);
+    });
 }

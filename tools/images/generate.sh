@@ -11,7 +11,8 @@ command -v ffmpeg >/dev/null || { echo "ffmpeg is needed" >&2; exit 1; }
 cd "$here"
 "$py" standard_tiles.py      # atlas, material, tile set file, preview
 "$py" hiragana_tiles.py
-"$py" turtle_layout.py            # layout file and preview
+"$py" turtle_layout.py       # the Turtle as a layout file, and its preview
+"$py" layouts.py             # the other shipped layouts and their previews
 "$py" titles.py              # splash.png, logo.png, icon.bmp (use the Standard atlas)
 "$py" intro.py               # intro.avi
 "$py" check.py

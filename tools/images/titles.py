@@ -152,7 +152,7 @@ def logo(path, W=1024, H=700):
     save_png(surface_to_rgba(surf)[..., :3], path)
 
 
-def icon(path):
+def icon(path, desktop_path):
     S = 256
     surf = new_surface(S, S)
     ctx = cairo.Context(surf)
@@ -174,7 +174,9 @@ def icon(path):
     draw_text(ctx, "玉", x + w / 2, y + h / 2, w * 0.86, h * 0.76,
               linear(0, y, 0, y + h, [(0, (0.15, 0.62, 0.40)), (1, (0.0, 0.33, 0.20))]),
               path=SANS_BOLD, index=FACE_TC, stroke=9)
-    img = Image.fromarray(surface_to_rgba(surf)[..., :3]).resize((32, 32), Image.LANCZOS)
+    full = Image.fromarray(surface_to_rgba(surf)[..., :3])
+    full.save(desktop_path, format="PNG", optimize=True)  # the desktop entry's icon
+    img = full.resize((32, 32), Image.LANCZOS)
     img.save(path, format="BMP")
 
 
@@ -182,7 +184,7 @@ def main():
     atlas = Image.open(out_path("Assets", "Tiles", "Standard", "standard_tiles.png")).convert("RGBA")
     splash(atlas, out_path("splash.png"))
     logo(out_path("logo.png"))
-    icon(out_path("icon.bmp"))
+    icon(out_path("icon.bmp"), out_path("packaging", "jadeloom.png"))
 
 
 if __name__ == "__main__":

@@ -45,7 +45,7 @@ def lyt_text(pos):
 LAYER_TINT = [(0.97, 0.94, 0.85), (0.96, 0.90, 0.76), (0.94, 0.86, 0.66), (0.93, 0.81, 0.55), (0.92, 0.75, 0.42)]
 
 
-def preview(pos, path, size=512):
+def preview(pos, path, size=512, grid=GRID, title="Turtle"):
     surf = new_surface(size, size)
     ctx = cairo.Context(surf)
     ctx.set_source(radial(size / 2, size * 0.45, 0, size * 0.75,
@@ -59,11 +59,11 @@ def preview(pos, path, size=512):
     ctx.rectangle(18, 18, size - 36, size - 36)
     ctx.stroke()
     # a half-tile grid unit: a tile is 2 units wide and 2 deep, its face 0.71 as wide as deep
-    u = 15.0
+    u = min(15.0, (size - 60.0) / grid[0], (size - 114.0) / (grid[1] * 1.34))
     sx, sy = u, u * 1.34
     lift = 5.0
-    gw = (GRID[0]) * sx
-    gh = (GRID[1]) * sy
+    gw = grid[0] * sx
+    gh = grid[1] * sy
     ox = (size - gw) / 2
     oy = 84 + (size - 84 - 30 - gh) / 2
     for x, y, z in sorted(pos, key=lambda p: (p[2], p[1], p[0])):
@@ -76,14 +76,14 @@ def preview(pos, path, size=512):
         rounded_rect(ctx, px + 2, py + 2, w, h, 3)
         ctx.set_source_rgb(*darken(JADE, 0.1))
         ctx.fill()
-        tint = LAYER_TINT[z]
+        tint = LAYER_TINT[min(z, len(LAYER_TINT) - 1)]
         rounded_rect(ctx, px, py, w, h, 3)
         ctx.set_source(linear(px, py, px + w, py + h, [(0, lighten(tint, 0.5)), (1, darken(tint, 0.08))]))
         ctx.fill_preserve()
         ctx.set_source_rgba(0.45, 0.38, 0.25, 0.7)
         ctx.set_line_width(0.8)
         ctx.stroke()
-    draw_text(ctx, "Turtle", size / 2, 58, size - 80, 42, GOLD, path=SERIF_BOLD, index=FACE_JP, em=46)
+    draw_text(ctx, title, size / 2, 58, size - 80, 42, GOLD, path=SERIF_BOLD, index=FACE_JP, em=46)
     save_png(surface_to_rgba(surf)[..., :3], path)
 
 

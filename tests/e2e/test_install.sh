@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The installed game: `cmake --install` lays out the program, its data, a
+# launcher and a desktop entry; the launcher starts the game from any
+# directory with its writable files in the player's own working directory.
+source "$(dirname "$0")/lib.sh" "$@"
+
+build=$(dirname "$GAME")
+prefix="$OUT/prefix"
+cmake --install "$build" --prefix "$prefix" >"$OUT/install.log" || fail "cmake --install"
+for f in bin/jadeloom share/applications/jadeloom.desktop share/icons/hicolor/256x256/apps/jadeloom.png \
+         share/jadeloom/Assets/Layouts/turtle_demo.lyt share/jadeloom/config/jadeloom_demo.cfg; do
+  [[ -e "$prefix/$f" ]] || fail "not installed: $f"
+done
+grep -qx 'Exec=jadeloom' "$prefix/share/applications/jadeloom.desktop" || fail "desktop entry runs something else"
+pass "installed under $prefix"
+
+# Started from an unrelated directory, with a home of its own.
+export XDG_DATA_HOME="$OUT/home"
+WORK="$XDG_DATA_HOME/jadeloom"
+mkdir -p "$OUT/elsewhere"
+(cd "$OUT/elsewhere" && exec "$prefix/bin/jadeloom") &
+GAME_PID=$!
+find_window
+end_game TERM
+(( GAME_CODE == 0 )) || fail "exit code $GAME_CODE"
+grep -qxF "Exit ok" "$WORK/log.txt" || fail "no clean exit in the working directory's log"
+[[ -f "$WORK/jadeloom_demo.cfg" && ! -L "$WORK/jadeloom_demo.cfg" ]] || fail "no configuration of the player's own"
+[[ -z "$(ls -A "$OUT/elsewhere")" ]] || fail "the game wrote into the directory it was started from"
+pass "the installed game runs from any directory and writes only to $WORK"
