@@ -109,6 +109,12 @@ void RenderEngine::updateWindowPos()
 void RenderEngine::renderScene()
 {
     renderer->renderScene();
+    if (!firstFrameLogged) {
+        // Marks the end of start-up in the log (the start-up benchmark
+        // times launch to this line).
+        firstFrameLogged = true;
+        outputError("First frame drawn");
+    }
 }
 
 void RenderEngine::resizeWindow(int width, int height)

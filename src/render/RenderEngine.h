@@ -60,6 +60,7 @@ public:
     int mouseX = 0;                       // pointer position read each frame
     int mouseY = 0;
     bool mouseInWindow = false;
+    bool firstFrameLogged = false;        // "First frame drawn" is written once
 
     // The real renderer: an OpenGL one (nothing is opened before init()).
     RenderEngine();
