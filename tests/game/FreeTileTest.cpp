@@ -1,4 +1,4 @@
-#include "BoardFixture.h"
+#include "support/BoardSetup.h"
 
 using FreeTileTest = BoardTest;
 
@@ -119,7 +119,8 @@ TEST_F(FreeTileTest, PlacementCellsAndPosition)
     re->loadModel(TileSet::tileModelFile);
     Level level;
     makeBoard(level, 10, 6, 3);
-    Tile* t = makeTile(level, "A", {"A"});
+    level.tiles.push_back(newTile(level, "A", {"A"}));
+    Tile* t = level.tiles.back();
     t->makeDuplicate(TileSet::tileModelFile);
     t->setVisibility(false);
     ASSERT_TRUE(level.placeTile(t, 4, 2, 1));
