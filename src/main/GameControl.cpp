@@ -14,6 +14,7 @@
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
 #include "menu/MenuTileSlot.h"
+#include "persist/Player.h"
 
 namespace {
 const float BLUE[3] = {0.0f, 0.0f, 1.0f};
@@ -118,6 +119,7 @@ void GameEngine::newGame()
     gameWonShown = false;
     closePanels();
     level->restart();
+    boardPlayer = activePlayer();  // a new deal is the current player's game
     hintsUsed = shufflesUsed = undosUsed = 0;
     level->shuffleTiles();
     level->makeSolvable();
@@ -276,7 +278,8 @@ void GameEngine::highlightTiles(bool on)
 {
     if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("HighlightTilesCheckbox")))
         box->ticked = box->toggled = on;
-    // The player's own option is kept with the player records.
+    if (Player* p = activePlayer())
+        p->highlightFreeTiles = on;
     showFreeTiles = on;
 }
 
@@ -318,11 +321,7 @@ void GameEngine::updateBottomText()
             gameWonShown = true;
             gameState = GS_GAME_WON;
             level->gameWon();
-            // The result goes into the player's statistics once players
-            // exist; the won panel is filled and opened in any case, as it is
-            // the way on to the next game.
-            gameWonPanel(60 * minutes + seconds, level->score(), -1, -1, -1, -1);
-            action = "GAME_WON_PANEL";
+            updatePlayerStats();
         }
     }
     setLabel(scoreText, numberText(level->score()));

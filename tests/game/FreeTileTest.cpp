@@ -41,6 +41,14 @@ TEST_F(FreeTileTest, SidesBlockOnlyWhenBothAreTaken)
     left->state = TILE_SET_ASIDE;
     EXPECT_TRUE(level.isFree(mid));
     EXPECT_FALSE(level.isFree(left));  // set aside: never free itself
+
+    // Half a tile of room on one side is enough.
+    Level gap;
+    makeBoard(gap, 12, 6, 1);
+    put(gap, "L", 0, 2, 0);
+    Tile* m = put(gap, "M", 2, 2, 0);
+    put(gap, "R", 5, 2, 0);
+    EXPECT_TRUE(gap.isFree(m));
 }
 
 TEST_F(FreeTileTest, HalfTileOffsetNeighboursBlockTheSideTheyShare)
