@@ -105,6 +105,7 @@ const Row rows[] = {
     {"NoMovesPanelCloses", ADV, "a | b", "bar run A:CLOSE_NOMOVES", "panel=0 topbar=1"},
     {"LastPairWins", ADV, "a | a", "c0 c1", "state=won action=GAME_WON_PANEL topbar=0 bar=0"},
     {"WonOnlyOnce", ADV, "a | a", "c0 c1 A:NONE bar", "state=won action=-"},
+    {"WonOnlyOnceEvenBackInPlay", ADV, "a | a", "c0 c1 A:GAMEWON_OK bar", "state=play action=NEW_GAME"},
     {"WonPanelWaitsForTheAnimations", ADV, "turtle", "solve bar run", "action=GAME_WON_PANEL wonpanel=0"},
     {"WonPanelShows", ADV, "turtle", "solve bar stop run", "action=- wonpanel=1"},
     {"WonPanelOkStartsANewGame", ADV, "turtle", "solve bar stop run A:GAMEWON_OK",
