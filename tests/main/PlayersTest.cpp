@@ -2,7 +2,7 @@
 #include <sstream>
 
 #include "GameFixture.h"
-#include "ScopedWorkDir.h"
+#include "support/WorkDir.h"
 #include "menu/MenuTextbox.h"
 #include "persist/Player.h"
 #include "persist/PlayerFile.h"
@@ -173,7 +173,7 @@ TEST_F(PlayersTest, FileWrittenAtExitReadsBackIntoTheSameGameAndTheSameBytes)
 
     std::string firstFile;
     {
-        ScopedWorkDir dir;
+        WorkDir dir;
         std::filesystem::create_directories("Assets/Players");
         ASSERT_TRUE(engine->savePlayerFile());
         firstFile = readFile(PlayerFile::path);
@@ -195,7 +195,7 @@ TEST_F(PlayersTest, FileWrittenAtExitReadsBackIntoTheSameGameAndTheSameBytes)
     e.lastPlayerName = "Ann Lee";
     level->restart();
     {
-        ScopedWorkDir dir;
+        WorkDir dir;
         std::filesystem::create_directories("Assets/Players");
         writeFile(PlayerFile::path, firstFile);
         e.loadPlayerFile();
@@ -209,7 +209,7 @@ TEST_F(PlayersTest, FileWrittenAtExitReadsBackIntoTheSameGameAndTheSameBytes)
     ASSERT_TRUE(e.loadSavedGame());
     EXPECT_EQ(before, look(*level));
     {
-        ScopedWorkDir dir;
+        WorkDir dir;
         std::filesystem::create_directories("Assets/Players");
         ASSERT_TRUE(e.savePlayerFile());
         EXPECT_EQ(firstFile, readFile(PlayerFile::path));
@@ -308,7 +308,7 @@ TEST_F(PlayersTest, AddingRejectsBadNamesAndTheFirstPlayerKeepsTheBoard)
     EXPECT_EQ(1u, engine->players.size());
 
     // The longest name still comes back from the configuration file.
-    ScopedWorkDir dir;
+    WorkDir dir(std::string(), WorkDir::keepLog);
     engine->saveConfig();
     engine->loadConfig();
     EXPECT_EQ(first->name, engine->lastPlayerName);
@@ -387,7 +387,7 @@ TEST_F(PlayersTest, FailedSaveKeepsTheOldFilesAndSaysSo)
     startBuiltin(DIFFICULTY_NORMAL);
     addPlayerMenu();
     add("Ann");
-    ScopedWorkDir dir;
+    WorkDir dir;
     std::filesystem::create_directories("Assets/Players");
     writeFile(PlayerFile::path, "<Player>\n\tName: Old\n</Player>");
     writeFile("jadeloom_demo.cfg", "LastPlayer: Old");

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "RenderTestSupport.h"
-#include "ScopedWorkDir.h"
+#include "support/WorkDir.h"
 #include "render/GLRender.h"
 #include "render/Material.h"
 #include "render/RenderEngine.h"
@@ -23,7 +23,7 @@ bool registered(const Texture* t)
 
 TEST(MaterialSharingTest, OnePictureNamedTwiceIsLoadedOnceAndFreedWithItsLastMaterial)
 {
-    ScopedWorkDir dir;
+    WorkDir dir(std::string(), WorkDir::keepLog);
     RenderEngine engine{new GLRender};
     const std::string quad = dataDir() + "quad_rgba.png";
     writeFile("shared.mtl", "newmtl First\nmap_Kd " + quad + "\nmap_Ka " + quad + "\n"

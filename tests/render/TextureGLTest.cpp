@@ -6,12 +6,11 @@
 #include <memory>
 #include <vector>
 
-#include "RenderTestSupport.h"
+#include "support/WorkDir.h"
 #include "render/GLRender.h"
 #include "render/RenderEngine.h"
 #include "render/Texture.h"
 
-using namespace rendertest;
 
 namespace {
 class TextureGLTest : public ::testing::Test {
@@ -79,7 +78,7 @@ std::vector<unsigned char> level(const Texture& t, int level)
 
 TEST_F(TextureGLTest, UploadsMipmapsWithTrilinearFilteringAndTheLargestAnisotropy)
 {
-    Texture t(engine.get(), dataDir() + "quad_rgba.png", 0, "");
+    Texture t(engine.get(), WorkDir::dataDir() + "quad_rgba.png", 0, "");
     ASSERT_NE(t.glName, 0u);
     EXPECT_TRUE(glIsTexture(t.glName));
     GLint minFilter = 0;
@@ -107,8 +106,8 @@ TEST_F(TextureGLTest, UploadsMipmapsWithTrilinearFilteringAndTheLargestAnisotrop
 
 TEST_F(TextureGLTest, AChangeOfVideoModeGivesEveryTextureANewNameAndTheSamePicture)
 {
-    Texture a(engine.get(), dataDir() + "quad_rgba.png", 0, "");
-    Texture b(engine.get(), dataDir() + "rgb24.bmp", 0, "");
+    Texture a(engine.get(), WorkDir::dataDir() + "quad_rgba.png", 0, "");
+    Texture b(engine.get(), WorkDir::dataDir() + "rgb24.bmp", 0, "");
     const auto pictureA = level(a, 0);
     const auto pictureB = level(b, 0);
 
@@ -133,8 +132,8 @@ TEST_F(TextureGLTest, AChangeOfVideoModeGivesEveryTextureANewNameAndTheSamePictu
 
 TEST_F(TextureGLTest, SwappedPicturesReachEveryLevelAndSurviveAReload)
 {
-    Texture t(engine.get(), dataDir() + "quad_rgba.png", 0, "");
-    ASSERT_TRUE(t.swapImage(dataDir() + "quad_black.png", 0));
+    Texture t(engine.get(), WorkDir::dataDir() + "quad_rgba.png", 0, "");
+    ASSERT_TRUE(t.swapImage(WorkDir::dataDir() + "quad_black.png", 0));
     EXPECT_EQ(level(t, 0), std::vector<unsigned char>(
                                   {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255}));
     EXPECT_EQ(level(t, 1), (std::vector<unsigned char>{0, 0, 0, 255}));
