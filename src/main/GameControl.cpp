@@ -88,12 +88,6 @@ bool GameEngine::boardAnimationsFinished() const
     return !level || level->checkAnimationFinished("");
 }
 
-void GameEngine::closePanels()
-{
-    if (menu)
-        menu->closePanels();
-}
-
 // ---- new game, layout and tile set ----------------------------------------
 
 void GameEngine::changeLayout()

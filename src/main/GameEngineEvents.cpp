@@ -8,6 +8,7 @@
 #include "menu/Menu.h"
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"
+#include "menu/MenuTextbox.h"
 #include "render/Renderer.h"
 
 namespace {
@@ -464,6 +465,19 @@ void GameEngine::resizeWindow(SDL_Event* resizeEvent, bool fullscreenOn)
     renderEngine.renderScene();
 }
 
+void GameEngine::takeQueuedResize()
+{
+    if (!SDL_WasInit(SDL_INIT_VIDEO) || renderEngine.fullscreen)
+        return;
+    SDL_PumpEvents();
+    SDL_Event resize{};
+    SDL_Event next;
+    while (SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_VIDEORESIZEMASK) > 0)
+        resize = next;
+    if (resize.type == SDL_VIDEORESIZE)
+        renderEngine.resizeWindow(resize.resize.w, resize.resize.h);
+}
+
 void GameEngine::fullscreen()
 {
     auto* box = dynamic_cast<MenuCheckbox*>(menuItem("FullscreenCheckbox"));
@@ -473,4 +487,22 @@ void GameEngine::fullscreen()
     fullscreenWanted = on;
     resizeWindow(&event, fullscreenWanted);
     action.clear();
+}
+
+void GameEngine::newPlayerKey()
+{
+    auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"));
+    if (!box)
+        return;
+    box->update(false);
+    if (box->escapePressed) {
+        // With no player yet the panel stays: a first player must be made.
+        if (players.empty())
+            box->escapePressed = false;
+        else
+            cancelTextBox();
+    } else if (box->enterPressed) {
+        box->enterPressed = false;
+        action = "ADD_PLAYER";
+    }
 }
