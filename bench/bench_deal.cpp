@@ -1,9 +1,12 @@
-// Deals the Turtle board with each built-in tile set over many seeds and
-// prints the median time of a deal (faces, shuffle and solvability pass), how
-// often the first solvability pass succeeds, and the most passes one deal
-// needed. Run from the repository root so that the tile model is found.
+// Deals every shipped layout (the built-in Turtle and each file under
+// Assets/Layouts) with each built-in tile set over many seeds and prints the
+// median time of a deal (faces, shuffle and solvability pass), how often the
+// first solvability pass succeeds, and the most passes one deal needed. Run
+// from the repository root or a prepared working directory.
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <string>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -16,12 +19,15 @@
 #include "render/Renderer.h"
 
 namespace {
-void run(RenderEngine& re, SoundEngine& se, const char* setFile, unsigned int seeds)
+void run(RenderEngine& re, SoundEngine& se, const std::string& layoutFile, const char* setFile,
+         unsigned int seeds)
 {
     Level level;
     level.renderEngine = &re;
     level.soundEngine = &se;
-    level.setLayout(new Layout(&re, Layout::builtinTurtleFile));
+    Layout* layout = new Layout(&re, layoutFile);
+    const std::string layoutName = layout->name;
+    level.setLayout(layout);
     TileSet* ts = new TileSet(&re, &se, &level);
     ts->createTileSet(setFile);
     level.setTileSet(ts);
@@ -41,9 +47,9 @@ void run(RenderEngine& re, SoundEngine& se, const char* setFile, unsigned int se
     level.deal(Level::dealSeed);
     seed42Passes = level.solveAttempts;
     std::sort(ms.begin(), ms.end());
-    std::printf("%-16s seeds %u  median deal %.2f ms  (min %.2f, max %.2f)  "
+    std::printf("%-10s %-16s seeds %u  median deal %.2f ms  (min %.2f, max %.2f)  "
                 "first pass solvable %d/%u (%.1f%%)  solved %d/%u  most passes %d  most steps %d  seed 42 passes %d\n",
-                ts->name.c_str(), seeds, ms[ms.size() / 2], ms.front(), ms.back(), firstPass, seeds,
+                layoutName.c_str(), ts->name.c_str(), seeds, ms[ms.size() / 2], ms.front(), ms.back(), firstPass, seeds,
                 100.0 * firstPass / seeds, solved, seeds, mostPasses, mostSteps, seed42Passes);
     level.renderEngine = nullptr;
 }
@@ -56,8 +62,17 @@ int main(int argc, char** argv)
         seeds = 1000;
     RenderEngine re(new Renderer);
     SoundEngine se;
-    run(re, se, TileSet::standardFile, seeds);
-    run(re, se, TileSet::hiraganaFile, seeds);
+    std::vector<std::string> layouts = {Layout::builtinTurtleFile};
+    std::vector<std::string> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("Assets/Layouts", error))
+        if (entry.path().extension() == ".lyt" && entry.path() != Layout::builtinTurtleFile)
+            files.push_back(entry.path().generic_string());
+    std::sort(files.begin(), files.end());
+    layouts.insert(layouts.end(), files.begin(), files.end());
+    for (const std::string& layout : layouts)
+        for (const char* set : {TileSet::standardFile, TileSet::hiraganaFile})
+            run(re, se, layout, set, seeds);
     re.clean_up();
     return 0;
 }

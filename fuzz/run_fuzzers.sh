@@ -14,10 +14,11 @@ runs="${FUZZ_RUNS:-20000}"
 
 cmake -S "$src" -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJADELOOM_FUZZ=ON -DJADELOOM_TESTS=OFF > /dev/null
-cmake --build "$build" --target fuzz_obj fuzz_mtl fuzz_anim -j"${FUZZ_JOBS:-2}"
+readers=(obj mtl anim menu font players rewards)
+cmake --build "$build" --target "${readers[@]/#/fuzz_}" -j"${FUZZ_JOBS:-2}"
 
 status=0
-for reader in obj mtl anim; do
+for reader in "${readers[@]}"; do
   # The fuzzer adds the inputs it finds to its first corpus directory: a
   # scratch copy keeps the checked-in seeds as they are.
   work="$(mktemp -d /tmp/jadeloom-fuzz-$reader-XXXXXX)"

@@ -1,10 +1,12 @@
 #include "audio/SoundEngine.h"
 
 #include <AL/al.h>
+#include <AL/alut.h>
 #include <SDL/SDL.h>
-#include <cstdlib>
-#include <vorbis/vorbisfile.h>
+#include <memory>
+#include <stdexcept>
 
+#include "audio/OggStream.h"
 #include "main/Log.h"
 
 namespace {
@@ -18,18 +20,62 @@ SoundEngine::SoundEngine()
     initSound();
 }
 
-SoundEngine::~SoundEngine() = default;
+SoundEngine::~SoundEngine()
+{
+    if (deviceOpen) {
+        // Every call's error is read at once so that none is left pending.
+        alGetError();
+        for (Sound& sound : sounds) {
+            alSourceStop(sound.source);
+            alGetError();
+            alSourcei(sound.source, AL_BUFFER, 0);
+            alGetError();
+            alDeleteBuffers(1, &sound.buffer);
+            alGetError();
+            alDeleteSources(1, &sound.source);
+            alGetError();
+        }
+    }
+    for (OggStream* stream : streams) {
+        stream->release();
+        delete stream;
+    }
+    streams.clear();
+    if (deviceOpen)
+        alutExit();
+    deviceOpen = false;
+}
 
 bool SoundEngine::initSound()
 {
-    // No device is opened yet: every effect is registered and stays silent.
     deviceOpen = false;
-    outputError("Sound Engine silent: no audio device opened");
+    if (!alutInit(nullptr, nullptr)) {
+        // A machine without a sound card still plays, silently.
+        outputError(std::string("Sound Engine Init Failed: ") + alutGetErrorString(alutGetError())
+                    + " The game runs without sound.");
+        return false;
+    }
+    if (alGetError() != AL_NO_ERROR) {
+        alutExit();
+        outputError("Sound Engine Init Failed. The game runs without sound.");
+        return false;
+    }
+    deviceOpen = true;
+    outputError("Sound Engine Initialized Properly");
     SetListenerValues();
-    return false;
+    return true;
 }
 
-void SoundEngine::SetListenerValues() {}
+void SoundEngine::SetListenerValues()
+{
+    if (!deviceOpen)
+        return;
+    alListenerfv(AL_POSITION, listenerPosition);
+    alListenerfv(AL_VELOCITY, listenerVelocity);
+    alListenerfv(AL_ORIENTATION, listenerOrientation);
+    alListenerf(AL_GAIN, 1.0f);
+    checkError();
+}
 
 int SoundEngine::findSound(const std::string& file) const
 {
@@ -39,15 +85,32 @@ int SoundEngine::findSound(const std::string& file) const
     return -1;
 }
 
-int SoundEngine::registerSound(const std::string& file)
+int SoundEngine::appendSound(const std::string& file, unsigned int buffer, bool loop)
 {
-    int existing = findSound(file);
-    if (existing >= 0)
-        return existing;
+    ALuint source = 0;
+    if (deviceOpen) {
+        alGenSources(1, &source);
+        if (checkError()) {
+            alDeleteBuffers(1, &buffer);
+            alGetError();
+            outputError("Failed to load sound file: " + file + " (no source left)");
+            return noSound;
+        }
+        alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
+        alSourcef(source, AL_PITCH, 1.0f);
+        alSourcef(source, AL_GAIN, 1.0f);
+        alSourcefv(source, AL_POSITION, sourcePosition);
+        alSourcefv(source, AL_VELOCITY, sourceVelocity);
+        if (loop)
+            alSourcei(source, AL_LOOPING, AL_TRUE);
+    }
     Sound sound;
+    sound.buffer = buffer;
     sound.file = file;
+    sound.source = source;
     sounds.push_back(sound);
     outputError("Loaded sound file: " + file);
+    checkError();
     return static_cast<int>(sounds.size()) - 1;
 }
 
@@ -57,31 +120,56 @@ int SoundEngine::addSound(const std::string& file, bool loop)
         return addOgg(file, loop);
     if (file.find(".wav") != std::string::npos)
         return addWav(file, loop);
-    return 0;
+    outputError("Failed to load sound file: " + file + " (neither Ogg Vorbis nor WAV)");
+    return noSound;
 }
 
 int SoundEngine::addWav(const std::string& file, bool)
 {
     const int existing = findSound(file);
-    if (existing >= 0)
+    if (existing >= 0) {
+        checkError();
         return existing;
-    std::vector<char> data;
-    int format = 0, frequency = 0;
-    if (!LoadWAV(file, data, format, frequency))
-        return -1;
-    return registerSound(file);
+    }
+    if (!deviceOpen) {
+        // Checked all the same, so that a damaged file shows without a device.
+        std::vector<char> data;
+        int format = 0, frequency = 0;
+        return LoadWAV(file, data, format, frequency) ? appendSound(file, 0, false) : noSound;
+    }
+    const ALuint buffer = alutCreateBufferFromFile(file.c_str());
+    if (buffer == AL_NONE) {
+        outputError("Failed to load sound file: " + file + alutGetErrorString(alutGetError()));
+        checkError();
+        return noSound;
+    }
+    return appendSound(file, buffer, false);
 }
 
-int SoundEngine::addOgg(const std::string& file, bool)
+int SoundEngine::addOgg(const std::string& file, bool loop)
 {
     const int existing = findSound(file);
-    if (existing >= 0)
+    if (existing >= 0) {
+        checkError();
         return existing;
+    }
     std::vector<char> data;
     int format = 0, frequency = 0;
-    if (!LoadOGG(file.c_str(), data, format, frequency))
-        return -1;
-    return registerSound(file);
+    if (!LoadOGG(file.c_str(), data, format, frequency)) {
+        checkError();
+        return noSound;
+    }
+    if (!deviceOpen)
+        return appendSound(file, 0, loop);
+    ALuint buffer = 0;
+    alGenBuffers(1, &buffer);
+    alBufferData(buffer, format, data.data(), static_cast<ALsizei>(data.size()), frequency);
+    if (checkError()) {
+        alDeleteBuffers(1, &buffer);
+        alGetError();
+        return noSound;
+    }
+    return appendSound(file, buffer, loop);
 }
 
 bool SoundEngine::LoadOGG(const char* file, std::vector<char>& data, int& format, int& frequency)
@@ -148,35 +236,136 @@ void SoundEngine::playSound(int index)
 {
     if (index < 0 || static_cast<size_t>(index) >= sounds.size() || !deviceOpen)
         return;
+    alSourcePlay(sounds[static_cast<size_t>(index)].source);
 }
 
 void SoundEngine::stopSound(int index)
 {
     if (index < 0 || static_cast<size_t>(index) >= sounds.size() || !deviceOpen)
         return;
+    alSourceStop(sounds[static_cast<size_t>(index)].source);
 }
 
 void SoundEngine::setVolume(float v)
 {
     volume = v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v);
+    if (!deviceOpen)
+        return;
+    alListenerf(AL_GAIN, volume);
+    checkError();
 }
 
 bool SoundEngine::checkError()
 {
-    return false;
+    if (!deviceOpen)
+        return false;
+    const ALenum error = alGetError();
+    if (error == AL_NO_ERROR)
+        return false;
+    outputError("Sound Engine Error: " + GetALErrorString(error));
+    return true;
 }
 
-void SoundEngine::update() {}
+// ---- streams ---------------------------------------------------------------
 
-// Without an audio device there is nothing to stream into.
-int SoundEngine::addStream(const std::string&, bool)
+OggStream* SoundEngine::streamAt(int index) const
 {
-    return -1;
+    if (index < 0 || static_cast<size_t>(index) >= streams.size())
+        return nullptr;
+    return streams[static_cast<size_t>(index)];
 }
 
-void SoundEngine::playStream(int) {}
+int SoundEngine::addStream(const std::string& file, bool loop)
+{
+    for (size_t i = 0; i < streams.size(); ++i)
+        if (streams[i]->file == file)
+            return static_cast<int>(i);
+    if (!deviceOpen)
+        return noSound;
+    auto stream = std::make_unique<OggStream>();
+    try {
+        stream->open(file);
+    } catch (const std::exception&) {
+        // Logged by open; the game plays on without this sound.
+        checkError();
+        return noSound;
+    }
+    stream->loop = loop;
+    streams.push_back(stream.release());
+    checkError();
+    return static_cast<int>(streams.size()) - 1;
+}
 
-void SoundEngine::stopStream(int) {}
+void SoundEngine::stopAfterError(OggStream& stream)
+{
+    outputError("Ogg stream stopped: " + stream.file);
+    stream.stop();
+}
+
+void SoundEngine::playStream(int index)
+{
+    if (OggStream* stream = streamAt(index)) {
+        try {
+            stream->playback();
+        } catch (const std::exception&) {
+            stopAfterError(*stream);
+        }
+    }
+}
+
+void SoundEngine::pauseStream(int index)
+{
+    if (OggStream* stream = streamAt(index))
+        stream->pause();
+}
+
+void SoundEngine::stopStream(int index)
+{
+    if (OggStream* stream = streamAt(index))
+        stream->stop();
+}
+
+void SoundEngine::updateStream(OggStream& stream)
+{
+    if (stream.paused)
+        return;
+    if (stream.playing()) {
+        stream.update();
+        if (stream.playing())
+            return;
+        if (stream.active) {
+            // Starved, or a looping file just reopened: the next frame
+            // starts it again.
+            outputError("Ogg stream was interrupted.");
+            return;
+        }
+        stream.active = true;
+        if (!stream.fillAndPlay()) {
+            outputError("Ogg abruptly stopped.");
+            return;
+        }
+        outputError("Ogg stream was interrupted.");
+        return;
+    }
+    if (stream.active) {
+        // Meant to be playing but stopped: go on from where the decoder is.
+        stream.stop();
+        stream.active = true;
+        stream.fillAndPlay();
+    }
+}
+
+void SoundEngine::update()
+{
+    for (OggStream* stream : streams) {
+        try {
+            updateStream(*stream);
+        } catch (const std::exception&) {
+            stopAfterError(*stream);
+        }
+    }
+    checkError();
+}
 
 std::string SoundEngine::errorString(int code)
 {

@@ -7,6 +7,7 @@
 #include "game/Tile.h"
 #include "game/TileSet.h"
 #include "main/Log.h"
+#include "persist/RewardsFile.h"
 #include "persist/WordReader.h"
 #include "render/Object.h"
 #include "render/RenderEngine.h"
@@ -47,6 +48,7 @@ void Level::init(RenderEngine* re, SoundEngine* se, TileSet* ts)
         re->boardTiles = tiles;
     shuffleTiles();
     makeSolvable();
+    markDealt();
     outputError("Level initialized");
 }
 
@@ -67,37 +69,27 @@ void Level::loadRewards()
         outputError(std::string("Could not open ") + rewardsFile);
         throw "Failed to load config file";
     }
-    Sprite* current = nullptr;
-    std::string word;
-    while (in.next(word)) {
-        if (word == "Model:") {
-            std::string path;
-            if (!in.next(path) || !renderEngine)
-                continue;
-            current = new Sprite(renderEngine, 0.0f, 0.0f, 0.0f);
-            renderEngine->loadModel(path);
-            current->makeDuplicate(path);
-            current->visible = false;
-            renderEngine->rewardSprites.push_back(current);
-        } else if (word == "Position:" || word == "Rotation:") {
-            Vector3 v;
-            bool ok = in.readFloat(v.x) && in.readFloat(v.y) && in.readFloat(v.z);
-            if (!ok || !current)
-                continue;
-            (word == "Position:" ? current->worldPosition : current->rotation) = v;
-        } else if (word == "Pivot:") {
-            std::string objectName;
-            Vector3 v;
-            bool ok = in.next(objectName) && in.readFloat(v.x) && in.readFloat(v.y) && in.readFloat(v.z);
-            if (!ok || !current)
-                continue;
-            for (Object* o : current->objects) {
-                if (o && o->name == objectName) {
-                    o->pivot = v;
+    const std::vector<RewardsFile::Trophy> trophies = RewardsFile::read(in);
+    if (!renderEngine)
+        return;
+    for (const RewardsFile::Trophy& trophy : trophies) {
+        Sprite* s = new Sprite(renderEngine, 0.0f, 0.0f, 0.0f);
+        renderEngine->loadModel(trophy.model);
+        s->makeDuplicate(trophy.model);
+        s->worldPosition = trophy.position;
+        s->rotation = trophy.rotation;
+        for (const auto& pivot : trophy.pivots) {
+            for (Object* o : s->objects) {
+                if (o && o->name == pivot.first) {
+                    o->pivot = pivot.second;
                     break;
                 }
             }
         }
+        // A trophy is known by its model path, even when the model is missing.
+        s->path = trophy.model;
+        s->visible = false;
+        renderEngine->rewardSprites.push_back(s);
     }
 }
 
@@ -160,6 +152,7 @@ void Level::deleteMap()
     clearedTiles.clear();
     setAsideTiles.clear();
     solution.clear();
+    dealtPlaces.clear();
     undoHistory.clear();
     selectedTile = nullptr;
     hintShown = false;

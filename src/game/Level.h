@@ -57,6 +57,9 @@ public:
     std::vector<std::vector<TileState>> undoHistory;
     std::vector<Tile*> setAsideTiles;     // taken off by the solvability pass
     std::vector<Tile*> solution;          // pairs in an order that clears the deal
+    // Where each tile of tiles lay when dealt (x -1: not on the grid);
+    // restart puts the tiles back there.
+    std::vector<Point> dealtPlaces;
     int solveAttempts = 0;                // passes the last makeSolvable needed
     int solveSteps = 0;                   // and the steps of those passes
     std::string layoutFile;               // the file of the layout in play
@@ -106,6 +109,12 @@ public:
     int movesLeft();
     // A whole new deal from seed 42, as a new game makes it.
     bool deal(unsigned int seed = dealSeed);
+    // Records the board as dealt: where restart puts every tile back.
+    void markDealt();
+    // The player's reshuffle of the tiles still on the board into an
+    // arrangement that can be cleared; false when none was found. Undo does
+    // not reach back across it: its history starts again here.
+    bool reshuffle();
 
     // Play.
     void handleSelection(Sprite* s);
@@ -148,6 +157,7 @@ private:
     bool freeByMap(const Tile* t) const;
     void deselectSelected();
     void clearAllHighlights();
+    void clearHint();
     void parkTile(Tile* t, int slot);
     bool makeSolvableOnce(int& stepsLeft);
     bool takePairsBack();

@@ -36,7 +36,31 @@ bool Level::deal(unsigned int seed)
     shuffleTiles();
     if (ok && !tiles.empty())
         ok = makeSolvable();
+    markDealt();
     return ok;
+}
+
+void Level::markDealt()
+{
+    dealtPlaces.clear();
+    for (const Tile* t : tiles) {
+        if (t && !t->mapPoints.empty())
+            dealtPlaces.emplace_back(gridInt(t->gridPosition.x), gridInt(t->gridPosition.y),
+                                     gridInt(t->gridPosition.z));
+        else
+            dealtPlaces.emplace_back(-1, -1, -1);
+    }
+}
+
+bool Level::reshuffle()
+{
+    deselectSelected();
+    clearHint();
+    shuffleTiles();
+    const bool solvable = makeSolvable();
+    undoHistory.clear();
+    updateTileStates();
+    return solvable;
 }
 
 bool Level::createTileLayout()

@@ -24,6 +24,18 @@ void Level::clearAllHighlights()
             t->highlightTile(false);
 }
 
+void Level::clearHint()
+{
+    hintShown = false;
+    hintTiles.clear();
+    for (Tile* t : tiles) {
+        if (t && (t->hinted || t->hoverHighlighted)) {
+            t->hinted = false;
+            t->hoverHighlightTile(false);
+        }
+    }
+}
+
 void Level::handleSelection(Sprite* s)
 {
     if (!s)
@@ -248,7 +260,9 @@ void Level::updateTileStates()
             continue;
         TileState s;
         s.tile = t;
-        s.state = t->state;
+        // A selection is not a step of play: undo must never bring back a
+        // tile drawn selected while nothing is selected.
+        s.state = t->state == TILE_SELECTED ? TILE_ON_BOARD : t->state;
         s.shown = (t->state == TILE_CLEARED || t->state == TILE_SLOTTED) ? false : t->visible;
         snapshot.push_back(s);
     }
@@ -320,6 +334,21 @@ bool Level::undo()
 void Level::restart()
 {
     matchPoints.clear();
+    clearHint();
+    if (selectedTile)
+        selectedTile->highlightTile(false);
+    selectedTile = nullptr;
+    for (TileSlot* s : slots)
+        s->tile = nullptr;
+    // Every tile goes back to its dealt place, wherever shuffles moved it.
+    if (dealtPlaces.size() == tiles.size()) {
+        std::fill(tileMap.begin(), tileMap.end(), nullptr);
+        for (size_t i = 0; i < tiles.size(); ++i) {
+            const Point& p = dealtPlaces[i];
+            if (tiles[i] && p.x >= 0)
+                placeTile(tiles[i], p.x, p.y, p.z);
+        }
+    }
     for (Tile* t : tileMap) {
         if (!t)
             continue;
@@ -328,11 +357,6 @@ void Level::restart()
         t->state = TILE_ON_BOARD;
     }
     undoHistory.clear();
-    if (selectedTile)
-        selectedTile->highlightTile(false);
-    selectedTile = nullptr;
-    for (TileSlot* s : slots)
-        s->tile = nullptr;
     clearedTiles.clear();
     updateTilesFree();
     // The dealt board is the first step undo can return to.

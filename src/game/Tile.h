@@ -47,11 +47,11 @@ public:
     int state = TILE_ON_BOARD;
     float textureScaleX = 1.0f;
     float textureScaleY = 1.0f;
-    int clearSound = 0;
+    int clearSound = -1;  // sound handle; -1: none, plays nothing
     bool free = false;
     bool highlighted = false;
     Material* tileMaterial = nullptr;
-    int selectSound = 0;
+    int selectSound = -1;  // sound handle; -1: none, plays nothing
     int standardRepeat = 0;            // templates: copies per multiplier unit
     int used = 0;                      // templates: copies used by this deal
 

@@ -156,7 +156,7 @@ void TileSet::loadTiles(const std::string& file)
         } else if (key == "ClearSound:" || key == "SelectSound:") {
             std::string path;
             if (words.next(path)) {
-                int id = soundEngine ? soundEngine->addSound(path, false) : 0;
+                int id = soundEngine ? soundEngine->addSound(path, false) : SoundEngine::noSound;
                 (key == "ClearSound:" ? current->clearSound : current->selectSound) = id;
             }
         } else if (key == "Matches:") {

@@ -65,8 +65,8 @@ private:
     void createHiragana();
     // Both built-in sets share the tile model, the sounds and the set-up.
     struct BuiltinSounds {
-        int clear = 0;
-        int click = 0;
+        int clear = -1;  // sound handles; -1: none
+        int click = -1;
     };
     BuiltinSounds beginBuiltin(const std::string& setName, const std::string& material,
                                const std::string& preview);

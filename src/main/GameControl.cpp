@@ -13,6 +13,7 @@
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
 #include "menu/MenuTileSlot.h"
+#include "persist/Player.h"
 
 namespace {
 struct DifficultyRow {
@@ -139,9 +140,11 @@ void GameEngine::newGame()
     gameWonShown = false;
     closePanels();
     level->restart();
+    boardPlayer = activePlayer();  // a new deal is the current player's game
     hintsUsed = shufflesUsed = undosUsed = 0;
     level->shuffleTiles();
     level->makeSolvable();
+    level->markDealt();
 
     if (gameState == GS_MAIN_MENU) {
         prevGameState = GS_MAIN_MENU;
@@ -230,16 +233,16 @@ void GameEngine::shuffle()
 {
     // Reshuffles the tiles still on the board (parked ones come back to it)
     // into an arrangement that can be cleared; counted like an undo.
-    if (gameState == GS_PLAYING && level && level->tilesLeft() > 0) {
-        if (level->selectedTile)
-            level->selectTile(level->selectedTile, false);
-        level->shuffleTiles();
-        level->makeSolvable();
-        ++shufflesUsed;
-        updateBottomText();
-        updateSlots();
-    }
     action.clear();
+    if (gameState != GS_PLAYING || !level || level->tilesLeft() == 0)
+        return;
+    const bool solvable = level->reshuffle();
+    ++shufflesUsed;
+    updateBottomText();
+    updateSlots();
+    // A board that can no longer be cleared is a dead end like any other.
+    if (!solvable)
+        action = "NOMOVES_LEFT";
 }
 
 void GameEngine::setDifficulty(int mode)
@@ -302,7 +305,8 @@ void GameEngine::highlightTiles(bool on)
 {
     if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("HighlightTilesCheckbox")))
         box->ticked = box->toggled = on;
-    // The player's own option is kept with the player records.
+    if (Player* p = activePlayer())
+        p->highlightFreeTiles = on;
     showFreeTiles = on;
 }
 
@@ -344,11 +348,7 @@ void GameEngine::updateBottomText()
             gameWonShown = true;
             gameState = GS_GAME_WON;
             level->gameWon();
-            // The result goes into the player's statistics once players
-            // exist; the won panel is filled and opened in any case, as it is
-            // the way on to the next game.
-            gameWonPanel(60 * minutes + seconds, level->score(), -1, -1, -1, -1);
-            action = "GAME_WON_PANEL";
+            updatePlayerStats();
         }
     }
     setLabel(scoreText, numberText(level->score()));

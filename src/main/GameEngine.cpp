@@ -12,7 +12,9 @@
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
+#include "menu/MenuTextbox.h"
 #include "menu/MenuTileSlot.h"
+#include "persist/Player.h"
 #include "render/Renderer.h"
 #include "render/Sprite.h"
 #include "render/Take.h"
@@ -51,6 +53,9 @@ GameEngine::~GameEngine()
     delete soundEngine;
     renderEngine.menu = nullptr;
     delete menu;
+    for (Player* p : players)
+        delete p;
+    players.clear();
     renderEngine.clean_up();
     SDL_Quit();
 }
@@ -84,6 +89,7 @@ bool GameEngine::Engine_Init()
 
     loadConfig();
     outputError("Loaded Config File");
+    loadPlayerFile();
 
     soundEngine = new SoundEngine();
     soundEngine->setVolume(volume);
@@ -103,6 +109,10 @@ bool GameEngine::Engine_Init()
     }
     renderEngine.renderer->renderSplashScreen("logo.png");
 
+    menu = new Menu(&renderEngine, &input, "Assets/Menu/menu.obj");
+    menu->loadMenuFile("Assets/Menu/menu.cfg");
+    renderEngine.menu = menu;
+
     level = new Level();
     renderEngine.camera.level = level;
     if (currentLayout != layoutFiles.end())
@@ -114,8 +124,10 @@ bool GameEngine::Engine_Init()
     tileSet->createTileSet(currentTileSet != tileSetFiles.end() ? *currentTileSet
                                                                 : std::string(TileSet::standardFile));
     level->init(&renderEngine, soundEngine, tileSet);
+    setRewards();
 
     renderEngine.camera.resetCamera();
+    labelPlayers(nullptr);
     return true;
 }
 
@@ -140,6 +152,14 @@ void GameEngine::Start_Game()
         level->attachSlots(slot1, slot2, slot3);
     mainMenuLeft = menuItem("MainMenuLeft");
     mainMenuRight = menuItem("MainMenuRight");
+    // Play goes on without any of them, but the log says which is missing.
+    const std::pair<const char*, const void*> needed[] = {
+        {"TilesText", tilesText}, {"MovesText", movesText}, {"ScoreText", scoreText},
+        {"TimeText", timeTextLabel}, {"Slot1", slot1}, {"Slot2", slot2}, {"Slot3", slot3},
+        {"MainMenuLeft", mainMenuLeft}, {"MainMenuRight", mainMenuRight}};
+    for (const auto& [id, item] : needed)
+        if (!item)
+            outputError(std::string("Missing menu item: ") + id);
 
     if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("FullscreenCheckbox")))
         box->ticked = box->toggled = renderEngine.fullscreen;
@@ -165,18 +185,44 @@ void GameEngine::Start_Game()
 
     SDL_ShowCursor(SDL_ENABLE);
     // Input that arrived while loading is dropped, but a close request is
-    // kept: the player asked to quit and must not be ignored.
+    // kept: the player asked to quit and must not be ignored. So is the last
+    // resize, which may be the window manager's late answer to a maximised
+    // start: play must draw at the size the window has.
     SDL_Event discard;
+    SDL_Event lastResize{};
     while (SDL_PollEvent(&discard)) {
         if (discard.type == SDL_QUIT)
             done = true;
+        else if (discard.type == SDL_VIDEORESIZE)
+            lastResize = discard;
     }
+    if (lastResize.type == SDL_VIDEORESIZE && !done)
+        resizeWindow(&lastResize, fullscreenWanted);
     renderEngine.mouseInWindow = false;
 
     if (level)
         level->updateTileStates();
+    loadSavedGame();
     setDifficulty(0);
     setMusicOption();
+
+    // Without players the game opens on the new-player panel: a first
+    // player must be created. A menu without that panel could never leave
+    // the state, so the game is then played without a player.
+    if (players.empty() && !menuItem("MenuNewPlayer")) {
+        outputError("No player and no new-player panel: playing without a player");
+    } else if (players.empty()) {
+        if (menu) {
+            menu->setActive("TopBar", false);
+            menu->setActive("MainMenuLeft", false);
+            menu->setActive("MainMenuRight", false);
+        }
+        setGameState(GS_NEW_PLAYER);
+    } else {
+        showItem("MenuNewPlayer", false);
+        if (const Player* p = activePlayer())
+            highlightTiles(p->highlightFreeTiles);
+    }
 
     timer.registerCallback(&GameEngine::menuCursorBlink, 350, this);
     timer.registerCallback(&GameEngine::menuTextUpdate, 50, this);
@@ -246,10 +292,14 @@ void GameEngine::updateClock()
         lastKeyTicks = now;
         keyUpdates();
     }
-    if (now - lastSecondTicks > 1000) {
+    // Whole seconds are counted off and the rest of the last one is kept,
+    // so that the clock and the time bonus lose nothing at any frame rate.
+    bool stepped = false;
+    while (now - lastSecondTicks >= 1000) {
+        lastSecondTicks += 1000;
+        stepped = true;
         if (level && level->timeBonus > 0)
             level->timeBonus -= 100;
-        lastSecondTicks = now;
         if (minutes < 99) {
             ++seconds;
             if (seconds > 59) {
@@ -257,20 +307,37 @@ void GameEngine::updateClock()
                 ++minutes;
             }
         }
-        drawTime();
     }
+    if (stepped)
+        drawTime();
 }
 
 void GameEngine::menuCursorBlink()
 {
+    if (auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox")))
+        box->cursorVisible = !box->cursorVisible;
 }
 
 void GameEngine::menuTextUpdate()
 {
+    // A key held in the new-player panel types again every 50 ms once it
+    // has been down for the repeat delay.
+    if (gameState != GS_NEW_PLAYER || !input.keyDown
+        || timer.get_ticks() - input.lastKeyTime < input.repeatDelay)
+        return;
+    if (auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox")))
+        box->update(true);
+}
+
+void GameEngine::namePlayerRows(const std::vector<std::string>& names)
+{
+    for (size_t i = 0; i < names.size() && i < 10; ++i)
+        setLabel("Player" + std::to_string(i + 1), names[i]);
 }
 
 void GameEngine::quitGame()
 {
     saveConfig();
+    savePlayerFile();
     outputError("Exit ok");
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <SDL/SDL.h>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ class MenuItem;
 class MenuLabel;
 class MenuTileSlot;
 class Player;
+class SavedGame;
 class SoundEngine;
 class Tile;
 class TileSet;
@@ -111,6 +113,11 @@ public:
     // Where the window's focus state comes from; tests put their own here.
     Uint8 (*appStateSource)() = &SDL_GetAppState;
 
+    // The video mode changes at most once a frame: a full-screen switch asked
+    // for after one already made this frame waits for the next.
+    bool videoModeChanged = false;
+    bool videoModeChangePending = false;
+
     GameEngine();
     explicit GameEngine(Renderer* renderer);  // for tests: any renderer
     GameEngine(const GameEngine&) = delete;
@@ -164,6 +171,9 @@ public:
     // Timer callbacks.
     void menuCursorBlink();
     void menuTextUpdate();
+    // Shows the names on the player rows "Player1".."Player10" (the first
+    // ten names only).
+    void namePlayerRows(const std::vector<std::string>& names);
 
     // Configuration file.
     void loadConfig();
@@ -183,6 +193,35 @@ public:
     // Whether a new game may begin now: no tile animation is running.
     bool boardAnimationsFinished() const;
 
+    // Players, statistics and rewards (GameEnginePlayers.cpp).
+    void loadPlayerFile();
+    // False (logged) when the file could not be replaced; the old one stays.
+    bool savePlayerFile();
+    void updatePlayerStats();
+    void addPlayer();
+    void changePlayer(const std::string& labelId);
+    void selectPlayer();
+    void deletePlayer(const std::string& labelId);
+    void setRewards();
+    void checkRewards();
+    // The current player, or null when none is.
+    Player* activePlayer() const;
+    Player* findPlayer(const std::string& name) const;
+    // Names the rows "Player1".."Player10" after the list (empty past its end).
+    void labelPlayers(const Player* highlighted);
+
+    // The saved game (GameEngineSaves.cpp).
+    void saveGame(std::ostream& out);
+    void createSaveData();
+    bool loadSavedGame();
+
+    // The player whose game the board shows: set when a game is dealt or
+    // restored for the current player, null when that player was deleted.
+    // A board is stored only under this player.
+    Player* boardPlayer = nullptr;
+    // One pass of the delete confirmation's modal loop; tests answer it.
+    void (*confirmationFrame)(GameEngine&) = &GameEngine::modalFrame;
+    static void modalFrame(GameEngine& engine);
     // Panels (GameEnginePanels.cpp).
     static constexpr size_t maxPlayers = 10;
     void mainMenuToggle();
@@ -197,6 +236,9 @@ public:
     void playerPanelOpen();
     void newPlayerPanelToggle(bool close);
     void cancelTextBox();
+    // A key pressed in the new-player panel: typed into its text box; Enter
+    // asks to add the player, Escape cancels.
+    void newPlayerKey();
     void volumeChange(int mode);
     // Puts the volume knob where the volume says along its travel.
     void placeVolumeKnob();
@@ -217,6 +259,16 @@ private:
     void normalisedMouse(int x, int y, double& nx, double& ny) const;
     void clearShownHint();
     void applyDifficulty();
+
+    // Players and saved games.
+    void makeCurrent(Player* p);
+    std::string typedPlayerName() const;
+    void resetNameBox();
+    bool acceptablePlayerName(const std::string& name) const;
+    bool confirmDeletion(const std::string& name);
+    bool gameResumable() const;
+    std::vector<std::string> boardSaveLines();
+    void restoreHistory(const SavedGame& game);
     // Panels: a layout or tile set only browsed in a chooser is freed and
     // the chooser goes back to the entry in play.
     void dropBrowsedLayout();

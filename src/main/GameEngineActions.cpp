@@ -15,20 +15,15 @@ struct ActionEntry {
     Handler run;
 };
 
-// The player operations come with the player records; until then their
-// actions are taken and dropped, so that none stays pending forever.
-void dropAction(GameEngine& e, int)
-{
-    e.action.clear();
-}
-
 const ActionEntry actionTable[] = {
-    {"ADD_PLAYER", false, dropAction},
+    {"ADD_PLAYER", false, [](GameEngine& e, int) { e.addPlayer(); }},
     {"CHANGE_LAYOUT", false, [](GameEngine& e, int) { e.changeLayout(); }},
-    {"CHANGE_PLAYER", true, dropAction},
+    {"CHANGE_PLAYER", true, [](GameEngine& e, int row) { e.changePlayer("Player" + std::to_string(row)); }},
     {"CHANGE_TILESET", false, [](GameEngine& e, int) { e.changeTileSet(nullptr); }},
     {"CLOSE_NOMOVES", false, [](GameEngine& e, int) { e.noMovesPanel(true); }},
-    {"DELETE_PLAYER", true, dropAction},
+    // The close button of the choosers, the options and the player panel.
+    {"CLOSE_PANELS", false, [](GameEngine& e, int) { e.closePanels(); e.action.clear(); }},
+    {"DELETE_PLAYER", true, [](GameEngine& e, int row) { e.deletePlayer("Player" + std::to_string(row)); }},
     {"DIFFICULTY_CHANGE", false, [](GameEngine& e, int) { e.setDifficulty(1); }},
     {"DIFFICULTY_NEXT", false, [](GameEngine& e, int) { e.setDifficulty(2); }},
     {"DIFFICULTY_PREV", false, [](GameEngine& e, int) { e.setDifficulty(3); }},
@@ -54,7 +49,7 @@ const ActionEntry actionTable[] = {
     {"PREV_TILESET", false, [](GameEngine& e, int) { e.tileSetPanelChange(-1); }},
     {"RESTART", false, [](GameEngine& e, int) { e.restart(); }},
     {"SELECT_LAYOUT", false, [](GameEngine& e, int) { e.selectLayout(); }},
-    {"SELECT_PLAYER", false, dropAction},
+    {"SELECT_PLAYER", false, [](GameEngine& e, int) { e.selectPlayer(); }},
     {"SELECT_TILESET", false, [](GameEngine& e, int) { e.changeTileSet(nullptr); }},
     {"SHUFFLE", false, [](GameEngine& e, int) { e.shuffle(); }},
     {"STOP_MUSIC", false, [](GameEngine& e, int) { e.musicToggle(false); }},

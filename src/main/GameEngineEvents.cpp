@@ -23,7 +23,15 @@ const char* const VOLUME_GRAB = "VOLUME_GRAB";
 
 void GameEngine::checkEventQueue()
 {
-    while (SDL_PollEvent(&event))
+    videoModeChanged = false;
+    if (videoModeChangePending) {
+        videoModeChangePending = false;
+        resizeWindow(nullptr, fullscreenWanted);
+    }
+    // A quit request ends the handling at once: whatever follows it in the
+    // queue (such as the resizes a change of video mode can post) must not
+    // keep the game from closing.
+    while (!done && SDL_PollEvent(&event))
         handleEvent();
 }
 
@@ -65,8 +73,8 @@ void GameEngine::handleEvent()
         input.lastKeyTime = timer.get_ticks();
         if (gameState == GS_PLAYING)
             checkKeys(event.key.keysym.sym);
-        // Keys of the new-player panel go to its text box, which comes with
-        // the panels.
+        else if (gameState == GS_NEW_PLAYER)
+            newPlayerKey();
         break;
     case SDL_KEYUP:
         if (gameState == GS_PLAYING)
@@ -314,10 +322,12 @@ void GameEngine::checkKeys(SDLKey key)
             level->hint();
         break;
     case SDLK_u:
-        // Nor is an undo from the keyboard, which leaves the bottom bar and
-        // the slots as they are.
-        if (down && level)
+        // Nor is an undo from the keyboard, which leaves the bottom bar as
+        // it is; the holding slots show what the board holds.
+        if (down && level) {
             level->undo();
+            updateSlots();
+        }
         break;
     case SDLK_f:
         if (down) {
@@ -387,8 +397,10 @@ void GameEngine::checkKeys(SDLKey key)
                     pair[found++] = t;
             // The pair shown may have gone stale (an undo since the hint
             // covered one of them): only a pair still takeable is removed.
-            if (found == 2 && level->isFree(pair[0]) && level->isFree(pair[1]))
+            if (found == 2 && level->isFree(pair[0]) && level->isFree(pair[1])) {
                 level->clearTiles(pair[0], pair[1]);
+                updateSlots();
+            }
         }
         break;
     default:
@@ -427,14 +439,25 @@ void GameEngine::keyUpdates()
 
 void GameEngine::resizeWindow(SDL_Event* resizeEvent, bool fullscreenOn)
 {
-    if (fullscreenOn || renderEngine.fullscreen) {
+    // A key or a menu action holds no size: the window keeps the one it has.
+    const bool sized = resizeEvent && resizeEvent->type == SDL_VIDEORESIZE;
+    const int width = sized ? resizeEvent->resize.w : renderEngine.windowWidth;
+    const int height = sized ? resizeEvent->resize.h : renderEngine.windowHeight;
+    const bool sizeChanges = width != renderEngine.windowWidth || height != renderEngine.windowHeight;
+
+    if (fullscreenOn != renderEngine.fullscreen || (renderEngine.fullscreen && sizeChanges)) {
+        // A new video mode can itself post a resize; taking a second mode
+        // change in the same frame could keep the queue from ever emptying.
+        if (videoModeChanged) {
+            videoModeChangePending = true;
+            return;
+        }
+        videoModeChanged = true;
         renderEngine.toggleFullscreen(fullscreenOn);
-    } else if (resizeEvent && resizeEvent->type == SDL_VIDEORESIZE) {
-        renderEngine.resizeWindow(resizeEvent->resize.w, resizeEvent->resize.h);
+    } else if (sizeChanges && !renderEngine.fullscreen) {
+        renderEngine.resizeWindow(width, height);
     } else {
-        // Asked for by a key or a menu action: the event holds no size, and
-        // the window keeps the one it has.
-        renderEngine.resizeWindow(renderEngine.windowWidth, renderEngine.windowHeight);
+        return;  // the size and mode in force: nothing changes
     }
     if (menu)
         menu->resizeMenu();

@@ -16,6 +16,7 @@
 #include "menu/Menu.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
+#include "menu/MenuTextbox.h"
 
 namespace {
 const char* const musicFile = "Assets/Sounds/sakura.ogg";
@@ -378,8 +379,31 @@ void GameEngine::newPlayerPanelToggle(bool close)
     action.clear();
 }
 
+void GameEngine::newPlayerKey()
+{
+    auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"));
+    if (!box)
+        return;
+    box->update(false);
+    if (box->escapePressed) {
+        // Escape has emptied the box; with no player yet the panel stays,
+        // as a first player must be made.
+        if (players.empty())
+            box->escapePressed = false;
+        else
+            cancelTextBox();
+    } else if (box->enterPressed) {
+        box->enterPressed = false;
+        action = "ADD_PLAYER";
+    }
+}
+
 void GameEngine::cancelTextBox()
 {
+    if (auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"))) {
+        box->escapePressed = false;
+        box->reset();
+    }
     showItem("MenuNewPlayer", false);
     std::swap(gameState, prevGameState);
     setModalActive(true);

@@ -3,8 +3,8 @@
 #include "main/GameEngine.h"
 #include "main/Log.h"
 
-// The game's entry point. Exit code 0 after a normal run (or when the render
-// engine could not start), 1 when start-up or the main loop failed.
+// The game's entry point. Exit code 0 after a normal run, 1 when start-up
+// (the render engine included) or the main loop failed.
 int SDL_main(int, char**)
 {
     openLog();
@@ -21,14 +21,18 @@ int SDL_main(int, char**)
         closeLog();
         return 1;
     }
-    if (started) {
-        try {
-            engine.Start_Game();
-        } catch (...) {
-            outputError("Game did not exit properly");
-            closeLog();
-            return 1;
-        }
+    if (!started) {
+        // No renderer, no window: there is nothing to play in.
+        outputError("Engine Initialization Failed");
+        closeLog();
+        return 1;
+    }
+    try {
+        engine.Start_Game();
+    } catch (...) {
+        outputError("Game did not exit properly");
+        closeLog();
+        return 1;
     }
     closeLog();
     return 0;

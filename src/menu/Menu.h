@@ -6,6 +6,7 @@
 class Input;
 class MenuItem;
 class RenderEngine;
+class WordReader;
 
 // The tree of on-screen controls, bound to the menu model, which is the menu
 // itself (its takes move the main-menu doors). Every lookup tolerates a menu
@@ -24,6 +25,8 @@ public:
 
     void draw() override;
 
+    // Builds the tree from a menu file; a missing file leaves the menu empty.
+    void loadMenuFile(const std::string& file);
     void constructMenu();
     MenuItem* getItemByID(const std::string& id);
     void setActive(const std::string& id, bool active);
@@ -36,4 +39,10 @@ public:
     void closePanels();
     // True while the model's current take is playing.
     bool takePlaying() const;
+
+private:
+    // Binds an item at its closing tag, with the extra steps of the tag's kind.
+    void closeItem(MenuItem* item, const std::string& tag);
+    template <class Report>
+    void readKey(WordReader& in, MenuItem* item, const std::string& key, Report& stray);
 };

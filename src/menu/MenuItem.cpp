@@ -6,10 +6,10 @@
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuLabel.h"
 #include "menu/MenuRect.h"
+#include "menu/MenuTextbox.h"
 #include "menu/MenuTileSlot.h"
 #include "render/Object.h"
 #include "render/RenderEngine.h"
-#include "render/Renderer.h"
 
 MenuItem::MenuItem(const std::string& itemId, RenderEngine* re, Input* in, MenuItem* parentItem)
     : Sprite(re, 0.0f, 0.0f, 0.0f),
@@ -47,8 +47,8 @@ void MenuItem::draw()
 {
     if (!visible || !parentVisible)
         return;
-    if (renderEngine && renderEngine->renderer)
-        renderEngine->renderer->drawMenuItem(this);
+    if (renderEngine)
+        renderEngine->drawMenuItem(this);
     for (MenuItem* child : children)
         child->draw();
 }
@@ -112,6 +112,11 @@ MenuRect* MenuItem::addRect(const std::string& childId)
 MenuTileSlot* MenuItem::addTileSlot(const std::string& childId)
 {
     return adopt(new MenuTileSlot(childId, renderEngine, input, this));
+}
+
+MenuTextbox* MenuItem::addTextBox(const std::string& childId)
+{
+    return adopt(new MenuTextbox(childId, renderEngine, input, this));
 }
 
 MenuLabel* MenuItem::addLabel(const std::string& childId, const std::string& text)

@@ -9,6 +9,7 @@ class MenuButton;
 class MenuCheckbox;
 class MenuLabel;
 class MenuRect;
+class MenuTextbox;
 class MenuTileSlot;
 class RenderEngine;
 class Texture;
@@ -57,6 +58,7 @@ public:
     MenuCheckbox* addCheckBox(const std::string& childId);
     MenuRect* addRect(const std::string& childId);
     MenuTileSlot* addTileSlot(const std::string& childId);
+    MenuTextbox* addTextBox(const std::string& childId);
     MenuLabel* addLabel(const std::string& childId, const std::string& text);
 
     // Binds the item to the menu model's objects named like it (or, failing

@@ -32,8 +32,13 @@ public:
     std::string suffix;
     std::string text;
     float textWidth = 0.0f;
-    std::vector<float> charOffsets;   // per-character layout, filled by the font
-    std::vector<float> charWidths;
+    std::vector<float> charOffsets;   // per-character layout, filled by the font:
+    std::vector<float> charWidths;    // the advance before each character, its width
+    std::vector<float> prefixOffsets; // the same advances for the prefix and suffix
+    std::vector<float> suffixOffsets;
+    // Keeps the text centred horizontally when it changes or is laid out
+    // again ("centerText: true" in the menu file).
+    bool centred = false;
 
     MenuLabel(const std::string& id, const std::string& text, RenderEngine* re, Input* input,
               MenuItem* parent);
@@ -50,8 +55,12 @@ public:
     void setPrefix(const std::string& s);
     void setSuffix(const std::string& s);
     void highlightText(bool on);
+    // After binding: the corner as fractions of the window, the depth of the
+    // first object (plus depthOffset) and the text fitted to the rectangle.
+    void place(float depthOffset = 0.0f);
 
 private:
+    void measure();
     float fitScaleX() const;
     float fitScaleY() const;
 };

@@ -1,7 +1,6 @@
 #include "menu/MenuTileSlot.h"
 
 #include "render/RenderEngine.h"
-#include "render/Renderer.h"
 
 void MenuTileSlot::resize(Model* menuModel)
 {
@@ -11,6 +10,6 @@ void MenuTileSlot::resize(Model* menuModel)
 
 void MenuTileSlot::setProjectionPosition()
 {
-    if (renderEngine && renderEngine->renderer)
-        renderEngine->renderer->setProjectionPosition(this);
+    if (renderEngine)
+        renderEngine->setProjectionPosition(this);
 }

@@ -8,11 +8,12 @@
 
 #include "main/GameEngine.h"
 #include "main/Log.h"
+#include "persist/AtomicFile.h"
+#include "persist/Player.h"
 #include "persist/WordReader.h"
 
 namespace {
 const char* const configFile = "jadeloom_demo.cfg";
-const char* const configTempFile = "jadeloom_demo.cfg.tmp";
 
 void readFlag(WordReader& reader, bool& flag)
 {
@@ -129,38 +130,36 @@ void GameEngine::loadConfig()
 
 void GameEngine::saveConfig()
 {
-    if (!(renderEngine.fullscreen && renderEngine.maximized))
+    // In full screen the window's place is the desktop's corner; the windowed
+    // place was read when full screen began.
+    if (!renderEngine.fullscreen)
         renderEngine.updateWindowPos();
 
     // Written beside the old file and renamed over it, so that a crash or a
     // full disk during the write never loses the player's settings.
-    std::ofstream out(configTempFile, std::ios::out | std::ios::trunc);
-    if (!out.is_open())
-        return;
-
-    const bool windowed = !(renderEngine.maximized || renderEngine.fullscreen);
-    out << "WindowSize: "
-        << (windowed ? renderEngine.getwindowWidth() : renderEngine.getPrevwindowWidth()) << " "
-        << (windowed ? renderEngine.getwindowHeight() : renderEngine.getPrevwindowHeight()) << "\n";
-    out << "WindowPos: " << renderEngine.windowX << " " << renderEngine.windowY << "\n";
-    out << "Fullscreen: " << (renderEngine.fullscreen ? "true" : "false") << "\n";
-    out << "Maximized: " << (renderEngine.maximized ? "true" : "false") << "\n";
-    out << "HighlightColor: " << static_cast<double>(renderEngine.highlightColor[0]) << " "
-        << static_cast<double>(renderEngine.highlightColor[1]) << " "
-        << static_cast<double>(renderEngine.highlightColor[2]) << " "
-        << static_cast<double>(renderEngine.highlightColor[3]) << "\n";
-
-    // The player list keeps lastPlayerName equal to the current player's name.
-    const std::string playerName = players.empty() ? std::string("DefaultNoNameYet") : lastPlayerName;
-    out << "LastPlayer: " << playerName << "\n";
-    out << "Difficulty: " << difficultyName(difficulty) << "\n";
-    out << "LastLayout: " << (currentLayout != layoutFiles.end() ? *currentLayout : std::string()) << "\n";
-    out << "TileSet: " << (currentTileSet != tileSetFiles.end() ? *currentTileSet : std::string()) << "\n";
-    out << "PlayMusic: " << (playMusic ? "true" : "false") << "\n";
-    out << "Volume: " << 10.0 * static_cast<double>(volume);
-    out.close();
-    if (!out.fail())
-        std::rename(configTempFile, configFile);
-    else
-        std::remove(configTempFile);
+    AtomicFile::write(configFile, [this](std::ostream& out) {
+        const bool windowed = !(renderEngine.maximized || renderEngine.fullscreen);
+        out << "WindowSize: "
+            << (windowed ? renderEngine.getwindowWidth() : renderEngine.getPrevwindowWidth()) << " "
+            << (windowed ? renderEngine.getwindowHeight() : renderEngine.getPrevwindowHeight()) << "\n";
+        out << "WindowPos: " << renderEngine.windowX << " " << renderEngine.windowY << "\n";
+        out << "Fullscreen: " << (renderEngine.fullscreen ? "true" : "false") << "\n";
+        out << "Maximized: " << (renderEngine.maximized ? "true" : "false") << "\n";
+        out << "HighlightColor: " << static_cast<double>(renderEngine.highlightColor[0]) << " "
+            << static_cast<double>(renderEngine.highlightColor[1]) << " "
+            << static_cast<double>(renderEngine.highlightColor[2]) << " "
+            << static_cast<double>(renderEngine.highlightColor[3]) << "\n";
+        // The player current at exit is the one to resume at the next start.
+        std::string playerName = lastPlayerName;
+        if (players.empty())
+            playerName = "DefaultNoNameYet";
+        else if (const Player* current = activePlayer())
+            playerName = current->name;
+        out << "LastPlayer: " << playerName << "\n";
+        out << "Difficulty: " << difficultyName(difficulty) << "\n";
+        out << "LastLayout: " << (currentLayout != layoutFiles.end() ? *currentLayout : std::string()) << "\n";
+        out << "TileSet: " << (currentTileSet != tileSetFiles.end() ? *currentTileSet : std::string()) << "\n";
+        out << "PlayMusic: " << (playMusic ? "true" : "false") << "\n";
+        out << "Volume: " << 10.0 * static_cast<double>(volume);
+    });
 }

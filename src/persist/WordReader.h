@@ -47,6 +47,11 @@ public:
     // line is cut to maxLength and the rest of it is skipped.
     bool nextLine(std::string& line, size_t maxLength, bool& tooLong);
 
+    // Single characters, blanks included, for formats that quote characters
+    // (EOF at the end of the stream).
+    int peekCharacter() { return peekChar(); }
+    int nextCharacter() { return takeChar(); }
+
     // Conversions shared with callers that already hold a word.
     static bool toInt(const std::string& word, int& value);
     static bool toUnsigned(const std::string& word, unsigned int& value);

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "main/Log.h"
+#include "menu/FontObj.h"
 #include "render/GLExtensions.h"
 #include "render/Material.h"
 #include "render/RenderEngine.h"
@@ -109,7 +110,7 @@ bool GLRender::init(int width, int height, int bpp)
         outputError("Rendering Engine failed to initialized");
         return false;
     }
-    loadFontTextures(engine->font);
+    engine->loadFont("Assets/Menu/font.cfg");
     Material::setHighlightColor(engine, 0.282f, 0.384f, 1.0f, 0.5f);
     createCursors();
     outputError("Rendering Engine initialized");
@@ -148,7 +149,9 @@ void GLRender::recreateTexturesIfLost(GLuint probe)
         t->glName = 0;
     for (Texture* t : Texture::textures)
         reloadTexture(t);
-    // The font's glyph display lists are rebuilt with the font itself.
+    // A new video mode may have lost the glyph display lists as well.
+    if (engine->font)
+        engine->font->constructGlyphs();
 }
 
 void GLRender::holdToRefreshRate()
@@ -221,6 +224,9 @@ void GLRender::resizeWindow(int width, int height)
 void GLRender::toggleFullscreen(bool on)
 {
     outputError("Toggle Fullscreen");
+    // Going full screen again while in it must keep the windowed place and
+    // size read when it began, not take the full-screen ones.
+    const bool wasFullscreen = engine->fullscreen;
     if (on) {
         engine->updateWindowPos();
         engine->fullscreen = true;
@@ -245,7 +251,7 @@ void GLRender::toggleFullscreen(bool on)
         engine->prevWindowWidth = engine->windowWidth;
         engine->prevWindowHeight = engine->windowHeight;
     } else {
-        if (!engine->maximized) {
+        if (!engine->maximized && !wasFullscreen) {
             engine->prevWindowWidth = engine->windowWidth;
             engine->prevWindowHeight = engine->windowHeight;
         }

@@ -43,6 +43,15 @@ public:
     void toggleFullscreen(bool on) override;
     void renderSplashScreen(std::string image) override;
 
+    // --- pointers (GLRenderCursors.cpp) ---
+    static constexpr int CURSOR_OPEN_HAND = 10000;
+    static constexpr int CURSOR_CLOSED_HAND = 10001;
+    static constexpr int CURSOR_TEXT = 10002;
+    void createCursors() override;
+    void setCursor(int type) override;
+    // Frees the three pointers; must run while SDL's video side is up.
+    void freeCursors();
+
     // --- textures and materials (GLRenderTextures.cpp) ---
     void cleanupTexture(Texture* t) override;
     void createHighlightMaterial() override;
@@ -100,6 +109,17 @@ public:
     // survived it; when it did not, every texture is uploaded again.
     static GLuint liveTextureName();
     void recreateTexturesIfLost(GLuint probe);
+    // --- menus and text (GLRenderMenu.cpp) ---
+    void renderMenu() override;
+    void drawMenuItem(MenuItem* item) override;
+    void drawMenuLabel(MenuLabel* label) override;
+    void drawMenuTextbox(MenuTextbox* box) override;
+    void drawText(FontObj* font, Vector3 position, float scaleX, float scaleY,
+                  std::vector<float>* layout, const char* text) override;
+    void loadFontTextures(FontObj* font) override;
+    void setProjectionPosition(MenuTileSlot* slot) override;
+    // Deletes the font's glyph display lists (when a context holds them).
+    void deleteFontLists(FontObj* font);
 
 private:
     // Sleeps out what is left of the frame's share of a refresh period

@@ -41,7 +41,9 @@ bool RenderEngine::init()
 {
     initialWindowSettings();
     SDL_WM_SetCaption("Jadeloom", "Jadeloom");
-    renderer->init(windowWidth, windowHeight, screenBPP);
+    // Without a working renderer there is no window to play in.
+    if (!renderer->init(windowWidth, windowHeight, screenBPP))
+        return false;
 
     if (maximized)
         maximizeWindow();
@@ -53,13 +55,19 @@ bool RenderEngine::init()
 
 void RenderEngine::maximizeWindow()
 {
-    WindowPlatform::maximizeWindow();
+    if (!WindowPlatform::maximizeWindow())
+        return;  // nobody to answer the request
+    // The window manager answers with a resize, which takes a moment; every
+    // other event stays queued for the game.
+    const Uint32 start = SDL_GetTicks();
     SDL_Event ev;
-    while (SDL_PollEvent(&ev)) {
-        if (ev.type == SDL_VIDEORESIZE) {
-            renderer->resizeWindow(ev.resize.w, ev.resize.h);
-            break;
+    while (SDL_GetTicks() - start < 1500) {
+        SDL_PumpEvents();
+        if (SDL_PeepEvents(&ev, 1, SDL_GETEVENT, SDL_VIDEORESIZEMASK) > 0) {
+            resizeWindow(ev.resize.w, ev.resize.h);
+            return;
         }
+        SDL_Delay(10);
     }
 }
 
@@ -89,21 +97,39 @@ void RenderEngine::initialWindowSettings()
     }
     prevWindowWidth = windowWidth;
     prevWindowHeight = windowHeight;
+    // The place to restore to, should the window start maximised.
+    restoreX = windowX;
+    restoreY = windowY;
 }
 
 void RenderEngine::updateWindowPos()
 {
-    bool shownMaximized = false;
-    int x = windowX, y = windowY;
-    if (!WindowPlatform::readPlacement(shownMaximized, x, y))
+    // The full-screen window's place is not the windowed one, which was
+    // read when full screen began.
+    if (fullscreen)
         return;
-    maximized = shownMaximized;
+    WindowPlacement placement;
+    if (!placementSource || !placementSource(placement))
+        return;
+    maximized = placement.maximized;
+    // The window shows maximised at the desktop's corner; its restored place
+    // is where it last stood unmaximised.
     if (!maximized) {
-        restoreX = windowX;
-        restoreY = windowY;
+        restoreX = placement.x;
+        restoreY = placement.y;
     }
-    windowX = x;
-    windowY = y;
+    windowX = restoreX;
+    windowY = restoreY;
+}
+
+void RenderEngine::trackPlacement(unsigned int nowTicks)
+{
+    if (nowTicks - lastPlacementTicks < 500)
+        return;
+    lastPlacementTicks = nowTicks;
+    // An iconified window may be parked anywhere by the window manager.
+    if (SDL_GetAppState() & SDL_APPACTIVE)
+        updateWindowPos();
 }
 
 void RenderEngine::renderScene()
@@ -115,10 +141,15 @@ void RenderEngine::renderScene()
         firstFrameLogged = true;
         outputError("First frame drawn");
     }
+    trackPlacement(SDL_GetTicks());
 }
 
 void RenderEngine::resizeWindow(int width, int height)
 {
+    // A resize to the size in force (SDL repeats the window's size after
+    // some changes) must not drop what the last one remembered.
+    if (width == windowWidth && height == windowHeight)
+        return;
     outputError("Window resize attempted");
     renderer->resizeWindow(width, height);
     outputError("Window resize finished");
@@ -141,6 +172,8 @@ Model* RenderEngine::loadModel(const std::string& modelPath)
 
 void RenderEngine::clean_up()
 {
+    if (auto* gl = dynamic_cast<GLRender*>(renderer))
+        gl->freeCursors();
     for (Material* m : materials)
         delete m;
     materials.clear();
@@ -151,8 +184,7 @@ void RenderEngine::clean_up()
         delete sceneLight;
         sceneLight = nullptr;
     }
-    // The font (made by the renderer once the menu font exists) is released
-    // with its display lists here as well.
+    releaseFont();
     for (Sprite* s : rewardSprites)
         delete s;
     rewardSprites.clear();

@@ -5,11 +5,15 @@
 #include "game/MtRng.h"
 #include "render/Camera.h"
 #include "render/Vector3.h"
+#include "render/WindowPlatform.h"
 
 class FontObj;
 class Light;
 class Material;
 class Menu;
+class MenuItem;
+class MenuLabel;
+class MenuTextbox;
 class MenuTileSlot;
 class Model;
 class Renderer;
@@ -61,6 +65,10 @@ public:
     int mouseY = 0;
     bool mouseInWindow = false;
     bool firstFrameLogged = false;        // "First frame drawn" is written once
+    // Where the window's place is read from; tests put their own here.
+    bool (*placementSource)(WindowPlacement&) = &WindowPlatform::readPlacement;
+    // SDL ticks when the window's place was last read while drawing.
+    unsigned int lastPlacementTicks = 0;
 
     // The real renderer: an OpenGL one (nothing is opened before init()).
     RenderEngine();
@@ -77,8 +85,12 @@ public:
     void toggleFullscreen(bool on);
     void updateWindowPos();
     void initialWindowSettings();
-    // Maximises the window and takes the one resize that follows, if any.
+    // Maximises the window and takes the resize that answers it, if any.
     void maximizeWindow();
+    // Reads the window's place now and then while it is shown, so that the
+    // restored place is known when the window gets maximised (moving a
+    // window raises no event).
+    void trackPlacement(unsigned int nowTicks);
     Model* loadModel(const std::string& path);
     void clean_up();
     void seedRand();
@@ -91,6 +103,25 @@ public:
     void updateLights();
     void updateView(Camera* cam);
     Tile* Selection(int x, int y);
+
+    // The menu's font and drawing (RenderEngineMenu.cpp). Without a font
+    // every text measures 0.
+    float getTextHeight() const;
+    float getTextWidth(const std::string* text, std::vector<float>* widths,
+                       std::vector<float>* advances) const;
+    float getTextWidth(const std::vector<float>* widths, const std::vector<float>* advances,
+                       const std::string* text, int start, int count) const;
+    void loadFontTextures(FontObj* f);
+    void drawText(FontObj* f, Vector3 position, float scaleX, float scaleY,
+                  std::vector<float>* layout, const char* text);
+    void drawMenuItem(MenuItem* item);
+    void drawMenuLabel(MenuLabel* label);
+    void drawMenuTextbox(MenuTextbox* box);
+    void setProjectionPosition(MenuTileSlot* slot);
+    // Creates the font from its file (replacing any earlier one).
+    void loadFont(const std::string& file);
+    // Deletes the font with its glyph display lists.
+    void releaseFont();
 
     int getwindowWidth() const { return windowWidth; }
     int getwindowHeight() const { return windowHeight; }

@@ -44,6 +44,74 @@ bool hasMaximizedState(Display* display, Window window)
     }
     return v && h;
 }
+
+// The frame around the window as the window manager announces it; none
+// without a window manager (or before it has framed the window).
+FrameExtents readFrameExtents(Display* display, Window window)
+{
+    Atom extents = XInternAtom(display, "_NET_FRAME_EXTENTS", True);
+    if (extents == None)
+        return FrameExtents();
+    Atom type;
+    int format;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    FrameExtents frame;
+    if (XGetWindowProperty(display, window, extents, 0, 4, False, XA_CARDINAL, &type, &format,
+                           &count, &after, &data) == Success && data) {
+        // Format 32 properties come back as longs whatever their width.
+        if (format == 32)
+            frame = FrameExtents::fromProperty(reinterpret_cast<const long*>(data), count);
+        XFree(data);
+    }
+    return frame;
+}
+
+// Whether a running window manager says it maximises windows.
+bool supportsMaximize(Display* display)
+{
+    Atom supported = XInternAtom(display, "_NET_SUPPORTED", True);
+    Atom vert = XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_VERT", True);
+    if (supported == None || vert == None)
+        return false;
+    Atom type;
+    int format;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    bool found = false;
+    if (XGetWindowProperty(display, DefaultRootWindow(display), supported, 0, 1024, False, XA_ATOM,
+                           &type, &format, &count, &after, &data) == Success && data) {
+        const Atom* atoms = reinterpret_cast<const Atom*>(data);
+        for (unsigned long i = 0; i < count && !found; ++i)
+            found = atoms[i] == vert;
+        XFree(data);
+    }
+    return found;
+}
+}
+
+FrameExtents FrameExtents::fromProperty(const long* values, unsigned long count)
+{
+    FrameExtents frame;
+    if (!values || count < 4)
+        return frame;
+    for (unsigned long i = 0; i < 4; ++i)
+        if (values[i] < 0 || values[i] > 10000)
+            return frame;
+    frame.left = static_cast<int>(values[0]);
+    frame.right = static_cast<int>(values[1]);
+    frame.top = static_cast<int>(values[2]);
+    frame.bottom = static_cast<int>(values[3]);
+    return frame;
+}
+
+WindowPlacement FrameExtents::outerCorner(int innerX, int innerY, bool maximized) const
+{
+    WindowPlacement p;
+    p.maximized = maximized;
+    p.x = innerX - left;
+    p.y = innerY - top;
+    return p;
 }
 
 bool WindowPlatform::desktopSize(int& width, int& height)
@@ -83,7 +151,7 @@ void WindowPlatform::moveWindow(int x, int y)
     wm.unlock();
 }
 
-bool WindowPlatform::readPlacement(bool& maximized, int& x, int& y)
+bool WindowPlatform::readPlacement(WindowPlacement& placement)
 {
     WmInfo wm;
     if (!wm.ok)
@@ -91,22 +159,23 @@ bool WindowPlatform::readPlacement(bool& maximized, int& x, int& y)
     wm.lock();
     Display* d = wm.display();
     Window child;
-    int rx = 0, ry = 0;
-    XTranslateCoordinates(d, wm.window(), DefaultRootWindow(d), 0, 0, &rx, &ry, &child);
-    maximized = hasMaximizedState(d, wm.window());
+    int innerX = 0, innerY = 0;
+    XTranslateCoordinates(d, wm.window(), DefaultRootWindow(d), 0, 0, &innerX, &innerY, &child);
+    const bool maximized = hasMaximizedState(d, wm.window());
+    const FrameExtents frame = readFrameExtents(d, wm.window());
     wm.unlock();
-    x = rx;
-    y = ry;
+    placement = frame.outerCorner(innerX, innerY, maximized);
     return true;
 }
 
-void WindowPlatform::maximizeWindow()
+bool WindowPlatform::maximizeWindow()
 {
     WmInfo wm;
     if (!wm.ok)
-        return;
+        return false;
     wm.lock();
     Display* d = wm.display();
+    const bool answered = supportsMaximize(d);
     XEvent ev{};
     ev.xclient.type = ClientMessage;
     ev.xclient.window = wm.window();
@@ -118,6 +187,7 @@ void WindowPlatform::maximizeWindow()
     XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &ev);
     XSync(d, False);
     wm.unlock();
+    return answered;
 }
 
 void WindowPlatform::resizeDrawable(int width, int height)
@@ -130,4 +200,12 @@ void WindowPlatform::resizeDrawable(int width, int height)
                   static_cast<unsigned>(height));
     XSync(wm.display(), False);
     wm.unlock();
+    // SDL reports a change of the window's size only when it differs from
+    // its video surface's; without this a window restored to the size it
+    // was opened at would never be reported. An OpenGL surface has no
+    // pixels of its own, so only its size changes.
+    if (SDL_Surface* surface = SDL_GetVideoSurface()) {
+        surface->w = width;
+        surface->h = height;
+    }
 }

@@ -30,26 +30,6 @@ protected:
 };
 }
 
-TEST_F(SoundEngineTest, RegistersEachFileOnceAndPlaysNothing)
-{
-    SoundEngine engine;
-    EXPECT_FALSE(engine.deviceOpen);
-    const int click = engine.addSound("Assets/Sounds/click.wav", false);
-    const int clear = engine.addSound("Assets/Sounds/clear.wav", false);
-    const int music = engine.addSound("Assets/Sounds/sakura.ogg", true);
-    EXPECT_EQ(0, click);
-    EXPECT_EQ(1, clear);
-    EXPECT_EQ(2, music);
-    EXPECT_EQ(click, engine.addSound("Assets/Sounds/click.wav", false));
-    EXPECT_EQ(0, engine.addSound("readme.txt", false));
-    ASSERT_EQ(3u, engine.sounds.size());
-    EXPECT_EQ("Assets/Sounds/clear.wav", engine.sounds[1].file);
-    engine.playSound(clear);
-    engine.playSound(-1);
-    engine.stopSound(7);
-    EXPECT_EQ(log.str().find("Failed"), std::string::npos) << log.str();
-}
-
 TEST_F(SoundEngineTest, DecodesTheShippedSoundsWithTheirFormatAndRate)
 {
     std::vector<char> pcm;

@@ -23,6 +23,12 @@ pass() { echo "ok: $*"; }
 prepare_work() {
   WORK="$OUT/$1"
   bash "$SRC/scripts/prepare-workdir.sh" "$SRC" "$WORK" || fail "prepare $WORK"
+  # With a player listed the game starts in play, not on the new-player
+  # panel; NO_PLAYER=1 leaves the list empty.
+  if [[ -z "${NO_PLAYER:-}" ]]; then
+    printf '<Player>\n\tName: Tester\n\tFreeTiles: false\n\t<Rewards>\n\t</Rewards>\n\t<Save>\n\t</Save>\n</Player>' \
+      > "$WORK/Assets/Players/players_demo.dat"
+  fi
 }
 
 start_game() {

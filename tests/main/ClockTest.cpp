@@ -17,11 +17,10 @@ TEST_F(ClockTest, CountsSecondsLowersTheBonusAndStopsAt99Minutes)
 {
     startBuiltin();
     run(3050);
-    // A step is taken only once more than a second has passed.
     EXPECT_EQ(0, engine->minutes);
-    EXPECT_EQ(2, engine->seconds);
-    EXPECT_EQ("00:02", engine->timeText);
-    EXPECT_EQ(800, level->timeBonus);
+    EXPECT_EQ(3, engine->seconds);
+    EXPECT_EQ("00:03", engine->timeText);
+    EXPECT_EQ(700, level->timeBonus);
     run(20000);
     EXPECT_EQ(0, level->timeBonus);  // never below 0
 
@@ -93,4 +92,29 @@ TEST_F(ClockTest, HeldKeysMoveTheCameraEvery50Milliseconds)
     key(SDLK_UP, false);
     run(500);
     EXPECT_NEAR(after.x, engine->renderEngine.camera.angles.x, 1e-3);
+}
+
+TEST_F(ClockTest, KeepsTheRemainderSoTenMinutesShowTenMinutesAtAnyFrameRate)
+{
+    startBuiltin();
+    for (Uint32 frame : {7u, 16u, 100u}) {
+        SCOPED_TRACE(frame);
+        engine->resetTime();
+        level->timeBonus = 1000;
+        engine->lastSecondTicks = static_cast<int>(engine->timer.get_ticks());
+        Uint32 elapsed = 0;
+        auto runUntil = [&](Uint32 ms) {
+            for (; elapsed < ms; elapsed += frame) {
+                gamefixture::now += frame;
+                engine->updateClock();
+            }
+        };
+        runUntil(3000);
+        // The bonus falls on the same beat as the seconds.
+        EXPECT_EQ(3, engine->seconds);
+        EXPECT_EQ(700, level->timeBonus);
+        runUntil(600000);
+        EXPECT_EQ("10:00", engine->timeText);
+        EXPECT_EQ(0, level->timeBonus);
+    }
 }

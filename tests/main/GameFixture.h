@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -94,19 +95,35 @@ protected:
     // side by side on one row of one layer.
     void startRow(const std::vector<std::string>& names, int difficulty)
     {
-        newLevel("no_such_layout.lyt");
-        engine->layout->gridX = static_cast<int>(2 * names.size() + 2);
-        engine->layout->gridY = 4;
-        engine->layout->gridZ = 2;
-        level->newMap();
+        std::vector<std::pair<std::string, Point>> tiles;
         int x = 0;
         for (const std::string& n : names) {
+            tiles.push_back({n, Point(x, 0, 0)});
+            x += 2;
+        }
+        startTiles(tiles, difficulty);
+    }
+
+    // A board of named tiles at the given grid places, each tile matching
+    // only its own name.
+    void startTiles(const std::vector<std::pair<std::string, Point>>& tiles, int difficulty)
+    {
+        newLevel("no_such_layout.lyt");
+        int gx = 4, gz = 2;
+        for (const auto& t : tiles) {
+            gx = std::max(gx, t.second.x + 4);
+            gz = std::max(gz, t.second.z + 2);
+        }
+        engine->layout->gridX = gx;
+        engine->layout->gridY = 4;
+        engine->layout->gridZ = gz;
+        level->newMap();
+        for (const auto& [n, p] : tiles) {
             Tile* t = new Tile(&engine->renderEngine, level, engine->soundEngine, 0, 0, 0, 0, 0, 0, 0);
             t->name = n;
             t->matches = {n};
             level->tiles.push_back(t);
-            level->placeTile(t, x, 0, 0);
-            x += 2;
+            level->placeTile(t, p.x, p.y, p.z);
         }
         level->restart();
         engine->renderEngine.boardTiles = level->tiles;

@@ -2,6 +2,7 @@
 
 #include "GameFixture.h"
 #include "ScopedWorkDir.h"
+#include "menu/MenuTextbox.h"
 
 // The panels: main-menu doors, choosers, options and the player panels,
 // driven through the action table on a menu built in code.
@@ -10,6 +11,7 @@ protected:
     float trackPos[3] = {0.2f, 0.5f, 0.0f};
     float knobPos[3] = {0.0f, 0.5f, 0.0f};
     MenuItem* knob = nullptr;
+    MenuTextbox* box = nullptr;
 
     void addPanels()
     {
@@ -28,7 +30,10 @@ protected:
         for (int row = 1; row <= 10; ++row)
             players->addLabel("Player" + std::to_string(row), "");
         root->addRect("OptionsPanel");
-        root->addRect("MenuNewPlayer");
+        box = root->addRect("MenuNewPlayer")->addTextBox("MenuNewPlayerTextBox");
+        box->label = box->addLabel("TextBoxText", "");
+        box->defaultText = "Enter Name Here";
+        box->reset();
         // A track of 200 pixels with a knob of 20 in a window of 800: the
         // knob travels from 0.2 to 0.425 of the window.
         MenuItem* track = root->addRect("VolumeTrack");
@@ -291,6 +296,35 @@ TEST_F(PanelsTest, NewPlayerPanelOpensBelowTenAndCancelsOnlyWithAPlayer)
     engine->players.clear();
 }
 
+TEST_F(PanelsTest, EnterAsksToAddAndEscapeCancelsOnlyWithAPlayer)
+{
+    startBuiltin();
+    addPanels();
+    run("NEW_PLAYER");
+    tap(SDLK_b);
+    EXPECT_EQ("b", box->label->text);
+    tap(SDLK_ESCAPE);  // no player yet: the box empties, the panel stays
+    EXPECT_TRUE(shown("MenuNewPlayer"));
+    EXPECT_EQ(GS_NEW_PLAYER, engine->gameState);
+    EXPECT_EQ("Enter Name Here", box->label->text);
+    EXPECT_FALSE(box->escapePressed);
+    tap(SDLK_RETURN);
+    EXPECT_EQ("ADD_PLAYER", engine->action);
+    EXPECT_FALSE(box->enterPressed);
+
+    engine->action.clear();
+    engine->players.assign(1, nullptr);
+    tap(SDLK_b);
+    tap(SDLK_ESCAPE);
+    EXPECT_FALSE(shown("MenuNewPlayer"));
+    EXPECT_EQ(GS_PLAYING, engine->gameState);
+    EXPECT_EQ("Enter Name Here", box->label->text);
+    EXPECT_FALSE(box->escapePressed);
+    tap(SDLK_h);  // keys go to the board again, not the box
+    EXPECT_EQ("Enter Name Here", box->label->text);
+    engine->players.clear();
+}
+
 TEST_F(PanelsTest, OneChooserOrPanelOpenAtATime)
 {
     startBuiltin();
@@ -309,6 +343,9 @@ TEST_F(PanelsTest, OneChooserOrPanelOpenAtATime)
     run("TILESET_PANEL");
     EXPECT_FALSE(shown("LayoutPanel"));
     EXPECT_TRUE(shown("TileSetPanel"));
+    run("CLOSE_PANELS");
+    EXPECT_FALSE(shown("TileSetPanel"));
+    EXPECT_EQ("", engine->action);
 }
 
 TEST(ChooserFilesTest, BuiltInFirstThenFilesFoundSortedEachOnce)

@@ -16,3 +16,4 @@ oggenc -Q -q 3 -s 20240417 -t "Sakura" -a "Jadeloom" -o "$out/sakura.ogg" "$tmp/
 for f in click.wav clear.wav sakura.ogg; do
   printf '%-11s ' "$f"; sox "$out/$f" -n stat 2>&1 | awk '/Length|Maximum amp|Minimum amp/ {printf "%s %s  ", $1, $NF} END {print ""}'
 done
+sh "$here/test-sounds.sh"

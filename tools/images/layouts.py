@@ -76,7 +76,7 @@ def steps():
 
 # name, positions, grid, camera zoom
 LAYOUTS = [
-    ("Pyramid", pyramid, (14, 12, 6), 8.5),
+    ("Pyramid", pyramid, (14, 12, 6), 7.0),
     ("Fortress", fortress, (20, 16, 4), 10.0),
     ("Arch", arch, (30, 6, 4), 10.0),
     ("Butterfly", butterfly, (26, 16, 3), 10.0),

@@ -239,8 +239,7 @@ def options_panel(b, root):
     ax, tx0, tx1, nx = x0 + 252, x0 + 296, x0 + 448, x0 + 456
     b.static(p, "DifficultyCaption", "Difficulty", rx + 10, r[2] + 10, 21, INK)
     b.button(p, "DifficultyPrev", "DIFFICULTY_PREV", (ax, r[2] + 2, ax + 36, r[2] + 38), arrow("left"), key="sprev")
-    diff = b.label(p, "DifficultyText", "Normal", (tx0, r[2] + 8, tx1, r[2] + 32), INK)
-    diff.action = "DIFFICULTY_CHANGE"
+    b.label(p, "DifficultyText", "Normal", (tx0, r[2] + 8, tx1, r[2] + 32), INK)
     b.button(p, "DifficultyNext", "DIFFICULTY_NEXT", (nx, r[2] + 2, nx + 36, r[2] + 38), arrow("right"), key="snext")
     for id, action, on in (("MusicOn", "STOP_MUSIC", True), ("MusicOff", "PLAY_MUSIC", False)):
         b.button(p, id, action, (rx, r[3], rx + 300, r[3] + 40),

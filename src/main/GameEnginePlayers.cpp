@@ -1,0 +1,334 @@
+// Players: the player file, adding, choosing, confirming and deleting a
+// player, the statistics of a won game and the rewards shown in the room.
+#include <SDL/SDL.h>
+
+#include <algorithm>
+
+#include "game/Layout.h"
+#include "game/Level.h"
+#include "game/TileSet.h"
+#include "main/GameEngine.h"
+#include "main/Log.h"
+#include "menu/Menu.h"
+#include "menu/MenuItem.h"
+#include "menu/MenuLabel.h"
+#include "persist/AtomicFile.h"
+#include "persist/Player.h"
+#include "persist/PlayerFile.h"
+#include "persist/WordReader.h"
+#include "render/Sprite.h"
+
+namespace {
+const char* const noPlayerName = "DefaultNoNameYet";
+const char* const firstWinReward = "Assets/Rewards/luckycat.obj";
+// What the new-player text box shows until the player types.
+const char* const namePrompt = "Enter Name Here";
+// The configuration file gives back at most this much of the last player's name.
+constexpr size_t maxNameLength = 255;
+constexpr int playerRows = 10;
+
+std::string rowId(int row)
+{
+    return "Player" + std::to_string(row);
+}
+
+uint32_t unsignedOf(int value)
+{
+    return value > 0 ? static_cast<uint32_t>(value) : 0u;
+}
+
+int bestOf(uint32_t value)
+{
+    return value > 0x7fffffffu ? -1 : static_cast<int>(value);
+}
+}
+
+// ---- the list -------------------------------------------------------------
+
+Player* GameEngine::activePlayer() const
+{
+    return currentPlayer != players.end() ? *currentPlayer : nullptr;
+}
+
+Player* GameEngine::findPlayer(const std::string& name) const
+{
+    for (Player* p : players)
+        if (p && p->name == name)
+            return p;
+    return nullptr;
+}
+
+void GameEngine::makeCurrent(Player* p)
+{
+    currentPlayer = std::find(players.begin(), players.end(), p);
+    if (!p)
+        currentPlayer = players.end();
+}
+
+void GameEngine::labelPlayers(const Player* highlighted)
+{
+    for (int row = 1; row <= playerRows; ++row) {
+        auto* label = dynamic_cast<MenuLabel*>(menuItem(rowId(row)));
+        if (!label)
+            continue;
+        const Player* p = row <= static_cast<int>(players.size()) ? players[row - 1] : nullptr;
+        label->changeText(p ? p->name : std::string());
+        label->highlightText(p && p == highlighted);
+    }
+}
+
+void GameEngine::loadPlayerFile()
+{
+    WordReader in{std::string(PlayerFile::path)};
+    if (!in.ok())
+        outputError(std::string("Missing player file: ") + PlayerFile::path);
+    else
+        for (Player* p : PlayerFile::read(in))
+            players.push_back(p);
+    makeCurrent(lastPlayerName != noPlayerName ? findPlayer(lastPlayerName) : nullptr);
+    outputError(std::string("Loaded player file: ") + PlayerFile::path);
+}
+
+bool GameEngine::savePlayerFile()
+{
+    const Player* current = activePlayer();
+    return AtomicFile::write(PlayerFile::path, [&](std::ostream& out) {
+        PlayerFile::write(out, players, current, [this](std::ostream& o) { saveGame(o); });
+    });
+}
+
+// ---- statistics and rewards -----------------------------------------------
+
+void GameEngine::updatePlayerStats()
+{
+    const int time = 60 * minutes + seconds;
+    const int score = level ? level->score() : 0;
+    int tileSetBestTime = -1, tileSetBestScore = -1, layoutBestTime = -1, layoutBestScore = -1;
+    Player* p = activePlayer();
+    if (p && level) {
+        p->saveLines.clear();  // a won game is no longer one to resume
+        const uint32_t t = unsignedOf(time), s = unsignedOf(score);
+        const uint32_t h = unsignedOf(hintsUsed), sh = unsignedOf(shufflesUsed), u = unsignedOf(undosUsed);
+
+        const std::string layoutName = level->layout ? level->layout->name : std::string();
+        LayoutStats* ls = p->findLayoutStats(layoutName);
+        if (ls) {
+            ls->addWin(t, s, h, sh, u);
+        } else {
+            p->layoutStats.emplace_back();
+            ls = &p->layoutStats.back();
+            ls->name = layoutName;
+            ls->firstWin(t, s, h, sh, u);
+        }
+        layoutBestTime = bestOf(ls->time);
+        layoutBestScore = bestOf(ls->score);
+
+        const std::string setName = level->tileSet ? level->tileSet->name : std::string();
+        TileSetStats* ts = p->findTileSetStats(setName);
+        if (ts) {
+            ts->addWin(t, s, h, sh, u);
+        } else {
+            p->tileSetStats.emplace_back();
+            ts = &p->tileSetStats.back();
+            ts->name = setName;
+            ts->firstWin(t, s, h, sh, u);
+        }
+        ts->grade = "A";
+        tileSetBestTime = bestOf(ts->time);
+        tileSetBestScore = bestOf(ts->score);
+    }
+    // Without a player the panel still opens: it is the way on to the next game.
+    action = "GAME_WON_PANEL";
+    gameWonPanel(time, score, tileSetBestTime, tileSetBestScore, layoutBestTime, layoutBestScore);
+    if (p)
+        checkRewards();
+}
+
+void GameEngine::setRewards()
+{
+    for (Sprite* s : renderEngine.rewardSprites)
+        if (s)
+            s->setVisibility(false);
+    const Player* p = activePlayer();
+    if (!p)
+        return;
+    for (const std::string& reward : p->rewards)
+        for (Sprite* s : renderEngine.rewardSprites)
+            if (s && s->getPath() == reward)
+                s->setVisibility(true);
+}
+
+void GameEngine::checkRewards()
+{
+    Player* p = activePlayer();
+    if (p && !p->hasReward(firstWinReward))
+        p->rewards.push_back(firstWinReward);
+    setRewards();
+}
+
+// ---- the player panel -----------------------------------------------------
+
+std::string GameEngine::typedPlayerName() const
+{
+    auto* label = dynamic_cast<MenuLabel*>(menuItem("TextBoxText"));
+    return label ? label->text : std::string();
+}
+
+void GameEngine::resetNameBox()
+{
+    setLabel("TextBoxText", namePrompt);
+}
+
+bool GameEngine::acceptablePlayerName(const std::string& name) const
+{
+    // A name must come back from the files as it went in: one line, within
+    // what the configuration file reads back, and not the "no player" marker.
+    if (name.empty() || name.size() > maxNameLength || name == namePrompt || name == noPlayerName)
+        return false;
+    if (name.find_first_of("\r\n") != std::string::npos)
+        return false;
+    if (name.find_first_not_of(" \t") == std::string::npos)
+        return false;
+    return findPlayer(name) == nullptr;
+}
+
+void GameEngine::addPlayer()
+{
+    const std::string name = typedPlayerName();
+    bool gameStored = false;
+    if (acceptablePlayerName(name)) {
+        Player* previous = activePlayer();
+        if (previous) {
+            createSaveData();
+            gameStored = true;
+        }
+        Player* p = new Player;
+        p->setName(name);
+        players.push_back(p);
+        outputError("Added player: " + name);
+        makeCurrent(p);
+        lastPlayerName = name;
+        // The first player takes over the board dealt before anyone played.
+        if (!previous)
+            boardPlayer = p;
+        showItem("MenuNewPlayer", false);
+        std::swap(gameState, prevGameState);
+        labelPlayers(p);
+        if (menu) {
+            menu->setActive("TopBar", true);
+            menu->setActive("MainMenuLeft", true);
+            menu->setActive("MainMenuRight", true);
+        }
+        // The new player has earned nothing and keeps no option yet.
+        setRewards();
+        highlightTiles(p->highlightFreeTiles);
+    }
+    resetNameBox();
+    action.clear();
+    if (gameStored)
+        action = "NEW_GAME";
+}
+
+void GameEngine::changePlayer(const std::string& labelId)
+{
+    auto* chosen = dynamic_cast<MenuLabel*>(menuItem(labelId));
+    if (chosen && !chosen->text.empty()) {
+        const int rows = std::min(static_cast<int>(players.size()), playerRows);
+        for (int row = 1; row <= rows; ++row)
+            if (auto* label = dynamic_cast<MenuLabel*>(menuItem(rowId(row))))
+                label->highlightText(false);
+        chosen->highlightText(true);
+        lastPlayerName = chosen->text;
+    }
+    action.clear();
+}
+
+void GameEngine::selectPlayer()
+{
+    showItem("PlayerPanel", false);
+    // A choice that names no player changes nothing.
+    if (Player* chosen = findPlayer(lastPlayerName)) {
+        createSaveData();
+        makeCurrent(chosen);
+        setRewards();
+        loadSavedGame();
+        highlightTiles(chosen->highlightFreeTiles);
+    }
+    if (action != "NEW_GAME")
+        action.clear();
+}
+
+void GameEngine::modalFrame(GameEngine& e)
+{
+    e.checkEventQueue();
+    if (e.menu)
+        e.menu->update();
+    e.renderEngine.renderScene();
+    SDL_Delay(10);
+}
+
+bool GameEngine::confirmDeletion(const std::string& name)
+{
+    if (menu) {
+        menu->setActive("MenuButton", false);
+        menu->setActive("MainMenuLeft", false);
+        menu->setActive("MainMenuRight", false);
+    }
+    showItem("DeletePlayerConfirmation", true);
+    setLabel("DeletePlayerLabelName", name);
+    while (action != "DELETE_CONFIRMED" && action != "DELETE_CANCELLED") {
+        // Closing the window answers the question: nothing is deleted.
+        if (done) {
+            action = "DELETE_CANCELLED";
+            break;
+        }
+        confirmationFrame(*this);
+    }
+    if (menu) {
+        menu->setActive("MenuButton", true);
+        menu->setActive("MainMenuLeft", true);
+        menu->setActive("MainMenuRight", true);
+    }
+    showItem("DeletePlayerConfirmation", false);
+    return action == "DELETE_CONFIRMED";
+}
+
+void GameEngine::deletePlayer(const std::string& labelId)
+{
+    bool newGameNeeded = false;
+    auto* label = dynamic_cast<MenuLabel*>(menuItem(labelId));
+    Player* victim = label && !label->text.empty() ? findPlayer(label->text) : nullptr;
+    if (players.size() >= 2 && victim) {
+        if (menu)
+            menu->setActive("PlayerPanel", false);
+        if (confirmDeletion(victim->name)) {
+            Player* current = activePlayer();
+            players.erase(std::find(players.begin(), players.end(), victim));
+            // The player in play stays so unless it is the one deleted; the
+            // board on screen then belongs to no one and the first remaining
+            // player's own game comes back (or a new one is dealt).
+            const bool wasCurrent = victim == current;
+            if (wasCurrent) {
+                current = players.front();
+                if (boardPlayer == victim)
+                    boardPlayer = nullptr;
+            }
+            delete victim;
+            makeCurrent(current);
+            lastPlayerName = current->name;
+            labelPlayers(current);
+            if (wasCurrent) {
+                setRewards();
+                highlightTiles(current->highlightFreeTiles);
+                action.clear();
+                newGameNeeded = !loadSavedGame();
+            }
+        }
+    }
+    if (menu)
+        menu->setActive("PlayerPanel", true);
+    if (action == "DELETE_CANCELLED")
+        action.clear();
+    else
+        action = newGameNeeded ? "NEW_GAME" : "PLAYER_PANEL";
+}

@@ -1,0 +1,423 @@
+#include <fstream>
+#include <sstream>
+
+#include "GameFixture.h"
+#include "ScopedWorkDir.h"
+#include "persist/Player.h"
+#include "persist/PlayerFile.h"
+
+// Players, their statistics and their saved games, on the real board.
+namespace {
+std::string readFile(const std::string& name)
+{
+    std::ifstream in(name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeFile(const std::string& name, const std::string& text)
+{
+    std::ofstream out(name, std::ios::binary);
+    out << text;
+}
+
+// The tiles as the player sees them, one line each: cleared and parked
+// tiles are not shown on the board.
+std::vector<std::string> look(const Level& level)
+{
+    std::vector<std::string> out;
+    for (const Tile* t : level.tiles) {
+        const bool shown = t->state != TILE_CLEARED && t->state != TILE_SLOTTED && t->visible;
+        std::ostringstream s;
+        s << t->name << " " << t->gridPosition.x << " " << t->gridPosition.y << " " << t->gridPosition.z << " "
+          << t->state << " " << shown;
+        out.push_back(s.str());
+    }
+    return out;
+}
+
+void answerYes(GameEngine& e)
+{
+    e.action = "DELETE_CONFIRMED";
+}
+
+void closeWindow(GameEngine& e)
+{
+    e.done = true;
+}
+}
+
+class PlayersTest : public GameTest {
+protected:
+    void addPlayerMenu()
+    {
+        addMenu();
+        MenuItem* root = engine->menu->root;
+        for (int i = 1; i <= 10; ++i)
+            root->addLabel("Player" + std::to_string(i), "");
+        root->addLabel("TextBoxText", "");
+        root->addLabel("DeletePlayerLabelName", "");
+        for (const char* id : {"MenuNewPlayer", "PlayerPanel", "DeletePlayerConfirmation", "MenuButton",
+                               "MainMenuLeft", "MainMenuRight"})
+            root->addRect(id);
+    }
+
+    // The name typed into the new-player panel and Enter pressed.
+    Player* add(const std::string& name)
+    {
+        if (engine->gameState != GS_NEW_PLAYER)
+            engine->setGameState(GS_NEW_PLAYER);
+        engine->setLabel("TextBoxText", name);
+        engine->action = "ADD_PLAYER";
+        engine->processAction();
+        return engine->activePlayer();
+    }
+
+    // Two pairs cleared and one tile parked on "Normal", as a player leaves a
+    // game: 4 tiles cleared, Slot1 taken, counters and clock running.
+    void playSomeMoves()
+    {
+        auto [a, b] = freePair();
+        level->selectTile(a);  // parked in Slot1
+        level->selectTile(b);  // clears against it
+        auto [c, d] = freePair();
+        level->selectTile(c);
+        level->selectTile(d);
+        auto [e, f] = freePair();
+        level->selectTile(e);  // parked
+        ASSERT_EQ(4u, level->clearedTiles.size());
+        ASSERT_EQ(e, level->slots[0]->tile);
+        engine->hintsUsed = 1;
+        engine->undosUsed = 2;
+        engine->minutes = 2;
+        engine->seconds = 5;
+    }
+};
+
+TEST_F(PlayersTest, SavedGameComesBackExactlyAndUndoGoesOnFromIt)
+{
+    startBuiltin(DIFFICULTY_NORMAL);
+    addPlayerMenu();
+    Player* ann = add("Ann Lee");
+    ASSERT_NE(nullptr, ann);
+    playSomeMoves();
+    const std::vector<std::string> before = look(*level);
+    const std::vector<int> points = level->matchPoints;
+    const std::string slotted = level->slots[0]->tile->name;
+    const size_t snapshots = level->undoHistory.size();
+
+    engine->createSaveData();
+    const std::vector<std::string> lines = ann->saveLines;
+    // Snapshot 0 lists all 144 tiles; each later one only the one or two
+    // tiles its move changed.
+    std::vector<size_t> blockSizes;
+    for (const std::string& line : lines) {
+        if (line.rfind("<TileStates", 0) == 0)
+            blockSizes.push_back(0);
+        else if (!blockSizes.empty() && line != "</TileStates>")
+            ++blockSizes.back();
+    }
+    ASSERT_EQ(snapshots, blockSizes.size());
+    EXPECT_EQ(144u, blockSizes[0]);
+    for (size_t k = 1; k < blockSizes.size(); ++k)
+        EXPECT_TRUE(blockSizes[k] == 1 || blockSizes[k] == 2) << k;
+
+    engine->minutes = engine->seconds = engine->hintsUsed = engine->undosUsed = 0;
+    level->restart();
+    ASSERT_TRUE(engine->loadSavedGame());
+    EXPECT_EQ(before, look(*level));
+    EXPECT_EQ(points, level->matchPoints);
+    ASSERT_NE(nullptr, level->slots[0]->tile);
+    EXPECT_EQ(slotted, level->slots[0]->tile->name);
+    EXPECT_EQ(snapshots, level->undoHistory.size());
+    EXPECT_EQ(1, engine->hintsUsed);
+    EXPECT_EQ(2, engine->undosUsed);
+    EXPECT_EQ("02:05", labelText("TimeText"));
+    EXPECT_EQ(std::to_string(level->score()), labelText("ScoreText"));
+    EXPECT_EQ(140, level->tilesLeft());
+    EXPECT_EQ(level->tiles, engine->renderEngine.boardTiles);
+    engine->createSaveData();
+    EXPECT_EQ(lines, ann->saveLines);
+
+    // Undo takes back the last move made before saving: the parking.
+    engine->undo();
+    EXPECT_EQ(nullptr, level->slots[0]->tile);
+    EXPECT_EQ(3, engine->undosUsed);
+    engine->undo();  // and then the second match
+    EXPECT_EQ(142, level->tilesLeft());
+    EXPECT_EQ(points.size() - 1, level->matchPoints.size());
+}
+
+TEST_F(PlayersTest, FileWrittenAtExitReadsBackIntoTheSameGameAndTheSameBytes)
+{
+    startBuiltin(DIFFICULTY_EASY);
+    addPlayerMenu();
+    Player* bo = add("Bo  Chen");
+    add("Ann Lee");  // Bo's game is stored; Ann is current and gets a new deal
+    EXPECT_EQ("NEW_GAME", engine->action);
+    stopAnimations();
+    engine->processAction();
+    EXPECT_EQ(engine->activePlayer(), engine->boardPlayer);
+    playSomeMoves();
+    engine->activePlayer()->rewards.push_back("Assets/Rewards/luckycat.obj");
+    bo->highlightFreeTiles = true;
+    bo->layoutStats.emplace_back();
+    bo->layoutStats.back().name = "Turtle";
+    bo->layoutStats.back().firstWin(300, 5000, 1, 0, 2);
+    const std::vector<std::string> before = look(*level);
+
+    std::string firstFile;
+    {
+        ScopedWorkDir dir;
+        std::filesystem::create_directories("Assets/Players");
+        ASSERT_TRUE(engine->savePlayerFile());
+        firstFile = readFile(PlayerFile::path);
+    }
+    // The current player's block is the live board, indented as the live
+    // writer does; the other's is its stored lines.
+    EXPECT_NE(std::string::npos, firstFile.find("\n\t\t<TileStates0>\n\t\t\t"));
+    EXPECT_EQ(std::string::npos, firstFile.find("\n\t\t\t</TileStates>"));
+    const auto snapshot0 = std::find(bo->saveLines.begin(), bo->saveLines.end(), "<TileStates0>");
+    ASSERT_TRUE(snapshot0 + 1 < bo->saveLines.end());
+    EXPECT_NE(std::string::npos, firstFile.find("\n\t\t<TileStates0>\n\t\t" + snapshot0[1] + "\n\t\t"));
+
+    // The next start: the same players, Ann current with her board.
+    GameEngine& e = *engine;
+    for (Player* p : e.players)
+        delete p;
+    e.players.clear();
+    e.boardPlayer = nullptr;
+    e.lastPlayerName = "Ann Lee";
+    level->restart();
+    {
+        ScopedWorkDir dir;
+        std::filesystem::create_directories("Assets/Players");
+        writeFile(PlayerFile::path, firstFile);
+        e.loadPlayerFile();
+    }
+    ASSERT_EQ(2u, e.players.size());
+    ASSERT_NE(nullptr, e.activePlayer());
+    EXPECT_EQ("Ann Lee", e.activePlayer()->name);
+    EXPECT_TRUE(e.players[0]->highlightFreeTiles);
+    ASSERT_EQ(1u, e.players[0]->layoutStats.size());
+    EXPECT_EQ(5000u, e.players[0]->layoutStats[0].score);
+    ASSERT_TRUE(e.loadSavedGame());
+    EXPECT_EQ(before, look(*level));
+    {
+        ScopedWorkDir dir;
+        std::filesystem::create_directories("Assets/Players");
+        ASSERT_TRUE(e.savePlayerFile());
+        EXPECT_EQ(firstFile, readFile(PlayerFile::path));
+    }
+}
+
+TEST_F(PlayersTest, StatisticsKeepTheBestOfSeveralWinsAndTheRewardOnce)
+{
+    startBuiltin(DIFFICULTY_ADVANCED);
+    addPlayerMenu();
+    Player* p = add("Cy");
+    struct Win {
+        int seconds, points, hints;
+    };
+    for (Win w : {Win{300, 5000, 3}, Win{400, 6000, 0}, Win{200, 100, 5}}) {
+        p->saveLines = {"Time: 1"};
+        engine->minutes = w.seconds / 60;
+        engine->seconds = w.seconds % 60;
+        level->matchPoints = {w.points};
+        engine->hintsUsed = w.hints;
+        engine->updatePlayerStats();
+        EXPECT_TRUE(p->saveLines.empty());
+        EXPECT_EQ("GAME_WON_PANEL", engine->action);
+    }
+    ASSERT_EQ(1u, p->layoutStats.size());
+    const LayoutStats& ls = p->layoutStats[0];
+    EXPECT_EQ("Turtle", ls.name);
+    EXPECT_EQ(3u, ls.completed);
+    EXPECT_EQ(200u, ls.time);
+    EXPECT_EQ(6000u, ls.score);
+    EXPECT_EQ(0u, ls.hints);
+    ASSERT_EQ(1u, p->tileSetStats.size());
+    EXPECT_EQ("Standard", p->tileSetStats[0].name);
+    EXPECT_EQ("A", p->tileSetStats[0].grade);
+    EXPECT_EQ(6000u, p->tileSetStats[0].score);
+    EXPECT_EQ(std::vector<std::string>{"Assets/Rewards/luckycat.obj"}, p->rewards);
+}
+
+TEST_F(PlayersTest, NothingToResumeRequestsANewGameAndKeepsTheBoard)
+{
+    startBuiltin(DIFFICULTY_NORMAL);
+    addPlayerMenu();
+    Player* p = add("Di");
+    const std::vector<Tile*> tiles = level->tiles;
+    const std::string layoutLine = std::string("Layout: ") + Layout::builtinTurtleFile;
+    const std::vector<std::vector<std::string>> blocks = {
+        {"Time: 5", layoutLine, "<Tiles>", "Dot1 0 0 0", "</Tiles>"},          // no snapshot
+        {"Layout: Assets/Layouts/elsewhere.lyt", "<TileStates0>", "</TileStates>"},  // unknown layout
+        {layoutLine, "<Tiles>", "Bamboo1 500 0 0", "</Tiles>", "<TileStates0>", "</TileStates>"},
+        {layoutLine, "<Tiles>", "Bamboo1 0 0 0", "Bamboo1 1 0 0", "</Tiles>", "<TileStates0>", "</TileStates>"},
+    };
+    for (const auto& lines : blocks) {
+        p->saveLines = lines;
+        engine->action.clear();
+        EXPECT_FALSE(engine->loadSavedGame()) << lines[1];
+        EXPECT_EQ("NEW_GAME", engine->action);
+        EXPECT_EQ(tiles, level->tiles);
+        ASSERT_TRUE(engine->currentLayout != engine->layoutFiles.end());
+        EXPECT_EQ(Layout::builtinTurtleFile, *engine->currentLayout);
+    }
+}
+
+TEST_F(PlayersTest, WonBoardIsNeverStoredToResume)
+{
+    startBuiltin(DIFFICULTY_ADVANCED);
+    addPlayerMenu();
+    Player* p = add("Ed");
+    engine->gameState = GS_GAME_WON;
+    engine->gameWonShown = true;
+    std::ostringstream out;
+    engine->saveGame(out);
+    EXPECT_EQ("\n\t<Save>\n\t</Save>", out.str());
+    p->saveLines = {"stale"};
+    engine->createSaveData();
+    EXPECT_TRUE(p->saveLines.empty());
+}
+
+TEST_F(PlayersTest, AddingRejectsBadNamesAndTheFirstPlayerKeepsTheBoard)
+{
+    startBuiltin(DIFFICULTY_NORMAL);
+    addPlayerMenu();
+    engine->setGameState(GS_NEW_PLAYER);
+    for (const std::string& bad : {std::string(), std::string("Enter Name Here"), std::string("   "),
+                                   std::string(256, 'x')}) {
+        EXPECT_EQ(nullptr, add(bad));
+        EXPECT_EQ(GS_NEW_PLAYER, engine->gameState);
+        EXPECT_EQ("Enter Name Here", labelText("TextBoxText"));
+    }
+    Player* first = add(std::string(255, 'a'));
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ("", engine->action);  // the board dealt before is the first player's game
+    EXPECT_EQ(first, engine->boardPlayer);
+    EXPECT_EQ(GS_PLAYING, engine->gameState);
+    EXPECT_EQ(first->name, labelText("Player1"));
+    add(first->name);
+    EXPECT_EQ(1u, engine->players.size());
+}
+
+TEST_F(PlayersTest, SwitchingPlayersGivesEachTheirOwnGame)
+{
+    startBuiltin(DIFFICULTY_NORMAL);
+    addPlayerMenu();
+    add("Ann");
+    playSomeMoves();
+    const std::vector<std::string> annBoard = look(*level);
+    add("Bo");
+    stopAnimations();
+    engine->processAction();  // Bo's new deal
+    EXPECT_EQ(144, level->tilesLeft());
+
+    engine->action = "CHANGE_PLAYER1";
+    engine->processAction();
+    EXPECT_EQ("Ann", engine->lastPlayerName);
+    EXPECT_EQ("Bo", engine->activePlayer()->name);  // not before it is confirmed
+    engine->action = "SELECT_PLAYER";
+    engine->processAction();
+    EXPECT_EQ("Ann", engine->activePlayer()->name);
+    EXPECT_EQ(annBoard, look(*level));
+    EXPECT_FALSE(engine->findPlayer("Bo")->saveLines.empty());
+}
+
+TEST_F(PlayersTest, DeletingAsksFirstAndNeverMovesABoardToAnotherPlayer)
+{
+    startBuiltin(DIFFICULTY_NORMAL);
+    addPlayerMenu();
+    engine->confirmationFrame = &answerYes;
+    Player* ann = add("Ann");
+    const std::vector<std::string> annBoard = look(*level);
+    engine->action = "DELETE_PLAYER1";
+    engine->processAction();
+    EXPECT_EQ(1u, engine->players.size());  // the last player stays
+    EXPECT_EQ("PLAYER_PANEL", engine->action);
+
+    add("Bo");
+    stopAnimations();
+    engine->processAction();
+    playSomeMoves();  // Bo's game on screen
+    add("Cy");
+    stopAnimations();
+    engine->processAction();
+    engine->action = "CHANGE_PLAYER1";  // Ann chosen, not confirmed
+    engine->processAction();
+
+    // Closing the window during the question deletes nobody.
+    engine->confirmationFrame = &closeWindow;
+    engine->action = "DELETE_PLAYER2";
+    engine->processAction();
+    EXPECT_EQ(3u, engine->players.size());
+    engine->done = false;
+
+    engine->confirmationFrame = &answerYes;
+    engine->action = "DELETE_PLAYER2";  // Bo
+    engine->processAction();
+    ASSERT_EQ(2u, engine->players.size());
+    EXPECT_EQ("Cy", engine->activePlayer()->name);  // the player in play stays so
+    EXPECT_EQ("Cy", labelText("Player2"));
+    EXPECT_EQ("", labelText("Player3"));
+
+    engine->action = "DELETE_PLAYER2";  // Cy, the current player
+    engine->processAction();
+    ASSERT_EQ(1u, engine->players.size());
+    EXPECT_EQ(ann, engine->activePlayer());
+    EXPECT_EQ(annBoard, look(*level));  // her own game, not Cy's board
+    EXPECT_EQ("PLAYER_PANEL", engine->action);
+}
+
+TEST_F(PlayersTest, FailedSaveKeepsTheOldFilesAndSaysSo)
+{
+    startBuiltin(DIFFICULTY_NORMAL);
+    addPlayerMenu();
+    add("Ann");
+    ScopedWorkDir dir;
+    std::filesystem::create_directories("Assets/Players");
+    writeFile(PlayerFile::path, "<Player>\n\tName: Old\n</Player>");
+    writeFile("jadeloom_demo.cfg", "LastPlayer: Old");
+    // The temporary files cannot be made: the same as a read-only folder.
+    std::filesystem::create_directory(std::string(PlayerFile::path) + ".tmp");
+    std::filesystem::create_directory("jadeloom_demo.cfg.tmp");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(engine->savePlayerFile());
+    engine->saveConfig();
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_EQ("<Player>\n\tName: Old\n</Player>", readFile(PlayerFile::path));
+    EXPECT_EQ("LastPlayer: Old", readFile("jadeloom_demo.cfg"));
+    EXPECT_NE(std::string::npos, log.find(std::string("Could not save ") + PlayerFile::path));
+    EXPECT_NE(std::string::npos, log.find("Could not save jadeloom_demo.cfg"));
+
+    // Once it can be written, the current player is the one remembered.
+    std::filesystem::remove("jadeloom_demo.cfg.tmp");
+    engine->lastPlayerName = "Someone chosen";
+    engine->saveConfig();
+    EXPECT_NE(std::string::npos, readFile("jadeloom_demo.cfg").find("LastPlayer: Ann\n"));
+}
+
+TEST_F(PlayersTest, GameSavedAfterAShuffleComesBackAsShownAndUndoesAlike)
+{
+    startBuiltin(DIFFICULTY_NORMAL);
+    addPlayerMenu();
+    Player* p = add("Gil");
+    playSomeMoves();
+    engine->action = "SHUFFLE";
+    engine->processAction();
+    ASSERT_EQ(1, engine->shufflesUsed);
+    const std::vector<std::string> shown = look(*level);
+    engine->createSaveData();
+    ASSERT_FALSE(p->saveLines.empty());
+    engine->undo();
+    const std::vector<std::string> undoneLive = look(*level);
+
+    ASSERT_TRUE(engine->loadSavedGame());
+    EXPECT_EQ(shown, look(*level));
+    EXPECT_EQ(1, engine->shufflesUsed);
+    engine->undo();
+    EXPECT_EQ(undoneLive, look(*level));
+}

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "MenuTestSupport.h"
+#include "menu/MenuLabel.h"
+#include "menu/MenuTextbox.h"
+
+using namespace menutest;
+
+namespace {
+// The box is 400 × 50 pixels at (100, 200) of the 1000 × 500 window; its
+// text starts 10 pixels in. Every glyph of the test font is 0.1 wide.
+class MenuTextboxTest : public MenuFixture {
+protected:
+    MenuTextbox* box = nullptr;
+
+    void SetUp() override
+    {
+        useFont();
+        Menu* menu = loadMenu({{"Root", 0, 0, 1, 1}, {"Box", 0.1f, 0.5f, 0.5f, 0.6f}},
+                              "<Rect> Root\n<TextBox> Box\n</TextBox>\n</Rect>\n");
+        box = dynamic_cast<MenuTextbox*>(menu->getItemByID("Box"));
+        ASSERT_NE(box, nullptr);
+        ASSERT_NE(box->label, nullptr);
+    }
+
+    void key(SDLKey k, bool shift = false)
+    {
+        auto send = [this](Uint8 type, SDLKey sym) {
+            SDL_Event e{};
+            e.type = type;
+            e.key.keysym.sym = sym;
+            input.update(&e);
+        };
+        send(SDL_KEYDOWN, shift ? SDLK_LSHIFT : SDLK_UNKNOWN);
+        send(SDL_KEYDOWN, k);
+        box->update(false);
+        send(SDL_KEYUP, k);
+        send(SDL_KEYUP, SDLK_LSHIFT);
+    }
+
+    void type(const std::string& text)
+    {
+        for (char c : text)
+            key(static_cast<SDLKey>(c));
+    }
+
+    // One frame with the pointer at x and the left button as given.
+    void mouse(int x, bool down, bool drag = false)
+    {
+        Input::mouseX = x;
+        Input::mouseButtons[0] = down;
+        Input::dragging = drag;
+        input.mouseDown = down;
+        box->inside = true;
+        box->update();
+    }
+
+    const std::string& text() const { return box->label->text; }
+};
+}
+
+TEST_F(MenuTextboxTest, TypingReplacesThePromptAndFollowsTheShiftRules)
+{
+    type("a");
+    EXPECT_EQ(text(), "a");
+    EXPECT_EQ(box->cursorPos, 1u);
+
+    key(SDLK_b, true);
+    key(SDLK_5, true);
+    key(SDLK_1, true);
+    key(SDLK_KP1, true);
+    key(SDLK_SLASH, true);
+    key(SDLK_SPACE);
+    EXPECT_EQ(text(), "aB5!1? ");
+    EXPECT_FLOAT_EQ(box->cursorOffset, 0.7f);
+
+    // Typing in the middle moves the cursor on by one.
+    key(SDLK_HOME);
+    type("x");
+    EXPECT_EQ(text(), "xaB5!1? ");
+    EXPECT_EQ(box->cursorPos, 1u);
+}
+
+TEST_F(MenuTextboxTest, EditingKeysAtTheEdgesAndWithSelections)
+{
+    type("abc");
+    key(SDLK_DELETE);  // at the end: nothing
+    EXPECT_EQ(text(), "abc");
+    key(SDLK_HOME);
+    key(SDLK_BACKSPACE);  // at 0: nothing
+    EXPECT_EQ(text(), "abc");
+    key(SDLK_DELETE);
+    EXPECT_EQ(text(), "bc");
+    key(SDLK_RIGHT);
+    key(SDLK_BACKSPACE);
+    EXPECT_EQ(text(), "c");
+    EXPECT_EQ(box->cursorPos, 0u);
+
+    // Shift+Right grows the selection, Shift+Left shrinks it to nothing.
+    type("ab");
+    key(SDLK_LEFT, true);
+    EXPECT_TRUE(box->keySelection);
+    EXPECT_EQ(box->selStart, 1u);
+    EXPECT_EQ(box->selEnd, 2u);
+    EXPECT_FLOAT_EQ(box->selectionX, 0.1f);
+    key(SDLK_RIGHT, true);
+    EXPECT_FALSE(box->keySelection);
+
+    // Shift+Home from the end selects everything; Backspace empties it.
+    key(SDLK_END);
+    key(SDLK_HOME, true);
+    EXPECT_EQ(box->selStart, 0u);
+    EXPECT_EQ(box->selEnd, 3u);
+    key(SDLK_BACKSPACE);
+    EXPECT_EQ(text(), "");
+    EXPECT_EQ(box->cursorPos, 0u);
+
+    key(SDLK_RETURN);
+    EXPECT_TRUE(box->enterPressed);
+    key(SDLK_ESCAPE);
+    EXPECT_TRUE(box->escapePressed);
+    EXPECT_EQ(text(), "Enter Name Here");
+    EXPECT_TRUE(box->keySelection);
+}
+
+TEST_F(MenuTextboxTest, ClicksPlaceTheCursorAndDragsSelect)
+{
+    type("abc");  // each glyph is 46.25 pixels wide at the fitted scale
+    ASSERT_NEAR(box->label->scale, 0.4625f, 1e-5f);
+    mouse(181, true);  // just right of the middle of "b"
+    EXPECT_EQ(box->cursorPos, 2u);
+    mouse(178, true);  // just left of it
+    EXPECT_EQ(box->cursorPos, 1u);
+
+    // The selection starts where the button went down.
+    mouse(120, true);
+    mouse(400, true, true);
+    EXPECT_TRUE(box->mouseSelection);
+    EXPECT_EQ(box->selStart, 0u);
+    EXPECT_EQ(box->selEnd, 3u);
+    EXPECT_NEAR(box->selectionWidth, 0.3f * 0.4625f, 1e-5f);
+    mouse(400, false);  // released: the selection stays
+    EXPECT_FALSE(box->mouseSelecting);
+    EXPECT_TRUE(box->mouseSelection);
+    type("z");
+    EXPECT_EQ(text(), "z");
+}
