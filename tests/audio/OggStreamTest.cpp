@@ -1,7 +1,7 @@
 #include <AL/al.h>
 
 #include "AudioFixture.h"
-#include "ScopedWorkDir.h"
+#include "support/WorkDir.h"
 #include "audio/OggStream.h"
 
 namespace {
@@ -25,7 +25,7 @@ TEST_F(OggStreamTest, OneStreamPerFileInTheFilesFormat)
 
 TEST_F(OggStreamTest, FilesThatAreNotVorbisOrTooShortDoNotPlay)
 {
-    ScopedWorkDir dir;
+    WorkDir dir;
     std::ofstream("noise.ogg") << std::string(5000, 'x');
     SoundEngine engine;
     EXPECT_EQ(SoundEngine::noSound, engine.addStream("noise.ogg", true));
@@ -90,7 +90,7 @@ TEST_F(OggStreamTest, ADecodingErrorStopsOnlyThatStream)
     std::ifstream in("Assets/Sounds/sakura.ogg", std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     bytes.replace(17500, 4000, 4000, '\x55');
-    ScopedWorkDir dir;
+    WorkDir dir(std::string(), WorkDir::keepLog);
     std::ofstream("damaged.ogg", std::ios::binary) << bytes;
 
     SoundEngine engine;
