@@ -25,7 +25,7 @@ TEST_F(OggStreamTest, OneStreamPerFileInTheFilesFormat)
 
 TEST_F(OggStreamTest, FilesThatAreNotVorbisOrTooShortDoNotPlay)
 {
-    WorkDir dir;
+    WorkDir dir(std::string(), WorkDir::keepLog);
     std::ofstream("noise.ogg") << std::string(5000, 'x');
     SoundEngine engine;
     EXPECT_EQ(SoundEngine::noSound, engine.addStream("noise.ogg", true));

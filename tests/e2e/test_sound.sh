@@ -42,7 +42,7 @@ def peaks(score, threshold, gap):
 out_file, src, music_on = sys.argv[1], sys.argv[2], sys.argv[3] == "on"
 times = [float(t) for t in sys.argv[4].split()]
 clicks = list(zip(times[0::2], times[1::2]))  # (sent, seen) per selecting click
-clear_sent, ended = float(sys.argv[5]), float(sys.argv[6])
+clear_sent, started, logged, ended = (float(a) for a in sys.argv[5:9])
 rate = 44100
 out = decoded(out_file)
 click = decoded(src + "/Assets/Sounds/click.wav")
@@ -50,30 +50,35 @@ clear = decoded(src + "/Assets/Sounds/clear.wav")[:rate // 2]
 # The music's first half second after its first tenth: the first buffers
 # play it without a break whatever the frame rate.
 music = decoded(src + "/Assets/Sounds/sakura.ogg")[rate // 10:rate * 6 // 10]
-# The output ran in real time from the device's opening to its closing, a
-# moment before the game had ended.
-opened = ended - len(out) / rate
-slack = 1.0
+# The output runs in real time from the device's opening, which came after
+# the game was started, before its log line was seen, and before the game had
+# ended by at least the output's length.
+early, late = started, min(logged, ended - len(out) / rate)
+slack = 0.5
+
+def during(at, start, end):
+    """Whether a sound at output time at can have been heard from start to end."""
+    return early + at < end + slack and late + at > start - slack
 print(f"{len(out) / rate:.1f} s of output, peak {int(np.abs(out).max())}")
 
 # The click's first 15 ms, where nearly all of its sound is.
 heard = peaks(ncc(highpass(out), highpass(click)[:rate * 15 // 1000]), 0.75, rate // 4)
 print("clicks heard at", [round(h / rate, 2) for h in heard],
-      "selected at", [(round(a - opened, 2), round(b - opened, 2)) for a, b in clicks])
+      "selected at", [(round(a - late, 2), round(b - early, 2)) for a, b in clicks])
 if len(heard) != len(clicks):
     sys.exit(f"{len(heard)} clicks heard, {len(clicks)} tiles selected")
 for h, (sent, seen) in zip(heard, clicks):
-    if not sent - slack < opened + h / rate < seen + slack:
+    if not during(h / rate, sent, seen):
         sys.exit(f"a click heard at {h / rate:.2f} s, not while its tile was being selected")
 score = ncc(out, clear)
 where = int(np.argmax(score))
-if score[where] < 0.5 or not clear_sent - slack < opened + where / rate < ended:
+if score[where] < 0.5 or not during(where / rate, clear_sent, ended):
     sys.exit(f"no clear sound where the pair was taken (best {score[where]:.2f} at {where / rate:.2f} s)")
 print(f"clear heard at {where / rate:.2f} s")
 
 # Windows of 0.1 s from two seconds before the first click on, away from the
-# effects. A frame longer than the four queued buffers (a busy machine)
-# leaves a gap in the music until the next frame refills it.
+# effects. A frame longer than the four queued buffers play (a busy machine)
+# leaves a gap in the music until the next frame refills them.
 effects = [(h, h + len(click)) for h in heard] + [(where, where + 2 * rate)]
 loud, quiet = [], 0
 for w in range(heard[0] - 2 * rate, len(out) - rate, rate // 10):
@@ -87,7 +92,9 @@ gap = max(np.diff([heard[0] / rate - 2] + loud + [len(out) / rate - 1]))
 score = ncc(out, music).max()
 print(f"music likeness {score:.2f}; away from the effects {len(loud)} windows sound, {quiet} are "
       f"silent, the longest silence {gap:.1f} s")
-if music_on and (score < 0.9 or gap > 10):
+# A selection takes about a frame to show: no silence may last much longer.
+frame = max(seen - sent for sent, seen in clicks)
+if music_on and (score < 0.9 or gap > 2 + 1.5 * frame):
     sys.exit("the music is not playing throughout")
 if not music_on and (score > 0.3 or loud):
     sys.exit("sound where only effects should be")
@@ -110,15 +117,18 @@ changed() {
 
 # play NAME MUSIC(true|false): a round with the given music option. CLICKS
 # gets, for each selecting click, the time it was sent and the time the
-# selection showed; CLEAR the time the pair was asked to go; ENDED the time
-# the game had closed (and its sound output with it).
+# selection showed; CLEAR the time the pair was asked to go; STARTED and
+# LOGGED bound the opening of the sound output, ENDED its closing.
 play() {
   prepare_work "$1"
   printf 'WindowSize: 1280 800\nWindowPos: 0 0\nDifficulty: Advanced\nVolume: 5\nPlayMusic: %s' "$2" \
     > "$WORK/jadeloom_demo.cfg"
   printf '[general]\ndrivers=wave\nsample-type=int16\nchannels=mono\ndither=false\n[wave]\nfile=%s\n' \
     "$OUT/$1.wav" > "$OUT/$1.conf"
+  STARTED=$(date +%s.%N)
   ALSOFT_DRIVERS=wave ALSOFT_CONF="$OUT/$1.conf" start_game
+  wait_for_log "Sound Engine Initialized Properly" 60 || fail "no sound engine"
+  LOGGED=$(date +%s.%N)
   find_window
   wait_for_log "Level initialized" 120 || fail "the board was not built"
   # In play once the board is drawn: the end tile shows its ivory face.
@@ -158,10 +168,10 @@ play() {
 
 play music true
 grep -qxF "Loaded Ogg stream: Assets/Sounds/sakura.ogg" "$WORK/log.txt" || fail "the music was not opened"
-/usr/bin/python3 "$OUT/listen.py" "$OUT/music.wav" "$SRC" on "$CLICKS" "$CLEAR" "$ENDED" || fail "music on"
+/usr/bin/python3 "$OUT/listen.py" "$OUT/music.wav" "$SRC" on "$CLICKS" "$CLEAR" "$STARTED" "$LOGGED" "$ENDED" || fail "music on"
 pass "music on: the music plays throughout, each selected tile clicks, the pair taken sounds"
 
 play quiet false
 grep -qF "Loaded Ogg stream" "$WORK/log.txt" && fail "the music was opened while off"
-/usr/bin/python3 "$OUT/listen.py" "$OUT/quiet.wav" "$SRC" off "$CLICKS" "$CLEAR" "$ENDED" || fail "music off"
+/usr/bin/python3 "$OUT/listen.py" "$OUT/quiet.wav" "$SRC" off "$CLICKS" "$CLEAR" "$STARTED" "$LOGGED" "$ENDED" || fail "music off"
 pass "music off: only the clicks and the clear sound, silence between them"
