@@ -171,12 +171,6 @@ public:
     // Timer callbacks.
     void menuCursorBlink();
     void menuTextUpdate();
-    // Shows the names on the player rows "Player1".."Player10" (the first
-    // ten names only).
-    void namePlayerRows(const std::vector<std::string>& names);
-    // A key pressed in the new-player panel: typed into its text box; Enter
-    // asks to add the player, Escape cancels the panel.
-    void newPlayerKey();
 
     // Configuration file.
     void loadConfig();

@@ -12,6 +12,7 @@
 #include "menu/Menu.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
+#include "menu/MenuTextbox.h"
 #include "persist/AtomicFile.h"
 #include "persist/Player.h"
 #include "persist/PlayerFile.h"
@@ -176,7 +177,12 @@ std::string GameEngine::typedPlayerName() const
 
 void GameEngine::resetNameBox()
 {
-    setLabel("TextBoxText", namePrompt);
+    // The box's own reset also selects the prompt, so that the next name
+    // typed replaces it.
+    if (auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox")))
+        box->reset();
+    else
+        setLabel("TextBoxText", namePrompt);
 }
 
 bool GameEngine::acceptablePlayerName(const std::string& name) const
