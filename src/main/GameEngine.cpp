@@ -331,6 +331,7 @@ void GameEngine::menuTextUpdate()
 
 void GameEngine::quitGame()
 {
+    takeQueuedResize();
     saveConfig();
     savePlayerFile();
     outputError("Exit ok");

@@ -142,6 +142,9 @@ public:
     void checkKeys(SDLKey key);
     void keyUpdates();
     void resizeWindow(SDL_Event* resizeEvent, bool fullscreen);
+    // Applies a resize still queued behind the close request, so that the
+    // settings keep the size the window has.
+    void takeQueuedResize();
     void fullscreen();
 
     // Actions (GameEngineActions.cpp).
@@ -277,4 +280,5 @@ private:
     bool volumeTrack(MenuItem*& knob, float& trackX, float& maxX) const;
     void setButtonsActive(bool on);
     void setModalActive(bool on);
+    void openPanel(const char* id);
 };

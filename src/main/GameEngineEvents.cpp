@@ -464,6 +464,19 @@ void GameEngine::resizeWindow(SDL_Event* resizeEvent, bool fullscreenOn)
     renderEngine.renderScene();
 }
 
+void GameEngine::takeQueuedResize()
+{
+    if (!SDL_WasInit(SDL_INIT_VIDEO) || renderEngine.fullscreen)
+        return;
+    SDL_PumpEvents();
+    SDL_Event resize{};
+    SDL_Event next;
+    while (SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_VIDEORESIZEMASK) > 0)
+        resize = next;
+    if (resize.type == SDL_VIDEORESIZE)
+        renderEngine.resizeWindow(resize.resize.w, resize.resize.h);
+}
+
 void GameEngine::fullscreen()
 {
     auto* box = dynamic_cast<MenuCheckbox*>(menuItem("FullscreenCheckbox"));
