@@ -329,12 +329,6 @@ void GameEngine::menuTextUpdate()
         box->update(true);
 }
 
-void GameEngine::namePlayerRows(const std::vector<std::string>& names)
-{
-    for (size_t i = 0; i < names.size() && i < 10; ++i)
-        setLabel("Player" + std::to_string(i + 1), names[i]);
-}
-
 void GameEngine::quitGame()
 {
     takeQueuedResize();

@@ -174,9 +174,6 @@ public:
     // Timer callbacks.
     void menuCursorBlink();
     void menuTextUpdate();
-    // Shows the names on the player rows "Player1".."Player10" (the first
-    // ten names only).
-    void namePlayerRows(const std::vector<std::string>& names);
 
     // Configuration file.
     void loadConfig();

@@ -8,7 +8,6 @@
 #include "menu/Menu.h"
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"
-#include "menu/MenuTextbox.h"
 #include "render/Renderer.h"
 
 namespace {
