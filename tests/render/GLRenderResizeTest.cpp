@@ -8,12 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "RenderTestSupport.h"
+#include "support/WorkDir.h"
 #include "render/GLRender.h"
 #include "render/RenderEngine.h"
 #include "render/Texture.h"
-
-using namespace rendertest;
 
 namespace {
 class GLRenderResizeTest : public ::testing::Test {
@@ -60,8 +58,8 @@ std::vector<unsigned char> picture(const Texture& t)
 
 TEST_F(GLRenderResizeTest, DraggingAWindowEdgeUploadsNoTexture)
 {
-    Texture a(engine.get(), dataDir() + "quad_rgba.png", 0, "");
-    Texture b(engine.get(), dataDir() + "rgb24.bmp", 0, "");
+    Texture a(engine.get(), WorkDir::dataDir() + "quad_rgba.png", 0, "");
+    Texture b(engine.get(), WorkDir::dataDir() + "rgb24.bmp", 0, "");
     const GLuint nameA = a.glName, nameB = b.glName;
     const auto pictureA = picture(a), pictureB = picture(b);
     const int uploads = gl->textureUploads;
@@ -82,7 +80,7 @@ TEST_F(GLRenderResizeTest, DraggingAWindowEdgeUploadsNoTexture)
 
 TEST_F(GLRenderResizeTest, ALostContextGetsEveryTextureBackAndAKeptOneNone)
 {
-    Texture a(engine.get(), dataDir() + "quad_rgba.png", 0, "");
+    Texture a(engine.get(), WorkDir::dataDir() + "quad_rgba.png", 0, "");
     const auto before = picture(a);
     int uploads = gl->textureUploads;
 
@@ -96,9 +94,9 @@ TEST_F(GLRenderResizeTest, ALostContextGetsEveryTextureBackAndAKeptOneNone)
     ASSERT_NE(SDL_SetVideoMode(80, 60, 32, SDL_OPENGL | SDL_NOFRAME), nullptr);
     if (glIsTexture(probe))
         GTEST_SKIP() << "this display kept the context";
-    LogCapture log;
+    WorkDir log;
     gl->recreateTexturesIfLost(probe);
-    EXPECT_EQ(countOf(log.text(), "OpenGL context lost"), 1);
+    EXPECT_EQ(log.count("OpenGL context lost"), 1);
     EXPECT_EQ(gl->textureUploads, uploads + 1);
     ASSERT_NE(a.glName, 0u);
     EXPECT_TRUE(glIsTexture(a.glName));

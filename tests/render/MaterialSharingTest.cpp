@@ -5,14 +5,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "RenderTestSupport.h"
 #include "support/WorkDir.h"
 #include "render/GLRender.h"
 #include "render/Material.h"
 #include "render/RenderEngine.h"
 #include "render/Texture.h"
-
-using namespace rendertest;
 
 namespace {
 bool registered(const Texture* t)
@@ -23,21 +20,21 @@ bool registered(const Texture* t)
 
 TEST(MaterialSharingTest, OnePictureNamedTwiceIsLoadedOnceAndFreedWithItsLastMaterial)
 {
-    WorkDir dir(std::string(), WorkDir::keepLog);
+    WorkDir dir;
     RenderEngine engine{new GLRender};
-    const std::string quad = dataDir() + "quad_rgba.png";
-    writeFile("shared.mtl", "newmtl First\nmap_Kd " + quad + "\nmap_Ka " + quad + "\n"
+    const std::string quad = WorkDir::dataDir() + "quad_rgba.png";
+    WorkDir::write("shared.mtl", "newmtl First\nmap_Kd " + quad + "\nmap_Ka " + quad + "\n"
                             "newmtl Second\nmap_Kd " + quad + "\nmap_Kd " + quad + "\n"
-                            "map_Bump " + dataDir() + "rgb24.bmp\n");
+                            "map_Bump " + WorkDir::dataDir() + "rgb24.bmp\n");
     // A picture someone else owns is never handed to a material, which
     // could outlive it.
-    auto own = std::make_unique<Texture>(&engine, dataDir() + "rgb24.bmp", 0, "");
-    LogCapture log;
+    auto own = std::make_unique<Texture>(&engine, WorkDir::dataDir() + "rgb24.bmp", 0, "");
+    dir.clearLog();
     Material* first = Material::loadFile(&engine, "shared.mtl");
     ASSERT_NE(first, nullptr);
     Material* second = engine.materials.back();
     ASSERT_NE(second, first);
-    EXPECT_EQ(countOf(log.text(), "Loaded texture file: "), 2);
+    EXPECT_EQ(dir.count("Loaded texture file: "), 2);
     Texture* shared = first->diffuseMap;
     ASSERT_NE(shared, nullptr);
     EXPECT_EQ(first->ambientMap, shared);
