@@ -177,6 +177,9 @@ public:
     // Shows the names on the player rows "Player1".."Player10" (the first
     // ten names only).
     void namePlayerRows(const std::vector<std::string>& names);
+    // A key pressed in the new-player panel: typed into its text box; Enter
+    // asks to add the player, Escape cancels the panel.
+    void newPlayerKey();
 
     // Configuration file.
     void loadConfig();
@@ -283,4 +286,5 @@ private:
     bool volumeTrack(MenuItem*& knob, float& trackX, float& maxX) const;
     void setButtonsActive(bool on);
     void setModalActive(bool on);
+    void openPanel(const char* id);
 };

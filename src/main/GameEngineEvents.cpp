@@ -8,6 +8,7 @@
 #include "menu/Menu.h"
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"
+#include "menu/MenuTextbox.h"
 #include "render/Renderer.h"
 
 namespace {
@@ -486,4 +487,22 @@ void GameEngine::fullscreen()
     fullscreenWanted = on;
     resizeWindow(&event, fullscreenWanted);
     action.clear();
+}
+
+void GameEngine::newPlayerKey()
+{
+    auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"));
+    if (!box)
+        return;
+    box->update(false);
+    if (box->escapePressed) {
+        // With no player yet the panel stays: a first player must be made.
+        if (players.empty())
+            box->escapePressed = false;
+        else
+            cancelTextBox();
+    } else if (box->enterPressed) {
+        box->enterPressed = false;
+        action = "ADD_PLAYER";
+    }
 }

@@ -46,12 +46,20 @@ void GameEngine::setButtonsActive(bool on)
         menu->setActive(id, on);
 }
 
+// The new-player panel holds the top bar, the doors and the player panel
+// (it may open over that panel) until it closes.
 void GameEngine::setModalActive(bool on)
 {
     if (!menu)
         return;
-    for (const char* id : {"TopBar", "MainMenuLeft", "MainMenuRight"})
-        menu->setActive(id, on);
+    menu->setActive("TopBar", on);
+    menu->setActive("PlayerPanel", on);
+    bool panelOpen = false;
+    for (const char* id : {"LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel"})
+        if (MenuItem* panel = menuItem(id))
+            panelOpen = panelOpen || panel->visible;
+    menu->setActive("MainMenuLeft", on && !panelOpen);
+    menu->setActive("MainMenuRight", on && !panelOpen);
 }
 
 void GameEngine::mainMenuToggle()
@@ -90,6 +98,35 @@ void GameEngine::mainMenuOpenDoors()
     showItem("MainMenuLeft", false);
     showItem("MainMenuRight", false);
     action.clear();
+}
+
+// ---- panels -----------------------------------------------------------------
+
+// The choosers, the options and the player panel lie over the closed doors:
+// while one is open the doors' buttons must not take its clicks (the item
+// met first in the tree wins a click, and the doors come first).
+void GameEngine::openPanel(const char* id)
+{
+    closePanels();
+    if (menu) {
+        menu->setActive("MainMenuLeft", false);
+        menu->setActive("MainMenuRight", false);
+    }
+    if (menu)
+        menu->setActive(id, true);
+    showItem(id, true);
+}
+
+void GameEngine::closePanels()
+{
+    if (!menu)
+        return;
+    menu->closePanels();
+    // The new-player and won panels hold the doors until they close.
+    if (gameState != GS_NEW_PLAYER && gameState != GS_GAME_WON) {
+        menu->setActive("MainMenuLeft", true);
+        menu->setActive("MainMenuRight", true);
+    }
 }
 
 // ---- choosers ---------------------------------------------------------------
@@ -174,11 +211,10 @@ void GameEngine::showTileSetEntry()
 
 void GameEngine::layoutPanelOpen()
 {
-    closePanels();
     dropBrowsedTileSet();
     dropBrowsedLayout();
     showLayoutEntry();
-    showItem("LayoutPanel", true);
+    openPanel("LayoutPanel");
     action.clear();
 }
 
@@ -198,11 +234,10 @@ void GameEngine::layoutPanelChange(int step)
 
 void GameEngine::tileSetPanelOpen()
 {
-    closePanels();
     dropBrowsedLayout();
     dropBrowsedTileSet();
     showTileSetEntry();
-    showItem("TileSetPanel", true);
+    openPanel("TileSetPanel");
     action.clear();
 }
 
@@ -253,8 +288,7 @@ void GameEngine::selectLayout()
 
 void GameEngine::optionsPanelOpen()
 {
-    closePanels();
-    showItem("OptionsPanel", true);
+    openPanel("OptionsPanel");
     action.clear();
 }
 
@@ -351,8 +385,7 @@ void GameEngine::setMusicOption()
 
 void GameEngine::playerPanelOpen()
 {
-    closePanels();
-    showItem("PlayerPanel", true);
+    openPanel("PlayerPanel");
     const bool hasCurrent = currentPlayer != players.end();
     const size_t rows = std::min(players.size(), maxPlayers);
     for (size_t row = 1; row <= maxPlayers; ++row) {

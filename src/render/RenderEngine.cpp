@@ -136,6 +136,12 @@ void RenderEngine::renderScene()
 {
     renderer->renderScene();
     trackPlacement(SDL_GetTicks());
+    if (!firstFrameLogged) {
+        // Marks the end of start-up in the log (the start-up benchmark
+        // times launch to this line).
+        firstFrameLogged = true;
+        outputError("First frame drawn");
+    }
 }
 
 void RenderEngine::resizeWindow(int width, int height)

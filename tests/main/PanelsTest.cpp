@@ -1,7 +1,7 @@
 #include <fstream>
 
 #include "GameFixture.h"
-#include "ScopedWorkDir.h"
+#include "support/WorkDir.h"
 #include "menu/MenuTextbox.h"
 
 // The panels: main-menu doors, choosers, options and the player panels,
@@ -293,6 +293,15 @@ TEST_F(PanelsTest, NewPlayerPanelOpensBelowTenAndCancelsOnlyWithAPlayer)
     EXPECT_FALSE(shown("MenuNewPlayer"));
     EXPECT_EQ(GS_PLAYING, engine->gameState);
     EXPECT_TRUE(activeItem("TopBar") && activeItem("MainMenuLeft"));
+
+    // Opened from the player panel, it holds that panel too; the doors
+    // stay out of the way of the player panel afterwards.
+    run("PLAYER_PANEL");
+    run("NEW_PLAYER");
+    EXPECT_FALSE(activeItem("PlayerPanel"));
+    run("NEW_PLAYER_CANCELLED");
+    EXPECT_TRUE(shown("PlayerPanel") && activeItem("PlayerPanel") && activeItem("TopBar"));
+    EXPECT_FALSE(activeItem("MainMenuLeft"));
     engine->players.clear();
 }
 
@@ -343,8 +352,11 @@ TEST_F(PanelsTest, OneChooserOrPanelOpenAtATime)
     run("TILESET_PANEL");
     EXPECT_FALSE(shown("LayoutPanel"));
     EXPECT_TRUE(shown("TileSetPanel"));
+    // The open panel lies over the doors: their buttons take no click.
+    EXPECT_FALSE(activeItem("MainMenuLeft") || activeItem("MainMenuRight"));
     run("CLOSE_PANELS");
     EXPECT_FALSE(shown("TileSetPanel"));
+    EXPECT_TRUE(activeItem("MainMenuLeft") && activeItem("MainMenuRight"));
     EXPECT_EQ("", engine->action);
 }
 
@@ -362,7 +374,7 @@ TEST(ChooserFilesTest, BuiltInFirstThenFilesFoundSortedEachOnce)
 
 TEST(ChooserFilesTest, ConfigurationListsFilesOnDiskAndClampsTheVolume)
 {
-    ScopedWorkDir dir;
+    WorkDir dir;
     std::filesystem::create_directories("Assets/Layouts/more");
     std::filesystem::create_directories("Assets/Tiles/Extra");
     for (const char* f : {"Assets/Layouts/b.lyt", "Assets/Layouts/more/a.lyt", "Assets/Layouts/turtle_demo.lyt",
