@@ -488,21 +488,3 @@ void GameEngine::fullscreen()
     resizeWindow(&event, fullscreenWanted);
     action.clear();
 }
-
-void GameEngine::newPlayerKey()
-{
-    auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"));
-    if (!box)
-        return;
-    box->update(false);
-    if (box->escapePressed) {
-        // With no player yet the panel stays: a first player must be made.
-        if (players.empty())
-            box->escapePressed = false;
-        else
-            cancelTextBox();
-    } else if (box->enterPressed) {
-        box->enterPressed = false;
-        action = "ADD_PLAYER";
-    }
-}
