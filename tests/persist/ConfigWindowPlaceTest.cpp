@@ -56,15 +56,3 @@ TEST_F(ConfigWindowPlaceTest, QuittingInFullScreenKeepsTheWindowedPlaceAndSize)
     EXPECT_EQ("WindowSize: 1024 700\nWindowPos: 300 200\nFullscreen: true\nMaximized: false\n",
               savedLines(engine));
 }
-
-TEST_F(ConfigWindowPlaceTest, QuittingMaximisedKeepsTheRestoredPlaceAndSize)
-{
-    RenderEngine& re = engine.renderEngine;
-    re.prevWindowWidth = 1024;
-    re.prevWindowHeight = 700;
-    re.windowWidth = 1280;
-    re.windowHeight = 776;
-    shownAtQuit = {true, 0, 0};
-    EXPECT_EQ("WindowSize: 1024 700\nWindowPos: 300 200\nFullscreen: false\nMaximized: true\n",
-              savedLines(engine));
-}

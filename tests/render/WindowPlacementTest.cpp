@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "render/RenderEngine.h"
 #include "render/Renderer.h"
 #include "render/WindowPlatform.h"
@@ -15,20 +13,6 @@ bool shownPlacement(WindowPlacement& p)
     p = shown;
     return true;
 }
-
-// A renderer that starts as a test says and counts the resizes it is asked for.
-class WindowRenderer : public Renderer {
-public:
-    bool starts = true;
-    int resizes = 0;
-    bool init(int, int, int) override { return starts; }
-    void resizeWindow(int w, int h) override
-    {
-        ++resizes;
-        engine->windowWidth = w;
-        engine->windowHeight = h;
-    }
-};
 }
 
 TEST(WindowPlacementTest, TheOuterCornerIsTheDrawingAreaLessTheLeftAndTopOfTheFrame)
@@ -84,38 +68,4 @@ TEST(WindowPlacementTest, AMaximisedOrFullScreenWindowKeepsItsRestoredPlace)
     re.updateWindowPos();
     EXPECT_EQ(40, re.windowX);
     EXPECT_EQ(50, re.windowY);
-}
-
-TEST(WindowPlacementTest, AMaximisedStartRestoresToThePlaceItWasGiven)
-{
-    RenderEngine re(new WindowRenderer);
-    re.placementSource = &shownPlacement;
-    re.windowX = 120;
-    re.windowY = 90;
-    re.maximized = true;
-    shown = {true, 0, 0};
-    ASSERT_TRUE(re.init());
-    EXPECT_TRUE(re.maximized);
-    EXPECT_EQ(120, re.windowX);
-    EXPECT_EQ(90, re.windowY);
-    unsetenv("SDL_VIDEO_WINDOW_POS");
-}
-
-TEST(WindowPlacementTest, StartUpFailsWhenTheRendererCannotStart)
-{
-    auto* r = new WindowRenderer;
-    r->starts = false;
-    RenderEngine re(r);
-    EXPECT_FALSE(re.init());
-}
-
-TEST(WindowPlacementTest, AResizeToTheSizeInForceChangesNothing)
-{
-    auto* r = new WindowRenderer;
-    RenderEngine re(r);
-    re.resizeWindow(800, 600);
-    EXPECT_EQ(0, r->resizes);
-    re.resizeWindow(1024, 700);
-    re.resizeWindow(1024, 700);
-    EXPECT_EQ(1, r->resizes);
 }
