@@ -236,6 +236,9 @@ public:
     void playerPanelOpen();
     void newPlayerPanelToggle(bool close);
     void cancelTextBox();
+    // A key pressed in the new-player panel: typed into its text box; Enter
+    // asks to add the player, Escape cancels.
+    void newPlayerKey();
     void volumeChange(int mode);
     // Puts the volume knob where the volume says along its travel.
     void placeVolumeKnob();
