@@ -27,11 +27,11 @@ TEST_F(OggStreamTest, OneStreamPerFileInTheFilesFormat)
 
 TEST_F(OggStreamTest, FilesThatAreNotVorbisOrTooShortDoNotPlay)
 {
-    WorkDir dir;
+    WorkDir scratch;
     std::ofstream("noise.ogg") << std::string(5000, 'x');
     SoundEngine engine;
     EXPECT_EQ(SoundEngine::noSound, engine.addStream("noise.ogg", true));
-    EXPECT_EQ(1, lines("Could not open Ogg stream: noise.oggNot Vorbis data.")) << log.str();
+    EXPECT_EQ(1, scratch.count("Could not open Ogg stream: noise.oggNot Vorbis data.")) << scratch.log();
     EXPECT_TRUE(engine.streams.empty());
 
     // Less sound than four buffers hold.
@@ -91,7 +91,7 @@ TEST_F(OggStreamTest, ANonLoopingStreamPlaysOnceThenFinishes)
 
 TEST_F(OggStreamTest, ADecodingErrorStopsOnlyThatStream)
 {
-    WorkDir dir;
+    WorkDir scratch;
     // The music with two of its pages overwritten about a second in, past
     // what the first four buffers hold: the headers still read, and the
     // decoder fails while the stream is being refilled.
@@ -108,7 +108,7 @@ TEST_F(OggStreamTest, ADecodingErrorStopsOnlyThatStream)
     engine.playStream(damaged);
     EXPECT_TRUE(engine.streams[1]->playing());  // the damage lies further on
     frames(engine, 1000);
-    EXPECT_EQ(1, lines("Ogg stream stopped: damaged.ogg")) << log.str();
+    EXPECT_EQ(1, scratch.count("Ogg stream stopped: damaged.ogg")) << scratch.log();
     EXPECT_FALSE(engine.streams[1]->active);
     EXPECT_FALSE(engine.streams[1]->playing());
     EXPECT_TRUE(engine.streams[0]->playing());
