@@ -393,10 +393,9 @@ TEST_F(PlayersTest, FailedSaveKeepsTheOldFilesAndSaysSo)
     // The temporary files cannot be made: the same as a read-only folder.
     std::filesystem::create_directory(std::string(PlayerFile::path) + ".tmp");
     std::filesystem::create_directory("jadeloom_demo.cfg.tmp");
-    testing::internal::CaptureStderr();
     EXPECT_FALSE(engine->savePlayerFile());
     engine->saveConfig();
-    const std::string log = testing::internal::GetCapturedStderr();
+    const std::string log = dir.log();
     EXPECT_EQ("<Player>\n\tName: Old\n</Player>", readFile(PlayerFile::path));
     EXPECT_EQ("LastPlayer: Old", readFile("jadeloom_demo.cfg"));
     EXPECT_NE(std::string::npos, log.find(std::string("Could not save ") + PlayerFile::path));
