@@ -1,12 +1,18 @@
 // Frame time of the full scene: the room, the rewards and the whole Turtle
 // board with the Standard pictures from the layout's default view, drawn
-// into a real window (1280 x 800 by default). Prints the median over the
-// frames after a short warm-up. Run on a display (Xvfb with Mesa's software
-// renderer serves) from a prepared working directory:
-//   scripts/prepare-workdir.sh . /tmp/w && cd /tmp/w && bench_frame [frames [width height [aniso]]]
-// With aniso given, every texture's anisotropic filtering is limited to that
-// degree (1 turns it off), to see what the filtering costs; "board" after
-// it hides the room and the other sprites.
+// into a real window (1280 x 800 by default). Prints the median and the
+// 99th percentile over the frames after a short warm-up, in wall time and
+// in the processor time of all the process's threads. Run on a display
+// (Xvfb with Mesa's software renderer serves) from a prepared working
+// directory:
+//   scripts/prepare-workdir.sh . /tmp/w && cd /tmp/w
+//   bench_frame [frames [width height [aniso [word...]]]]
+// With aniso given (0: as the renderer chose), every texture's anisotropic
+// filtering is set to that degree (1 turns it off), to see what the
+// filtering costs. Further words: "board" hides the room and the other
+// sprites; "seed=N" deals board N instead of a random one; "shot=FILE.png"
+// saves the screen after the last frame (with ImageMagick's import);
+// "warmup=N" draws N frames before measuring (20).
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
@@ -21,6 +27,7 @@
 #include "game/Layout.h"
 #include "game/Level.h"
 #include "game/TileSet.h"
+#include "render/GLRender.h"
 #include "render/RenderEngine.h"
 #include "render/Sprite.h"
 #include "render/Texture.h"
@@ -29,12 +36,36 @@
 #define GL_TEXTURE_MAX_ANISOTROPY_EXT 0x84FE
 #endif
 
+namespace {
+double percentile(const std::vector<double>& sorted, double p)
+{
+    const size_t i = static_cast<size_t>(p * static_cast<double>(sorted.size() - 1) + 0.5);
+    return sorted[std::min(i, sorted.size() - 1)];
+}
+
+}
+
 int main(int argc, char** argv)
 {
     int frames = argc > 1 ? std::atoi(argv[1]) : 300;
     const int width = argc > 3 ? std::atoi(argv[2]) : 1280;
     const int height = argc > 3 ? std::atoi(argv[3]) : 800;
     const float aniso = argc > 4 ? static_cast<float>(std::atof(argv[4])) : 0.0f;
+    bool boardOnly = false;
+    unsigned int seed = 0;
+    int warmup = 20;
+    std::string shotFile;
+    for (int i = 5; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "board")
+            boardOnly = true;
+        else if (word.rfind("seed=", 0) == 0)
+            seed = static_cast<unsigned int>(std::strtoul(word.c_str() + 5, nullptr, 10));
+        else if (word.rfind("warmup=", 0) == 0)
+            warmup = std::atoi(word.c_str() + 7);
+        else if (word.rfind("shot=", 0) == 0)
+            shotFile = word.substr(5);
+    }
     if (frames <= 0 || width <= 0 || height <= 0)
         return 2;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
@@ -48,11 +79,15 @@ int main(int argc, char** argv)
         re.windowHeight = height;
         SDL_WM_SetCaption("Jadeloom", "Jadeloom");
         re.init();
+        // Every frame is measured as fast as it can be drawn.
+        static_cast<GLRender*>(re.renderer)->paceFrames = false;
         Level* level = new Level;
         level->setLayout(new Layout(&re, Layout::builtinTurtleFile));
         TileSet* ts = new TileSet(&re, nullptr, level);
         ts->createTileSet(TileSet::standardFile);
         level->init(&re, nullptr, ts);
+        if (seed != 0)
+            level->deal(seed);
         if (re.boardTiles.empty()) {
             std::fprintf(stderr, "no board: run from a prepared working directory\n");
             code = 1;
@@ -63,15 +98,11 @@ int main(int argc, char** argv)
                         glBindTexture(GL_TEXTURE_2D, t->glName);
                         glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, aniso);
                     }
-            const bool boardOnly = argc > 5 && std::string(argv[5]) == "board";
             if (boardOnly)
                 for (Sprite* s : re.sprites)
                     s->visible = false;
-            for (int i = 0; i < 20; ++i)
+            for (int i = 0; i < warmup; ++i)
                 re.renderScene();
-            // Wall time per frame, and the CPU time of all the process's
-            // threads (the software renderer's included), which a busy
-            // machine disturbs less.
             std::vector<double> ms, cpu;
             for (int i = 0; i < frames; ++i) {
                 timespec c0, c1;
@@ -84,14 +115,20 @@ int main(int argc, char** argv)
                 ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
                 cpu.push_back((c1.tv_sec - c0.tv_sec) * 1e3 + (c1.tv_nsec - c0.tv_nsec) / 1e6);
             }
+            // The screen as the player sees it (what the display shows, after
+            // the last swap).
+            if (!shotFile.empty() && std::system(("import -window root " + shotFile).c_str()) != 0)
+                std::fprintf(stderr, "could not save %s\n", shotFile.c_str());
             std::sort(ms.begin(), ms.end());
             std::sort(cpu.begin(), cpu.end());
             const char* version = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-            std::printf("%dx%d  tiles %zu  sprites %zu  frames %d  median %.2f ms (%.1f fps)  "
-                        "min %.2f  max %.2f  median CPU %.2f ms  aniso %s  [%s]\n",
+            std::printf("%dx%d  tiles %zu  sprites %zu  frames %d  median %.2f ms (%.1f fps)  p99 %.2f  "
+                        "min %.2f  max %.2f  CPU median %.2f p99 %.2f ms  aniso %s%s  [%s]\n",
                         width, height, re.boardTiles.size(), re.sprites.size(), frames,
-                        ms[ms.size() / 2], 1000.0 / ms[ms.size() / 2], ms.front(), ms.back(), cpu[cpu.size() / 2],
-                        aniso >= 1.0f ? argv[4] : "as loaded", version ? version : "?");
+                        percentile(ms, 0.5), 1000.0 / percentile(ms, 0.5), percentile(ms, 0.99),
+                        ms.front(), ms.back(), percentile(cpu, 0.5), percentile(cpu, 0.99),
+                        aniso >= 1.0f ? argv[4] : "as loaded", boardOnly ? "  board only" : "",
+                        version ? version : "?");
         }
         re.boardTiles.clear();
         delete level;

@@ -14,7 +14,7 @@ runs="${FUZZ_RUNS:-20000}"
 
 cmake -S "$src" -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJADELOOM_FUZZ=ON -DJADELOOM_TESTS=OFF > /dev/null
-readers=(obj mtl anim menu font players rewards)
+readers=(obj mtl anim menu font players rewards layout tileset config)
 cmake --build "$build" --target "${readers[@]/#/fuzz_}" -j"${FUZZ_JOBS:-2}"
 
 status=0

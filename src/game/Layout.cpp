@@ -1,6 +1,8 @@
 #include "game/Layout.h"
 
 #include <cmath>
+#include <set>
+#include <tuple>
 
 #include "main/Log.h"
 #include "persist/WordReader.h"
@@ -102,6 +104,18 @@ bool Layout::isPlayable() const
             outputError("Layout position outside its grid refused: " + fileName);
             return false;
         }
+    }
+    // A tile covers two by two cells of its layer; two tiles in one cell
+    // would each block and free the other unpredictably.
+    std::set<std::tuple<int, int, int>> taken;
+    for (const Vector3& p : tileCoordinates) {
+        const int x = static_cast<int>(p.x), y = static_cast<int>(p.y), z = static_cast<int>(p.z);
+        for (int dx = 0; dx < 2; ++dx)
+            for (int dy = 0; dy < 2; ++dy)
+                if (!taken.insert({x + dx, y + dy, z}).second) {
+                    outputError("Layout with overlapping positions refused: " + fileName);
+                    return false;
+                }
     }
     return true;
 }

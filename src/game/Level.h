@@ -133,6 +133,8 @@ public:
     bool undo();
     void restart();
     void setScoreMultiplier(float m);
+    // The multiplier, open slots and stamps of a difficulty (DIFFICULTY_*).
+    void applyDifficulty(int difficulty);
     int score() const;
 
     void highlightTiles();

@@ -2,6 +2,7 @@
 // undo and restart, highlights and board-wide animations.
 #include <algorithm>
 
+#include "game/Difficulty.h"
 #include "game/Level.h"
 #include "game/Tile.h"
 #include "render/Sprite.h"
@@ -367,6 +368,16 @@ void Level::setScoreMultiplier(float m)
 {
     scoreMultiplier = m;
     basePoints = static_cast<int>(m * 1000.0f + 0.5f);
+}
+
+void Level::applyDifficulty(int difficulty)
+{
+    const DifficultyRow& row = difficultyRow(difficulty);
+    for (int i = 0; i < 3; ++i)
+        setSlotEnabled(i, row.slotOpen[i]);
+    setScoreMultiplier(row.multiplier);
+    if (row.stamps)
+        setTileStamps(true);
 }
 
 int Level::score() const

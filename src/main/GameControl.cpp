@@ -2,6 +2,7 @@
 // bottom bar, the clock, the holding slots and the end-of-game panels.
 #include <cstdio>
 
+#include "game/Difficulty.h"
 #include "game/Layout.h"
 #include "game/Level.h"
 #include "game/Tile.h"
@@ -16,28 +17,6 @@
 #include "persist/Player.h"
 
 namespace {
-struct DifficultyRow {
-    int value;
-    const char* text;
-    float multiplier;
-    bool slotOpen[3];
-    bool stamps;  // every tile shows its stamp; otherwise left as it is
-};
-
-const DifficultyRow difficultyTable[] = {
-    {DIFFICULTY_EASY, "Easy", 0.75f, {true, true, true}, true},
-    {DIFFICULTY_NORMAL, "Normal", 1.0f, {true, false, false}, true},
-    {DIFFICULTY_ADVANCED, "Advanced", 2.0f, {false, false, false}, false},
-};
-
-const DifficultyRow& rowFor(int difficulty)
-{
-    for (const DifficultyRow& row : difficultyTable)
-        if (row.value == difficulty)
-            return row;
-    return difficultyTable[1];
-}
-
 const float BLUE[3] = {0.0f, 0.0f, 1.0f};
 const float BLACK[3] = {0.0f, 0.0f, 0.0f};
 }
@@ -269,23 +248,17 @@ void GameEngine::setDifficulty(int mode)
 
 void GameEngine::applyDifficulty()
 {
-    const DifficultyRow& row = rowFor(difficulty);
+    const DifficultyRow& row = difficultyRow(difficulty);
     if (auto* label = dynamic_cast<MenuLabel*>(menuItem("DifficultyText"))) {
         label->changeText(row.text);
         label->centerText();
     }
     MenuTileSlot* items[3] = {slot1, slot2, slot3};
-    for (int i = 0; i < 3; ++i) {
-        if (level)
-            level->setSlotEnabled(i, row.slotOpen[i]);
+    for (int i = 0; i < 3; ++i)
         if (items[i])
             items[i]->setVisibility(row.slotOpen[i]);
-    }
-    if (level) {
-        level->setScoreMultiplier(row.multiplier);
-        if (row.stamps)
-            level->setTileStamps(true);
-    }
+    if (level)
+        level->applyDifficulty(difficulty);
 }
 
 void GameEngine::highlightTiles()

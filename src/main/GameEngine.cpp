@@ -337,6 +337,7 @@ void GameEngine::namePlayerRows(const std::vector<std::string>& names)
 
 void GameEngine::quitGame()
 {
+    takeQueuedResize();
     saveConfig();
     savePlayerFile();
     outputError("Exit ok");

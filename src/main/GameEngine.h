@@ -142,6 +142,9 @@ public:
     void checkKeys(SDLKey key);
     void keyUpdates();
     void resizeWindow(SDL_Event* resizeEvent, bool fullscreen);
+    // Applies a resize still queued behind the close request, so that the
+    // settings keep the size the window has.
+    void takeQueuedResize();
     void fullscreen();
 
     // Actions (GameEngineActions.cpp).

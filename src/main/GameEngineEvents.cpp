@@ -8,6 +8,7 @@
 #include "menu/Menu.h"
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"
+#include "menu/MenuTextbox.h"
 #include "render/Renderer.h"
 
 namespace {
@@ -462,6 +463,19 @@ void GameEngine::resizeWindow(SDL_Event* resizeEvent, bool fullscreenOn)
     if (menu)
         menu->resizeMenu();
     renderEngine.renderScene();
+}
+
+void GameEngine::takeQueuedResize()
+{
+    if (!SDL_WasInit(SDL_INIT_VIDEO) || renderEngine.fullscreen)
+        return;
+    SDL_PumpEvents();
+    SDL_Event resize{};
+    SDL_Event next;
+    while (SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_VIDEORESIZEMASK) > 0)
+        resize = next;
+    if (resize.type == SDL_VIDEORESIZE)
+        renderEngine.resizeWindow(resize.resize.w, resize.resize.h);
 }
 
 void GameEngine::fullscreen()

@@ -12,6 +12,7 @@
 #include "menu/Menu.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
+#include "menu/MenuTextbox.h"
 #include "persist/AtomicFile.h"
 #include "persist/Player.h"
 #include "persist/PlayerFile.h"
@@ -21,10 +22,9 @@
 namespace {
 const char* const noPlayerName = "DefaultNoNameYet";
 const char* const firstWinReward = "Assets/Rewards/luckycat.obj";
-// What the new-player text box shows until the player types.
-const char* const namePrompt = "Enter Name Here";
-// The configuration file gives back at most this much of the last player's name.
-constexpr size_t maxNameLength = 255;
+// The configuration file reads back 255 characters of the last player's
+// line, the blank after the key included: longer names would not be found.
+constexpr size_t maxNameLength = 254;
 constexpr int playerRows = 10;
 
 std::string rowId(int row)
@@ -170,20 +170,22 @@ void GameEngine::checkRewards()
 
 std::string GameEngine::typedPlayerName() const
 {
-    auto* label = dynamic_cast<MenuLabel*>(menuItem("TextBoxText"));
-    return label ? label->text : std::string();
+    auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"));
+    return box ? box->text() : std::string();
 }
 
 void GameEngine::resetNameBox()
 {
-    setLabel("TextBoxText", namePrompt);
+    if (auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox")))
+        box->reset();
 }
 
 bool GameEngine::acceptablePlayerName(const std::string& name) const
 {
     // A name must come back from the files as it went in: one line, within
     // what the configuration file reads back, and not the "no player" marker.
-    if (name.empty() || name.size() > maxNameLength || name == namePrompt || name == noPlayerName)
+    auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"));
+    if (name.empty() || name.size() > maxNameLength || name == noPlayerName || (box && name == box->defaultText))
         return false;
     if (name.find_first_of("\r\n") != std::string::npos)
         return false;

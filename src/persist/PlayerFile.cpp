@@ -116,7 +116,7 @@ std::vector<Player*> PlayerFile::read(WordReader& in)
             outputError("Loaded player: " + record->name);
             record = nullptr;
         } else if (word == "Name:") {
-            std::string name = in.restOfLine(255);
+            std::string name = in.restOfLine(WordReader::maxWord);
             if (!name.empty())
                 name.erase(0, 1);  // the blank after the key
             record->setName(withoutFirstCarriageReturn(name));

@@ -6,7 +6,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <SDL/SDL_image.h>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <cstring>
 
 #include "main/Log.h"
@@ -29,7 +31,9 @@ void GLRender::setVideoAttributes(bool multisample)
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, multisample ? 1 : 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, multisample ? 4 : 0);
-    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
+    // Vertical sync where the driver grants it: nothing is drawn that the
+    // screen cannot show.
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 1);
 }
 
@@ -48,6 +52,13 @@ bool GLRender::setVideoMode(int width, int height, Uint32 flags)
     }
     if (!surface)
         return false;
+    if (!swapWaitsChecked) {
+        swapWaitsChecked = true;
+        int swapControl = 0;
+        if (SDL_GL_GetAttribute(SDL_GL_SWAP_CONTROL, &swapControl) != 0 || swapControl != 1)
+            outputError("Vertical sync not granted: frames held to " + std::to_string(refreshRate)
+                        + " a second");
+    }
     // SDL owns the video surface and frees it on the next mode change or at
     // SDL_Quit; only the latest one is kept.
     screen = surface;
@@ -117,13 +128,43 @@ void GLRender::restoreStates()
     clearBuffer();
 }
 
-void GLRender::recreateTextures()
+GLuint GLRender::liveTextureName()
 {
+    for (Texture* t : Texture::textures)
+        if (t && !t->isCopy && t->glName != 0)
+            return t->glName;
+    return 0;
+}
+
+void GLRender::recreateTexturesIfLost(GLuint probe)
+{
+    // A texture name made in the old context is still a texture when the
+    // context survived the change of video mode (as it does on X11): then
+    // every texture is still in place and nothing is uploaded again. Names
+    // of a lost context mean nothing in the new one and are only forgotten.
+    if (probe == 0 || glIsTexture(probe))
+        return;
+    outputError("OpenGL context lost: textures re-created");
+    for (Texture* t : Texture::textures)
+        t->glName = 0;
     for (Texture* t : Texture::textures)
         reloadTexture(t);
     // A new video mode may have lost the glyph display lists as well.
     if (engine->font)
         engine->font->constructGlyphs();
+}
+
+void GLRender::holdToRefreshRate()
+{
+    using Clock = std::chrono::steady_clock;
+    if (!paceFrames || refreshRate <= 0)
+        return;
+    const Clock::duration period = std::chrono::microseconds(1000000 / refreshRate);
+    const Clock::time_point now = Clock::now();
+    // A swap that waited for the retrace leaves (almost) nothing to wait.
+    if (lastSwap != Clock::time_point() && now - lastSwap + std::chrono::milliseconds(2) < period)
+        std::this_thread::sleep_until(lastSwap + period);
+    lastSwap = Clock::now();
 }
 
 bool GLRender::checkError()
@@ -167,8 +208,8 @@ void GLRender::setOrtho(int width, int height)
 
 void GLRender::resizeWindow(int width, int height)
 {
-    for (Texture* t : Texture::textures)
-        removeTexture(&t->glName);
+    // No new video mode is set: the drawing area grows or shrinks inside
+    // the same context, so every texture stays as it is.
     setVideoAttributes(multisampleAvailable);
     engine->prevWindowWidth = engine->windowWidth;
     engine->prevWindowHeight = engine->windowHeight;
@@ -177,7 +218,6 @@ void GLRender::resizeWindow(int width, int height)
     WindowPlatform::resizeDrawable(width, height);
     setSceneLights();
     restoreStates();
-    recreateTextures();
     checkError();
 }
 
@@ -193,8 +233,7 @@ void GLRender::toggleFullscreen(bool on)
     } else {
         engine->fullscreen = false;
     }
-    for (Texture* t : Texture::textures)
-        removeTexture(&t->glName);
+    const GLuint probe = liveTextureName();
     setVideoAttributes(multisampleAvailable);
 
     int desktopW = engine->windowWidth, desktopH = engine->windowHeight;
@@ -228,7 +267,7 @@ void GLRender::toggleFullscreen(bool on)
     glEnable(GL_LIGHTING);
     setSceneLights();
     restoreStates();
-    recreateTextures();
+    recreateTexturesIfLost(probe);
     checkError();
 
     if (engine->maximized && !engine->fullscreen)

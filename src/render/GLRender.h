@@ -1,5 +1,8 @@
 #pragma once
+#include <GL/gl.h>
 #include <SDL/SDL.h>
+
+#include <chrono>
 #include <string>
 
 #include "render/Renderer.h"
@@ -15,6 +18,16 @@ public:
     SDL_Cursor* closedHandCursor = nullptr;
     SDL_Cursor* textCursor = nullptr;
     SDL_Surface* screen = nullptr;
+    // Pictures uploaded with their mipmaps so far (a measure of texture work).
+    int textureUploads = 0;
+    // The degree of anisotropic filtering on a software renderer (by the
+    // name in GL_RENDERER), where the largest one costs too much.
+    static constexpr float softwareAnisotropy = 1.0f;
+    static bool isSoftwareRenderer(const char* glRenderer);
+    // Frames are held to the display's refresh rate (60 a second when it is
+    // unknown) where the swap does not wait for it; off only for measuring.
+    bool paceFrames = true;
+    int refreshRate = 60;
 
     GLRender() = default;
     ~GLRender() override;
@@ -102,11 +115,25 @@ public:
     void setProjectionPosition(MenuTileSlot* slot) override;
     // Deletes the font's glyph display lists (when a context holds them).
     void deleteFontLists(FontObj* font);
+    // A texture name of the current context (0 when there is none), taken
+    // before a change of video mode to tell afterwards whether the context
+    // survived it; when it did not, every texture is uploaded again.
+    static GLuint liveTextureName();
+    void recreateTexturesIfLost(GLuint probe);
 
 private:
+    // Sleeps out what is left of the frame's share of a refresh period
+    // since the last swap (nothing when vertical sync already waited).
+    void holdToRefreshRate();
+    std::chrono::steady_clock::time_point lastSwap;
+    bool swapWaitsChecked = false;
+    // The anisotropy given to textures: the driver's largest, capped on a
+    // software renderer; 0 without the extension. Found at the first upload.
+    float anisotropyDegree();
+    float anisotropy = -1.0f;
     void setVideoAttributes(bool multisample);
     bool setVideoMode(int width, int height, Uint32 flags);
     void restoreStates();
-    void recreateTextures();
+
     bool multisampleAvailable = true;
 };

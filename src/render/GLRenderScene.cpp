@@ -30,15 +30,17 @@ void GLRender::renderScene()
     calculateFrustumPlanes();
     engine->updateLights();
 
-    renderSprites();
-    renderRewards();
-
+    // Opaque geometry front to back, so that the depth test spares the
+    // pixels hidden behind the board: the board first, the room after it.
     glDisable(GL_STENCIL_TEST);
     glEnable(GL_MULTISAMPLE);
     renderTileParts();
+    glDisable(GL_MULTISAMPLE);
+    glMatrixMode(GL_MODELVIEW);
+    renderRewards();
+    renderSprites();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
-    glDisable(GL_MULTISAMPLE);
 
     renderMenu();
 
@@ -47,6 +49,7 @@ void GLRender::renderScene()
 
     engine->lastMaterial = nullptr;
     SDL_GL_SwapBuffers();
+    holdToRefreshRate();
     checkError();
 }
 
@@ -102,7 +105,6 @@ void beginSpritePass(RenderEngine* engine)
     glMatrixMode(GL_MODELVIEW);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
-    glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_LIGHTING);
     glEnableClientState(GL_VERTEX_ARRAY);
@@ -164,6 +166,7 @@ void GLRender::renderModel(Model* model)
         glPushMatrix();
         GLRenderState::objectTransform(obj);
         GLRenderState::applyMaterial(engine, obj->material);
+        GLRenderState::useBlending(obj->material);
         GLRenderState::useTextureUnit(0);
         glEnable(GL_TEXTURE_2D);
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -204,11 +207,8 @@ void GLRender::renderSplashScreen(std::string image)
     SDL_ShowCursor(SDL_ENABLE);
     SDL_WM_GrabInput(SDL_GRAB_OFF);
     // The picture is shown once: its texture and pixels go at once. Only a
-    // texture of its own is released, never one a material shares.
-    bool shared = false;
-    for (Material* m : engine->materials)
-        shared = shared || (m && m->diffuseMap == picture);
-    if (picture && !shared)
+    // texture of its own is released, never one a material holds.
+    if (picture && picture->materialUsers == 0)
         delete picture;
 
     glEnable(GL_LIGHTING);

@@ -2,6 +2,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "render/Frustum.h"
 #include "render/GLExtensions.h"
 #include "render/Material.h"
 #include "render/Model.h"
@@ -31,6 +35,15 @@ void GLRenderState::applyMaterial(RenderEngine* engine, Material* m)
     glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, m->emission);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, m->shininess);
     engine->lastMaterial = m;
+}
+
+void GLRenderState::useBlending(const Material* m)
+{
+    const bool translucent = m && (m->alpha < 1.0f || (m->diffuseMap && m->diffuseMap->translucent));
+    if (translucent)
+        glEnable(GL_BLEND);
+    else
+        glDisable(GL_BLEND);
 }
 
 void GLRenderState::bindDiffuse(const Material* m)
@@ -63,20 +76,89 @@ void GLRenderState::objectTransform(const Object* obj)
         glTranslatef(t.x, t.y, t.z);
 }
 
-void GLRenderState::tilePartTransform(const Object* obj)
+namespace {
+// out = out * b, as glMultMatrix does to the current matrix.
+void then(float out[16], const float b[16])
 {
-    glScalef(obj->scale.x, obj->scale.y, obj->scale.z);
-    glTranslatef(obj->translation.x, obj->translation.y, obj->translation.z);
-    glRotatef(obj->rotation.x, 1.0f, 0.0f, 0.0f);
-    glRotatef(obj->rotation.y, 0.0f, 1.0f, 0.0f);
-    glRotatef(obj->rotation.z, 0.0f, 0.0f, 1.0f);
+    float a[16];
+    std::copy(out, out + 16, a);
+    Frustum::multiply(a, b, out);
+}
+
+void translation(float x, float y, float z, float m[16])
+{
+    Frustum::identity(m);
+    m[12] = x;
+    m[13] = y;
+    m[14] = z;
+}
+
+void scaling(float x, float y, float z, float m[16])
+{
+    Frustum::identity(m);
+    m[0] = x;
+    m[5] = y;
+    m[10] = z;
+}
+
+// A rotation by degrees about axis 0 (x), 1 (y) or 2 (z), as glRotatef
+// makes it for a unit axis.
+void rotation(float degrees, int axis, float m[16])
+{
+    Frustum::identity(m);
+    if (degrees == 0.0f)
+        return;
+    const double r = degrees * 3.14159265358979323846 / 180.0;
+    const float c = static_cast<float>(std::cos(r)), s = static_cast<float>(std::sin(r));
+    const int i = (axis + 1) % 3, j = (axis + 2) % 3;  // the plane turned
+    m[i * 4 + i] = c;
+    m[j * 4 + j] = c;
+    m[i * 4 + j] = s;
+    m[j * 4 + i] = -s;
+}
+}
+
+void GLRenderState::tilePartMatrix(const Vector3& at, const Object* obj, float m[16])
+{
+    float step[16];
+    translation(at.x, at.y, at.z, m);
+    scaling(obj->scale.x, obj->scale.y, obj->scale.z, step);
+    then(m, step);
+    translation(obj->translation.x, obj->translation.y, obj->translation.z, step);
+    then(m, step);
+    rotation(obj->rotation.x, 0, step);
+    then(m, step);
+    rotation(obj->rotation.y, 1, step);
+    then(m, step);
+    rotation(obj->rotation.z, 2, step);
+    then(m, step);
+}
+
+void GLRenderState::pictureMatrix(float u, float v, float sx, float sy, float m[16])
+{
+    float step[16];
+    Frustum::identity(m);
+    if (sx != 1.0f) {
+        translation(sx * u, sy - v * sy, 0.0f, m);
+        scaling(sx, sy, 0.0f, step);
+        then(m, step);
+    }
+    translation(u, -v, 0.0f, step);
+    then(m, step);
+}
+
+void GLRenderState::pointArrays(const Object* obj)
+{
+    if (!obj)
+        return;
+    glTexCoordPointer(2, GL_FLOAT, 0, obj->texCoords);
+    glNormalPointer(GL_FLOAT, 0, obj->normals);
+    glVertexPointer(3, GL_FLOAT, 0, obj->vertices);
 }
 
 void GLRenderState::drawObject(const Object* obj)
 {
-    glTexCoordPointer(2, GL_FLOAT, 0, obj->texCoords);
-    glNormalPointer(GL_FLOAT, 0, obj->normals);
-    glVertexPointer(3, GL_FLOAT, 0, obj->vertices);
+    pointArrays(obj);
     drawTriangles(obj);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "render/Vector3.h"
+
 class Material;
 class Model;
 class Object;
@@ -17,6 +19,9 @@ public:
     // Sends M's colours and shininess for front and back faces unless M is
     // the engine's last material (or null); M's alpha goes into its diffuse.
     static void applyMaterial(RenderEngine* engine, Material* m);
+    // Blending on only for what can show through: a material whose alpha
+    // is below 1 or whose diffuse texture has transparent pixels.
+    static void useBlending(const Material* m);
     // Binds M's diffuse texture on the current unit (none when M has none).
     static void bindDiffuse(const Material* m);
     // True when the object has arrays to draw.
@@ -24,10 +29,17 @@ public:
     // The object's own transform as model drawing applies it: rotation about
     // the pivot, then scale, then translation, each only when not neutral.
     static void objectTransform(const Object* obj);
-    // The tile parts' transform: scale, translation, rotation x, y, z.
-    static void tilePartTransform(const Object* obj);
+    // The tile parts' transform as one matrix (column-major): a move to
+    // at, then the part's scale, translation and rotation x, y, z.
+    static void tilePartMatrix(const Vector3& at, const Object* obj, float m[16]);
+    // The texture matrix that shows a tile's picture cell: a move by (u, -v)
+    // and, for cells of another size than the default (scale x not 1), a
+    // scale by (sx, sy) with the matching move before it.
+    static void pictureMatrix(float u, float v, float sx, float sy, float m[16]);
     // Points the vertex, normal and current unit's texture-coordinate arrays
-    // at the object and draws its triangles.
+    // at the object (nothing for null).
+    static void pointArrays(const Object* obj);
+    // pointArrays, then the object's triangles.
     static void drawObject(const Object* obj);
     // Just the triangles, with the arrays as they are.
     static void drawTriangles(const Object* obj);

@@ -55,14 +55,47 @@ void GLRender::createTexture(Texture* t, unsigned char* pixels, int width, int h
     glBindTexture(GL_TEXTURE_2D, t->glName);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    if (extensions && std::strstr(extensions, "GL_EXT_texture_filter_anisotropic")) {
-        GLfloat largest = 1.0f;
-        glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &largest);
-        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, largest);
-    }
-    if (pixels && width > 0 && height > 0)
+    // A picture of one colour looks the same however it is filtered.
+    const float degree = anisotropyDegree();
+    if (degree > 0.0f)
+        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT,
+                        t->uniform ? 1.0f : degree);
+    if (pixels && width > 0 && height > 0) {
         uploadMipmaps(pixels, width, height, static_cast<GLenum>(format));
+        ++textureUploads;
+    }
+}
+
+bool GLRender::isSoftwareRenderer(const char* renderer)
+{
+    if (!renderer)
+        return false;
+    for (const char* name : {"llvmpipe", "softpipe", "Software Rasterizer", "swrast", "SwiftShader"})
+        if (std::strstr(renderer, name))
+            return true;
+    return false;
+}
+
+float GLRender::anisotropyDegree()
+{
+    if (anisotropy >= 0.0f)
+        return anisotropy;
+    anisotropy = 0.0f;
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    if (!extensions || !std::strstr(extensions, "GL_EXT_texture_filter_anisotropic"))
+        return anisotropy;
+    GLfloat largest = 1.0f;
+    glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &largest);
+    anisotropy = largest;
+    // Drawn by the processor, the largest degree makes every textured pixel
+    // several times dearer and the game too slow to play.
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (isSoftwareRenderer(renderer) && largest > softwareAnisotropy) {
+        anisotropy = softwareAnisotropy;
+        outputError(std::string("Software renderer, anisotropic filtering limited to ")
+                    + std::to_string(static_cast<int>(softwareAnisotropy)) + ": " + renderer);
+    }
+    return anisotropy;
 }
 
 bool GLRender::loadImage(Texture* t, std::string file, unsigned int format)
@@ -136,12 +169,14 @@ bool GLRender::swapImage(Texture* t, std::string file, unsigned int /*format*/)
     // Kept as decoded: rows top to bottom, bytes blue, green, red, alpha.
     t->format = GL_BGRA;
     t->flipped = false;
+    t->examinePixels();
     if (haveContext() && t->glName != 0 && t->pixels && t->width > 0 && t->height > 0) {
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, t->glName);
         // Every level is rebuilt, so that a minified texture shows the new
         // picture too and a picture of another size is never read past its end.
         uploadMipmaps(t->pixels, t->width, t->height, GL_BGRA);
+        ++textureUploads;
     }
     return true;
 }
@@ -208,6 +243,7 @@ bool GLRender::loadTGA(Texture* t, std::string file)
     t->height = height;
     t->bpp = depth;
     t->flipped = true;
+    t->examinePixels();
     t->createTexture(t->pixels, width, height, depth == 32 ? GL_BGRA : GL_BGR);
     outputError("Loaded texture file: " + file);
     return true;

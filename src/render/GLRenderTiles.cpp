@@ -3,21 +3,53 @@
 // the second texture unit; highlighted tiles are drawn unlit so that only the
 // overlay material's emission colours them. Also the tiles parked in the
 // holding slots, drawn over the menus.
+//
+// All tiles are copies of one mesh: each pass points the arrays at the first
+// tile's part once, and every tile then costs one transform (its place and
+// its part's animated transform in one matrix) and one draw call.
 #include <GL/gl.h>
 
 #include "game/Tile.h"
-#include "render/GLRender.h"
 #include "menu/MenuTileSlot.h"
+#include "render/GLRender.h"
 #include "render/GLRenderState.h"
 #include "render/Light.h"
 #include "render/Material.h"
 #include "render/Object.h"
 #include "render/RenderEngine.h"
+#include "render/Texture.h"
 
 namespace {
-// Light, position, material and transform of one tile part. Returns whether
-// the scene light was switched off (for endPart).
-bool beginPart(RenderEngine* engine, Tile* tile, const Object* part, bool atTilePosition)
+const char* const bodyName = "Tile";
+const char* const faceName = "Face";
+
+// The shared mesh of one part and where each tile keeps its own copy of it
+// (whose transform the animations drive).
+struct TilePart {
+    const Object* mesh = nullptr;
+    size_t index = 0;
+
+    TilePart(const Tile* first, const char* name)
+    {
+        if (!first)
+            return;
+        for (size_t i = 0; i < first->objects.size(); ++i)
+            if (first->objects[i] && first->objects[i]->name == name) {
+                mesh = first->objects[i];
+                index = i;
+            }
+        if (!GLRenderState::drawable(mesh))
+            mesh = nullptr;
+    }
+    const Object* of(const Tile* tile) const
+    {
+        return index < tile->objects.size() ? tile->objects[index] : nullptr;
+    }
+};
+
+// Light and material of one tile part; returns whether the scene light was
+// switched off (a highlighted tile shows only its overlay's emission).
+bool beginPart(RenderEngine* engine, const Tile* tile, const Object* part)
 {
     const bool unlit = tile->highlighted || tile->hoverHighlighted;
     Material* m = part->material;
@@ -27,84 +59,63 @@ bool beginPart(RenderEngine* engine, Tile* tile, const Object* part, bool atTile
         if (tile->overlay)
             m = tile->overlay;
     }
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    if (atTilePosition)
-        glTranslatef(tile->worldPosition.x, tile->worldPosition.y, tile->worldPosition.z);
     GLRenderState::applyMaterial(engine, m);
-    GLRenderState::tilePartTransform(part);
+    GLRenderState::useBlending(m);
     return unlit;
 }
 
 void endPart(RenderEngine* engine, bool unlit)
 {
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
     if (unlit && engine->sceneLight)
         engine->sceneLight->Visible(true);
 }
 
-void drawBody(RenderEngine* engine, Tile* tile, bool atTilePosition)
+// One part of one tile with the arrays already set: atTile places it at the
+// tile's board position, otherwise where the current matrix is.
+void drawPart(RenderEngine* engine, const Tile* tile, const Object* own, const Object* mesh, bool atTile)
 {
-    const Object* body = GLRenderState::findObject(tile, "Tile");
-    if (!GLRenderState::drawable(body))
+    if (!own)
         return;
-    const bool unlit = beginPart(engine, tile, body, atTilePosition);
-    GLRenderState::useTextureUnit(0);
-    GLRenderState::drawObject(body);
+    const bool unlit = beginPart(engine, tile, own);
+    float m[16];
+    GLRenderState::tilePartMatrix(atTile ? tile->worldPosition : Vector3(), own, m);
+    glPushMatrix();
+    glMultMatrixf(m);
+    GLRenderState::drawTriangles(mesh);
+    glPopMatrix();
     endPart(engine, unlit);
 }
 
-void resetTextureMatrix()
+bool showsPicture(const Tile* tile)
 {
+    return tile->showStamp || tile->state == TILE_SELECTED;
+}
+
+// The picture's cell of the atlas on unit 1 (current): the face's texture
+// box moved by the tile's offsets, scaled to the cell size first when the
+// set's pictures are not of the default size.
+void placePicture(const Tile* tile)
+{
+    float m[16];
+    GLRenderState::pictureMatrix(tile->stampOffsetU, tile->stampOffsetV, tile->textureScaleX,
+                                 tile->textureScaleY, m);
     glMatrixMode(GL_TEXTURE);
-    glLoadIdentity();
-}
-
-void drawFacePart(RenderEngine* engine, Tile* tile, bool atTilePosition)
-{
-    const Object* face = GLRenderState::findObject(tile, "Face");
-    if (!GLRenderState::drawable(face))
-        return;
-    const bool unlit = beginPart(engine, tile, face, atTilePosition);
-
-    if (GLRenderState::useTextureUnit(1)) {
-        if (!tile->showStamp && tile->state != TILE_SELECTED) {
-            glDisable(GL_TEXTURE_2D);  // a blank face
-        } else {
-            glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-            glTexCoordPointer(2, GL_FLOAT, 0, face->texCoords);
-            glEnable(GL_TEXTURE_2D);
-            // The picture's cell of the atlas: the face's texture box moved
-            // by the tile's offsets (and scaled to the cell size first).
-            resetTextureMatrix();
-            const float sx = tile->textureScaleX, sy = tile->textureScaleY;
-            if (sx != 1.0f) {
-                glTranslatef(sx * tile->stampOffsetU, sy - tile->stampOffsetV * sy, 0.0f);
-                glScalef(sx, sy, 0.0f);
-            }
-            glTranslatef(tile->stampOffsetU, -tile->stampOffsetV, 0.0f);
-            glMatrixMode(GL_MODELVIEW);
-        }
-    }
-    GLRenderState::useTextureUnit(0);
-    GLRenderState::drawObject(face);
-
-    if (GLRenderState::useTextureUnit(1))
-        resetTextureMatrix();
-    GLRenderState::useTextureUnit(0);
-    resetTextureMatrix();
+    glLoadMatrixf(m);
     glMatrixMode(GL_MODELVIEW);
-    endPart(engine, unlit);
 }
 
-// Unit 0 shows the tile body texture, unit 1 the picture atlas (left off:
-// each face switches it on as needed).
-void beginBoardTextures(RenderEngine* engine)
+// The bodies' state: lit, depth-tested, culled, unit 0 showing the tile
+// body texture, unit 1 off; the arrays point at the shared body mesh.
+void beginBodies(RenderEngine* engine, const Object* mesh)
 {
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_LIGHTING);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
     if (GLRenderState::useTextureUnit(1)) {
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-        GLRenderState::bindDiffuse(engine->stampMaterial);
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisable(GL_TEXTURE_2D);
     }
@@ -113,6 +124,47 @@ void beginBoardTextures(RenderEngine* engine)
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     GLRenderState::bindDiffuse(engine->tileMaterial);
+    GLRenderState::pointArrays(mesh);
+}
+
+// The faces' state: unit 0 keeps the body texture on the face's own
+// coordinates, unit 1 decals the picture atlas over it and stays the
+// current unit, so that each tile only loads its picture's texture matrix.
+// Returns whether unit 1 exists.
+bool beginFaces(RenderEngine* engine, const Object* mesh)
+{
+    GLRenderState::useTextureUnit(0);
+    GLRenderState::pointArrays(mesh);
+    if (!GLRenderState::useTextureUnit(1))
+        return false;
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, 0, mesh->texCoords);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    GLRenderState::bindDiffuse(engine->stampMaterial);
+    return true;
+}
+
+// One face: the picture (or a blank face) on unit 1, then the part.
+void drawFaceOf(RenderEngine* engine, const Tile* tile, const TilePart& face, bool haveUnit1,
+                bool& pictureOn, bool atTile)
+{
+    const Object* own = face.of(tile);
+    if (!own)
+        return;
+    if (haveUnit1) {
+        const bool picture = showsPicture(tile);
+        if (picture != pictureOn) {
+            if (picture)
+                glEnable(GL_TEXTURE_2D);
+            else
+                glDisable(GL_TEXTURE_2D);
+            pictureOn = picture;
+        }
+        if (picture)
+            placePicture(tile);
+    }
+    drawPart(engine, tile, own, face.mesh, atTile);
 }
 
 void endBoardTextures()
@@ -120,79 +172,92 @@ void endBoardTextures()
     if (GLRenderState::useTextureUnit(1)) {
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        resetTextureMatrix();
+        glMatrixMode(GL_TEXTURE);
+        glLoadIdentity();
         glDisable(GL_TEXTURE_2D);
     }
     GLRenderState::useTextureUnit(0);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    resetTextureMatrix();
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glMatrixMode(GL_MODELVIEW);
 }
 
-void beginBoardPass()
+bool drawn(const Tile* t)
 {
-    glMatrixMode(GL_MODELVIEW);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_CULL_FACE);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
+    return t && t->visible;
 }
 }
 
 void GLRender::drawTile(Tile* tile)
 {
-    if (tile)
-        drawBody(engine, tile, true);
+    const TilePart body(tile, bodyName);
+    if (!body.mesh)
+        return;
+    beginBodies(engine, body.mesh);
+    drawPart(engine, tile, body.mesh, body.mesh, true);
 }
 
 void GLRender::drawFace(Tile* tile)
 {
-    if (tile)
-        drawFacePart(engine, tile, true);
+    const TilePart face(tile, faceName);
+    if (!face.mesh)
+        return;
+    bool pictureOn = true;
+    const bool unit1 = beginFaces(engine, face.mesh);
+    drawFaceOf(engine, tile, face, unit1, pictureOn, true);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    GLRenderState::useTextureUnit(0);
 }
 
 void GLRender::renderTileParts()
 {
     const std::vector<Tile*>& tiles = engine->boardTiles;
-    beginBoardPass();
-    beginBoardTextures(engine);
-    // All tiles share one mesh: the bodies first, then the faces, so that
-    // each pass binds its textures once.
-    for (Tile* t : tiles)
-        if (t && t->visible)
-            drawTile(t);
-    if (GLRenderState::useTextureUnit(1))
-        GLRenderState::bindDiffuse(engine->stampMaterial);
-    GLRenderState::useTextureUnit(0);
-    for (Tile* t : tiles)
-        if (t && t->visible)
-            drawFace(t);
+    const Tile* first = nullptr;
+    for (const Tile* t : tiles)
+        if (t && !first)
+            first = t;
+    const TilePart body(first, bodyName), face(first, faceName);
+    if (body.mesh) {
+        beginBodies(engine, body.mesh);
+        for (const Tile* t : tiles)
+            if (drawn(t))
+                drawPart(engine, t, body.of(t), body.mesh, true);
+    }
+    if (face.mesh) {
+        if (!body.mesh)
+            beginBodies(engine, face.mesh);
+        bool pictureOn = true;
+        const bool unit1 = beginFaces(engine, face.mesh);
+        for (const Tile* t : tiles)
+            if (drawn(t))
+                drawFaceOf(engine, t, face, unit1, pictureOn, true);
+    }
     endBoardTextures();
 }
 
 void GLRender::renderTiles()
 {
-    beginBoardPass();
-    beginBoardTextures(engine);
+    beginBodies(engine, nullptr);
     for (Tile* t : engine->boardTiles)
-        if (t && t->visible)
+        if (drawn(t))
             t->draw();
     endBoardTextures();
 }
 
 void GLRender::renderTileSlots()
 {
-    bool anySlot = false;
+    // Over the menus: nothing drawn so far may hide a parked tile. Without
+    // a parked tile there is nothing to draw and nothing to clear.
+    bool anyTile = false;
     for (MenuTileSlot* slot : engine->holdingSlots)
-        anySlot = anySlot || slot;
-    if (!anySlot)
+        anyTile = anyTile || (slot && slot->tile);
+    if (!anyTile)
         return;
-    // Over the menus: nothing drawn so far may hide a parked tile.
     glClear(GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -206,17 +271,22 @@ void GLRender::drawSlotTile(Tile* tile, double x, double z)
 {
     if (!tile)
         return;
-    beginBoardPass();
-    beginBoardTextures(engine);
+    const TilePart body(tile, bodyName), face(tile, faceName);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glTranslated(x, -2.0, z);
     glScalef(0.023f, 0.023f, 0.023f);
-    drawBody(engine, tile, false);
-    if (GLRenderState::useTextureUnit(1))
-        GLRenderState::bindDiffuse(engine->stampMaterial);
-    GLRenderState::useTextureUnit(0);
-    drawFacePart(engine, tile, false);
+    if (body.mesh) {
+        beginBodies(engine, body.mesh);
+        drawPart(engine, tile, body.mesh, body.mesh, false);
+    }
+    if (face.mesh) {
+        if (!body.mesh)
+            beginBodies(engine, face.mesh);
+        bool pictureOn = true;
+        const bool unit1 = beginFaces(engine, face.mesh);
+        drawFaceOf(engine, tile, face, unit1, pictureOn, false);
+    }
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     endBoardTextures();

@@ -37,13 +37,8 @@ Texture** mapSlot(Material* m, const std::string& key)
 
 Material::~Material()
 {
-    delete ambientMap;
-    delete bumpMap;
-    delete diffuseMap;
-    delete emissiveMap;
-    delete shininessMap;
-    delete specularMap;
-    delete alphaMap;
+    for (Texture* t : {ambientMap, bumpMap, diffuseMap, emissiveMap, shininessMap, specularMap, alphaMap})
+        Texture::release(t);
 }
 
 Material* Material::loadFile(RenderEngine* engine, const std::string& file)
@@ -107,8 +102,11 @@ Material* Material::loadFile(RenderEngine* engine, const std::string& file)
         } else if (Texture** slot = mapSlot(current, key)) {
             std::string name;
             if (words.next(name)) {
-                delete *slot;  // a repeated map keyword replaces the earlier map
-                *slot = new Texture(engine, directory + name, 0, "");
+                // A repeated map keyword replaces the earlier map; a picture
+                // any material already holds is not loaded again.
+                Texture* earlier = *slot;
+                *slot = Texture::acquire(engine, directory + name);
+                Texture::release(earlier);
             }
         }
     }

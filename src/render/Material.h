@@ -5,7 +5,8 @@ class RenderEngine;
 class Texture;
 
 // One entry of a material file: fixed-function lighting colours, shininess,
-// opacity and up to seven texture maps (owned).
+// opacity and up to seven texture maps, shared with the other materials
+// that name the same picture (see Texture::acquire).
 class Material {
 public:
     float alpha = 1.0f;

@@ -136,10 +136,20 @@ void RenderEngine::renderScene()
 {
     renderer->renderScene();
     trackPlacement(SDL_GetTicks());
+    if (!firstFrameLogged) {
+        // Marks the end of start-up in the log (the start-up benchmark
+        // times launch to this line).
+        firstFrameLogged = true;
+        outputError("First frame drawn");
+    }
 }
 
 void RenderEngine::resizeWindow(int width, int height)
 {
+    // A resize event may be stale (a window manager's late answer to an
+    // earlier change of mode): the size the window has now is what counts.
+    if (!fullscreen)
+        WindowPlatform::windowSize(width, height);
     // A resize to the size in force (SDL repeats the window's size after
     // some changes) must not drop what the last one remembered.
     if (width == windowWidth && height == windowHeight)

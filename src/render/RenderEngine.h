@@ -68,6 +68,7 @@ public:
     bool (*placementSource)(WindowPlacement&) = &WindowPlatform::readPlacement;
     // SDL ticks when the window's place was last read while drawing.
     unsigned int lastPlacementTicks = 0;
+    bool firstFrameLogged = false;        // "First frame drawn" is written once
 
     // The real renderer: an OpenGL one (nothing is opened before init()).
     RenderEngine();

@@ -79,6 +79,44 @@ Texture* Texture::findRegistered(const std::string& file)
     return nullptr;
 }
 
+Texture* Texture::acquire(RenderEngine* e, const std::string& file)
+{
+    for (Texture* t : textures)
+        if (t->materialUsers > 0 && t->engine == e && t->fileName == file) {
+            ++t->materialUsers;
+            return t;
+        }
+    Texture* t = new Texture(e, file, 0, "");
+    t->materialUsers = 1;
+    return t;
+}
+
+void Texture::release(Texture* t)
+{
+    if (t && --t->materialUsers <= 0)
+        delete t;
+}
+
+void Texture::examinePixels()
+{
+    translucent = false;
+    uniform = false;
+    if (!surface || surface->format->BitsPerPixel != 32 || surface->w <= 0 || surface->h <= 0)
+        return;
+    const Uint32 alphaMask = surface->format->Amask;
+    const unsigned char* data = static_cast<const unsigned char*>(surface->pixels);
+    const Uint32 firstPixel = *reinterpret_cast<const Uint32*>(data);
+    bool same = true;
+    for (int y = 0; y < surface->h; ++y) {
+        const Uint32* row = reinterpret_cast<const Uint32*>(data + static_cast<size_t>(surface->pitch) * y);
+        for (int x = 0; x < surface->w; ++x) {
+            translucent = translucent || (alphaMask && (row[x] & alphaMask) != alphaMask);
+            same = same && row[x] == firstPixel;
+        }
+    }
+    uniform = same;
+}
+
 void Texture::freeSurface()
 {
     if (!surface)
@@ -145,6 +183,7 @@ bool Texture::prepareImage(const std::string& file, unsigned int& fmt)
     const bool lock = SDL_MUSTLOCK(surface);
     if (lock && SDL_LockSurface(surface) != 0)
         return false;
+    examinePixels();
     unsigned char* data = static_cast<unsigned char*>(surface->pixels);
     const size_t pitch = surface->pitch;
     std::vector<unsigned char> row(pitch);

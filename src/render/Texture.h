@@ -26,6 +26,14 @@ public:
     // Copies share the pixels and the OpenGL name of their source and
     // release neither.
     bool isCopy = false;
+    // How many materials hold this texture (0 for textures owned otherwise):
+    // materials naming the same picture share one texture, freed with the
+    // last of them.
+    int materialUsers = 0;
+    // What the kept picture holds, found when it is decoded: some pixel not
+    // fully opaque; every pixel of one colour (filtering cannot change it).
+    bool translucent = false;
+    bool uniform = false;
 
     // Every live texture in creation order.
     static std::vector<Texture*> textures;
@@ -55,6 +63,12 @@ public:
     // The first registered texture of that file name, or null.
     static Texture* findRegistered(const std::string& file);
 
+    // A material's texture for file: the one other materials of that engine
+    // already hold for the same file, or a new one; released with release().
+    static Texture* acquire(RenderEngine* engine, const std::string& file);
+    // One material lets go of t; the last one destroys it.
+    static void release(Texture* t);
+
     // Decodes a picture into a new 32-bit surface with bytes in blue, green,
     // red, alpha order (the display format with alpha, or the same layout
     // when no video mode is set). Logs "Missing texture file: " on failure.
@@ -66,6 +80,9 @@ public:
     // order. format receives the layout of the prepared pixels. False when
     // the picture is missing, empty or of another depth than 24 or 32 bits.
     bool prepareImage(const std::string& file, unsigned int& format);
+
+    // Sets translucent and uniform from the kept 32-bit pixels.
+    void examinePixels();
 
     // Frees the surface; pixels pointing into it are forgotten.
     void freeSurface();

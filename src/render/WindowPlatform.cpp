@@ -190,6 +190,22 @@ bool WindowPlatform::maximizeWindow()
     return answered;
 }
 
+bool WindowPlatform::windowSize(int& width, int& height)
+{
+    WmInfo wm;
+    if (!wm.ok)
+        return false;
+    wm.lock();
+    XWindowAttributes attributes;
+    const bool ok = XGetWindowAttributes(wm.display(), wm.window(), &attributes) != 0;
+    wm.unlock();
+    if (!ok || attributes.width <= 0 || attributes.height <= 0)
+        return false;
+    width = attributes.width;
+    height = attributes.height;
+    return true;
+}
+
 void WindowPlatform::resizeDrawable(int width, int height)
 {
     WmInfo wm;
@@ -200,10 +216,10 @@ void WindowPlatform::resizeDrawable(int width, int height)
                   static_cast<unsigned>(height));
     XSync(wm.display(), False);
     wm.unlock();
-    // SDL reports a change of the window's size only when it differs from
-    // its video surface's; without this a window restored to the size it
-    // was opened at would never be reported. An OpenGL surface has no
-    // pixels of its own, so only its size changes.
+    // SDL reports a new window size only when it differs from its video
+    // surface's, which it does not always update itself: a window maximised
+    // at start and then restored to the size it opened at would go
+    // unreported. An OpenGL surface has no pixels, so only its size changes.
     if (SDL_Surface* surface = SDL_GetVideoSurface()) {
         surface->w = width;
         surface->h = height;

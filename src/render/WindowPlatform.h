@@ -45,6 +45,9 @@ public:
     // Asks the window manager to maximise the window; true when a window
     // manager that can do it is running (it answers with a resize).
     static bool maximizeWindow();
+    // The size the window has now; false (and nothing changed) when there
+    // is no window to ask.
+    static bool windowSize(int& width, int& height);
     // Gives the drawing area inside the window a new size; SDL itself only
     // does so when a new video mode is set, which would lose the context.
     static void resizeDrawable(int width, int height);

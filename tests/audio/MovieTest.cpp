@@ -7,67 +7,24 @@
 #include <sstream>
 #include <vector>
 
-#include "ScopedWorkDir.h"
+#include "support/FakeClock.h"
+#include "support/RecordingRenderer.h"
+#include "support/WorkDir.h"
 #include "audio/Movie.h"
 #include "render/RenderEngine.h"
 #include "render/Renderer.h"
 
 namespace {
-// A renderer with no window that records the frames it is asked to draw and
-// decodes each one, as the OpenGL renderer does.
-class RecordingRenderer : public Renderer {
-public:
-    std::vector<int> drawn;
-    int uploads = 0;
-    void drawMovie(Movie* movie) override
-    {
-        drawn.push_back(movie->frame);
-        movie->grabAVIFrame(movie->frame);
-    }
-    bool grabAVIFrame(Movie*) override
-    {
-        ++uploads;
-        return true;
-    }
-};
-
-Uint32 fakeNow = 0;
-Uint32 fakeClock()
-{
-    return fakeNow;
-}
-// Every look at the clock finds 25 ms passed.
-Uint32 steppingClock()
-{
-    return fakeNow += 25;
-}
-
+// The intro and the test movie, read where the game finds them.
 class MovieTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(JADELOOM_SOURCE_DIR);
-        savedErr = std::cerr.rdbuf(log.rdbuf());
-        renderer = new RecordingRenderer;
-        engine = new RenderEngine(renderer);
-        fakeNow = 1000;
-    }
-    void TearDown() override
-    {
-        delete engine;
-        std::cerr.rdbuf(savedErr);
-        std::filesystem::current_path(previous);
-    }
-    bool logged(const std::string& line) const
-    {
-        return ("\n" + log.str()).find("\n" + line + "\n") != std::string::npos;
-    }
-    std::filesystem::path previous;
-    std::ostringstream log;
-    std::streambuf* savedErr = nullptr;
-    RecordingRenderer* renderer = nullptr;
-    RenderEngine* engine = nullptr;
+    WorkDir dir{JADELOOM_SOURCE_DIR};
+    RecordingRenderer* renderer = new RecordingRenderer;
+    RenderEngine* engine = new RenderEngine(renderer);
+
+    void SetUp() override { fakeclock::now = 1000; }
+    void TearDown() override { delete engine; }
+    bool logged(const std::string& line) const { return dir.logged(line); }
 };
 }
 
@@ -97,7 +54,7 @@ TEST_F(MovieTest, OpensTheIntroAndDecodesEveryFrame)
             if (n == 0)
                 first.assign(movie.pixels, movie.pixels + 320 * 240 * 3);
         }
-        EXPECT_EQ(170, renderer->uploads);
+        EXPECT_EQ(170, renderer->frameUploads);
         EXPECT_FALSE(movie.grabAVIFrame(170));
         EXPECT_FALSE(movie.grabAVIFrame(-1));
         // Going back starts the decoder again from the beginning.
@@ -125,7 +82,7 @@ TEST_F(MovieTest, FramesAreBlueGreenRedBottomRowFirst)
 
 TEST_F(MovieTest, UnreadableFilesAreRefusedAndPlayNothing)
 {
-    ScopedWorkDir dir;
+    WorkDir scratch;
     std::mt19937 random(7);
     std::ofstream garbage("garbage.avi", std::ios::binary);
     for (int i = 0; i < 20000; ++i)
@@ -140,22 +97,22 @@ TEST_F(MovieTest, UnreadableFilesAreRefusedAndPlayNothing)
     for (const char* name : {"missing.avi", "garbage.avi"}) {
         Movie movie(engine, nullptr);
         EXPECT_FALSE(movie.openAVI(name, ""));
-        EXPECT_TRUE(logged(std::string("Error opening video ") + name));
+        EXPECT_TRUE(scratch.logged(std::string("Error opening video ") + name));
         EXPECT_EQ(0u, movie.texture);
-        movie.tickSource = &steppingClock;
+        movie.tickSource = &fakeclock::stepping;
         movie.play(true);
         movie.update();
-        EXPECT_TRUE(renderer->drawn.empty());
+        EXPECT_TRUE(renderer->movieFrames.empty());
     }
 
     // Frames the cut file promises but lacks are not drawn; the last one
     // decoded stays, and the movie still ends on time.
     Movie cut(engine, nullptr);
     ASSERT_TRUE(cut.openAVI("cut.avi", ""));
-    cut.tickSource = &steppingClock;
+    cut.tickSource = &fakeclock::stepping;
     cut.play(true);
     EXPECT_TRUE(cut.finished);
-    EXPECT_FALSE(renderer->drawn.empty());
+    EXPECT_FALSE(renderer->movieFrames.empty());
     EXPECT_NE(nullptr, cut.pixels);
     EXPECT_FALSE(cut.grabAVIFrame(cut.lastFrame - 1));
 }
@@ -164,28 +121,28 @@ TEST_F(MovieTest, FrameFollowsTheElapsedTime)
 {
     Movie movie(engine, nullptr);
     ASSERT_TRUE(movie.openAVI("intro.avi", ""));
-    movie.tickSource = &fakeClock;
+    movie.tickSource = &fakeclock::ticks;
     movie.play(false);
-    EXPECT_TRUE(renderer->drawn.empty());
+    EXPECT_TRUE(renderer->movieFrames.empty());
     EXPECT_TRUE(movie.isPlaying());
 
     // 250 frames over 10000 ms: the last frame shows just before the end.
     movie.lastFrame = 250;
     movie.msPerFrame = 40;
-    fakeNow += 39;
+    fakeclock::now += 39;
     movie.update();
-    fakeNow += 2000;  // a slow step skips frames instead of slowing down
+    fakeclock::now += 2000;  // a slow step skips frames instead of slowing down
     movie.update();
-    fakeNow += 9999 - 2039;
+    fakeclock::now += 9999 - 2039;
     movie.update();
-    EXPECT_EQ((std::vector<int>{0, 50, 249}), renderer->drawn);
+    EXPECT_EQ((std::vector<int>{0, 50, 249}), renderer->movieFrames);
     EXPECT_FALSE(movie.finished);
-    fakeNow += 1;
+    fakeclock::now += 1;
     movie.update();
     EXPECT_TRUE(movie.finished);
     EXPECT_EQ(0, movie.frame);
     EXPECT_EQ(0, movie.elapsed);
-    EXPECT_EQ(3u, renderer->drawn.size());
+    EXPECT_EQ(3u, renderer->movieFrames.size());
     EXPECT_FALSE(movie.isPlaying());
 }
 
@@ -193,13 +150,13 @@ TEST_F(MovieTest, BlockingPlayRunsToTheEnd)
 {
     Movie movie(engine, nullptr);
     ASSERT_TRUE(movie.openAVI("intro.avi", ""));
-    movie.tickSource = &steppingClock;
+    movie.tickSource = &fakeclock::stepping;
     movie.play(true);
     EXPECT_TRUE(movie.finished);
     EXPECT_FALSE(movie.skipped);
     // 6800 ms at 25 ms a step: 271 frames drawn, the time line never goes back.
-    ASSERT_EQ(271u, renderer->drawn.size());
-    EXPECT_EQ(0, renderer->drawn.front());
-    EXPECT_EQ(169, renderer->drawn.back());
-    EXPECT_TRUE(std::is_sorted(renderer->drawn.begin(), renderer->drawn.end()));
+    ASSERT_EQ(271u, renderer->movieFrames.size());
+    EXPECT_EQ(0, renderer->movieFrames.front());
+    EXPECT_EQ(169, renderer->movieFrames.back());
+    EXPECT_TRUE(std::is_sorted(renderer->movieFrames.begin(), renderer->movieFrames.end()));
 }

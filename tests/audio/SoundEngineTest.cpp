@@ -6,27 +6,14 @@
 #include <iostream>
 #include <sstream>
 
-#include "ScopedWorkDir.h"
+#include "support/WorkDir.h"
 #include "audio/SoundEngine.h"
 
 namespace {
 // The shipped sounds, read where the game finds them.
 class SoundEngineTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(JADELOOM_SOURCE_DIR);
-        savedErr = std::cerr.rdbuf(log.rdbuf());
-    }
-    void TearDown() override
-    {
-        std::cerr.rdbuf(savedErr);
-        std::filesystem::current_path(previous);
-    }
-    std::filesystem::path previous;
-    std::ostringstream log;
-    std::streambuf* savedErr = nullptr;
+    WorkDir dir{JADELOOM_SOURCE_DIR};
 };
 }
 
@@ -44,14 +31,14 @@ TEST_F(SoundEngineTest, DecodesTheShippedSoundsWithTheirFormatAndRate)
 
 TEST_F(SoundEngineTest, DamagedFilesAreRefusedWithTheirReason)
 {
-    ScopedWorkDir dir;
+    WorkDir scratch;
     std::ofstream("noise.ogg") << std::string(5000, 'x');
     std::ofstream("noise.wav") << "RIFF garbage";
 
     SoundEngine engine;
     EXPECT_EQ(-1, engine.addSound("noise.ogg", false));
-    EXPECT_NE(log.str().find("Failed to load sound file: noise.oggNot Vorbis data."), std::string::npos)
-        << log.str();
+    EXPECT_NE(scratch.log().find("Failed to load sound file: noise.oggNot Vorbis data."), std::string::npos)
+        << scratch.log();
     EXPECT_EQ(-1, engine.addSound("noise.wav", false));
     EXPECT_EQ(-1, engine.addSound("missing.ogg", false));
     EXPECT_TRUE(engine.sounds.empty());

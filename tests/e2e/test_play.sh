@@ -4,7 +4,8 @@
 # from the screen instead: every pair taken changes the picture, 71 pairs
 # leave exactly one pair standing, and the 72nd clears the 144 tiles (one
 # press of Return removes at most one pair, so each removed exactly two) and
-# runs the won sequence, which throws every tile up once more.
+# runs the won sequence, which throws every tile up once more and opens the
+# won panel.
 source "$(dirname "$0")/lib.sh" "$@"
 
 # Watches the game's window (xwd is fast enough to catch short animations):
@@ -14,7 +15,7 @@ source "$(dirname "$0")/lib.sh" "$@"
 #   peak NAME SECONDS    keeps the shot with the most tile pixels
 # Each saves NAME.png and prints its count of light tile pixels.
 cat > "$OUT/screen.py" <<'PY'
-import struct, subprocess, sys, time
+import os, struct, subprocess, sys, time
 import numpy as np
 from PIL import Image
 
@@ -31,6 +32,11 @@ def grab():
     return (a[..., [1, 2, 3]] if order == 1 else a[..., [2, 1, 0]]).astype(int)
 
 def tiles(a):
+    if os.environ.get("WITHOUT_PANEL"):
+        # The won panel's paper is as light as a tile face: leave it out.
+        h, w = a.shape[:2]
+        a = a.copy()
+        a[int(h * 0.23):int(h * 0.78), int(w * 0.26):int(w * 0.74)] = 0
     r, g, b = a[..., 0], a[..., 1], a[..., 2]
     return int(((r > 190) & (g > 185) & (b > 150) & (r - b < 70)).sum())
 
@@ -126,7 +132,7 @@ pass "after 71 pairs one pair stands ($left tile pixels)"
 pairs 1
 won=$(screen peak won 8)
 (( won > 10 * left )) || fail "no won sequence: at most $won tile pixels"
-cleared=$(screen settle won cleared) || fail "the won sequence did not end"
+cleared=$(WITHOUT_PANEL=1 screen settle won cleared) || fail "the won sequence did not end"
 (( cleared * 50 < full )) || fail "$cleared tile pixels left on the cleared board"
 pass "the 72nd pair clears the board ($cleared tile pixels) after the won sequence ($won)"
 

@@ -83,6 +83,15 @@ sleep 1
 screenshot after_input
 
 end_started=$(date +%s%N)
+kill -TERM "$GAME_PID"
+for _ in $(seq 1 300); do
+  kill -0 "$GAME_PID" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$GAME_PID" 2>/dev/null && command -v gdb >/dev/null; then
+  echo "--- the game did not end; where it is:"
+  gdb -batch -p "$GAME_PID" -ex "thread apply all bt" 2>/dev/null | grep -E '^(#|Thread)' | head -n 60
+fi
 end_game TERM
 end_took=$(( ($(date +%s%N) - end_started) / 1000000 ))
 [[ "$GAME_CODE" == 0 ]] || fail "exit code $GAME_CODE after the close request"

@@ -10,14 +10,6 @@ cat > "$OUT/listen.py" <<'PY'
 import subprocess, sys
 import numpy as np
 
-def wav(path):
-    """Mono 16-bit samples of a WAV file, whatever its header holds."""
-    d = open(path, "rb").read()
-    at = 12
-    while at + 8 <= len(d) and d[at:at + 4] != b"data":
-        at += 8 + int.from_bytes(d[at + 4:at + 8], "little")
-    return np.frombuffer(d[at + 8:at + 8 + (len(d) - at - 8) // 2 * 2], dtype="<i2").astype(float)
-
 def decoded(path):
     raw = subprocess.run(["sox", path, "-t", "raw", "-r", "44100", "-c", "1", "-e", "signed",
                           "-b", "16", "-"], capture_output=True, check=True).stdout
@@ -52,7 +44,7 @@ times = [float(t) for t in sys.argv[4].split()]
 clicks = list(zip(times[0::2], times[1::2]))  # (sent, seen) per selecting click
 clear_sent, ended = float(sys.argv[5]), float(sys.argv[6])
 rate = 44100
-out = wav(out_file)
+out = decoded(out_file)
 click = decoded(src + "/Assets/Sounds/click.wav")
 clear = decoded(src + "/Assets/Sounds/clear.wav")[:rate // 2]
 # The music's first half second after its first tenth: the first buffers

@@ -85,9 +85,38 @@ pass "quitting maximised ($maximised) saves the restored place and size"
 start_game
 find_window
 wait_for_log "Level initialized" 60 || fail "the maximised start did not set up the board"
-sleep 0.5
-screenshot maximised_start
+screenshot loading
 [[ "$(place)" == "$maximised" ]] || fail "maximised start at $(place), not $maximised"
+# The first frame of play replaces the loading picture; its right and bottom
+# edges must show the scene too, not an empty band around a smaller picture.
+read -r cx cy < <(xwininfo -id "$WID" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}')
+for _ in $(seq 1 60); do
+  screenshot maximised_start
+  /usr/bin/python3 - "$OUT" "$cx" "$cy" "${maximised##* }" <<'PY' && break
+import sys
+from PIL import Image, ImageChops
+out, cx, cy = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+w, h = map(int, sys.argv[4].split("x"))
+box = (cx, cy, cx + w, cy + h)
+now = Image.open(f"{out}/maximised_start.png").convert("RGB").crop(box)
+before = Image.open(f"{out}/loading.png").convert("RGB").crop(box)
+changed = ImageChops.difference(now, before).convert("L").point(lambda v: v > 24).getbbox()
+sys.exit(0 if changed else 1)
+PY
+  sleep 0.5
+done
+/usr/bin/python3 - "$OUT" "$cx" "$cy" "${maximised##* }" <<'PY' || fail "the first frame of play does not fill the maximised window"
+import sys
+from PIL import Image
+out, cx, cy = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+w, h = map(int, sys.argv[4].split("x"))
+shot = Image.open(f"{out}/maximised_start.png").convert("RGB")
+right = shot.crop((cx + w - 120, cy, cx + w, cy + h))
+bottom = shot.crop((cx, cy + h - 80, cx + w, cy + h))
+counts = [len(set(part.getdata())) for part in (right, bottom)]
+print("colours along the right and bottom edges:", counts)
+sys.exit(0 if min(counts) > 200 else 1)
+PY
 drawable=$(xwininfo -children -id "$WID" | awk '/^ +0x/{print $(NF-1); exit}')
 size=${maximised##* }
 [[ "${drawable%%+*}" == "$size" ]] || fail "drawing area $drawable inside a $size window"
@@ -96,7 +125,11 @@ pass "a maximised start draws at $size"
 
 # Restoring it gives back the windowed place and size.
 wmctrl -i -r "$WID" -b remove,maximized_vert,maximized_horz
-sleep 1.5
+for _ in $(seq 1 100); do
+  [[ $(grep -c -xF "Window resize finished" "$WORK/log.txt") -ge 2 ]] && break
+  sleep 0.1
+done
+sleep 0.5
 [[ "$(place)" == "300 200 800x600" ]] || fail "restored to $(place)"
 quit
 [[ "$(cfg_line WindowPos) $(cfg_line WindowSize) $(cfg_line Maximized)" == "300 200 800 600 false" ]] ||

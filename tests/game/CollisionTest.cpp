@@ -1,4 +1,4 @@
-#include "BoardFixture.h"
+#include "support/BoardSetup.h"
 
 #include "game/Collision.h"
 #include "render/Object.h"

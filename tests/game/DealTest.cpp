@@ -1,36 +1,67 @@
-#include "BoardFixture.h"
-
 #include <algorithm>
 #include <ctime>
+
+#include "main/GameState.h"
+#include "support/BoardSetup.h"
 
 using DealTest = BoardTest;
 
 namespace {
-std::string place(const Tile* t)
-{
-    const Vector3& p = t->gridPosition;
-    return std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.z);
-}
-
 std::vector<std::string> faces(const Level& level)
 {
     std::vector<std::string> out;
-    for (const Tile* t : level.tiles)
-        out.push_back(t->name + "@" + place(t));
+    for (const Tile* t : level.tiles) {
+        const Vector3& p = t->gridPosition;
+        out.push_back(t->name + "@" + std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.z));
+    }
     return out;
 }
-}
 
-TEST_F(DealTest, SeedZeroMeansTheClock)
+// Takes the board's solution off pair by pair under the free-tile rule.
+bool solutionClears(Level& level)
 {
-    Level level;
-    const unsigned int before = static_cast<unsigned int>(std::time(nullptr));
-    level.seedRand(0);
-    EXPECT_GE(level.randomSeed, before);
-    EXPECT_LE(level.randomSeed, before + 2);
+    for (size_t i = 0; i + 1 < level.solution.size(); i += 2) {
+        Tile* a = level.solution[i];
+        Tile* b = level.solution[i + 1];
+        if (!level.isFree(a) || !level.isFree(b) || !(a->match(b) || b->match(a)))
+            return false;
+        a->state = b->state = TILE_CLEARED;
+    }
+    return level.tilesLeft() == 0;
+}
 }
 
-TEST_F(DealTest, SameLayoutAndSetAlwaysGiveTheSameDeal)
+TEST_F(DealTest, HandComputedDealShuffleAndHint)
+{
+    // Seed 7 draws 115966623 757954066 | 3085763960 68504932 1351277860
+    // 1413651332 1095319578 2107714294 3397480255 1043268029 | 3559557406
+    // 1798678027 (MT19937 seeded with the words 7 + 0x12345 ... 7 + 0x45678).
+    Level level;
+    makeBoard(level, 16, 4, 1);
+    level.layout->tileCoordinates = {{0, 0, 0}, {4, 0, 0}, {8, 0, 0}, {12, 0, 0}};
+    TileSet* ts = new TileSet(re, se, &level);
+    for (const char* name : {"A", "B", "C"})
+        ts->templates.push_back(newTile(level, name, {name}, 2));
+    level.setTileSet(ts);
+    level.seedRand(7);
+    ASSERT_TRUE(level.createTileLayout());
+    // Faces from draw mod 3: 0 gives A twice, 1 gives B twice.
+    EXPECT_EQ((std::vector<std::string>{"A@0.000000,0.000000,0.000000", "A@4.000000,0.000000,0.000000",
+                                        "B@8.000000,0.000000,0.000000", "B@12.000000,0.000000,0.000000"}),
+              faces(level));
+    // Position by position a tile number is drawn mod 4, again while it is
+    // taken: 0; 0 0 0 2; 2 3; 1.
+    level.shuffleTiles();
+    EXPECT_EQ((std::vector<std::string>{"A@0.000000,0.000000,0.000000", "A@12.000000,0.000000,0.000000",
+                                        "B@4.000000,0.000000,0.000000", "B@8.000000,0.000000,0.000000"}),
+              faces(level));
+    EXPECT_EQ(level.tiles[2], level.cell(5, 1, 0));
+    // The hint draws from the movable tiles 0 1 2 3: 2 and then 3.
+    ASSERT_TRUE(level.hint());
+    EXPECT_EQ((std::vector<Tile*>{level.tiles[2], level.tiles[3]}), level.hintTiles);
+}
+
+TEST_F(DealTest, SameLayoutAndSetAlwaysGiveTheSameDealAndSeedZeroMeansTheClock)
 {
     Level first, second, other;
     dealBuiltin(first, TileSet::standardFile);
@@ -40,47 +71,51 @@ TEST_F(DealTest, SameLayoutAndSetAlwaysGiveTheSameDeal)
     ASSERT_EQ(144u, first.tiles.size());
     EXPECT_EQ(faces(first), faces(second));
     EXPECT_NE(faces(first), faces(other));
-    EXPECT_EQ(1, first.tileSetMultiplier);
-    // Dealing again on the same board repeats it exactly.
-    std::vector<std::string> dealt = faces(first);
+    const std::vector<std::string> dealt = faces(first);
     first.deal();
     EXPECT_EQ(dealt, faces(first));
-    EXPECT_EQ(144, first.tilesLeft());
-    // Every face of the set is used exactly as often as its repeat allows.
-    for (Tile* tmpl : first.tileSet->templates) {
-        int n = static_cast<int>(std::count_if(first.tiles.begin(), first.tiles.end(),
-                                               [tmpl](Tile* t) { return t->name == tmpl->name; }));
-        EXPECT_EQ(tmpl->standardRepeat, n) << tmpl->name;
+    // Every face is used exactly as often as its repeat allows.
+    for (Tile* tmpl : first.tileSet->templates)
+        EXPECT_EQ(tmpl->standardRepeat, std::count_if(first.tiles.begin(), first.tiles.end(),
+                                                      [tmpl](Tile* t) { return t->name == tmpl->name; }));
+    const unsigned int before = static_cast<unsigned int>(std::time(nullptr));
+    first.seedRand(0);
+    EXPECT_GE(first.randomSeed, before);
+    EXPECT_LE(first.randomSeed, before + 2);
+}
+
+TEST_F(DealTest, EverySeedAndSetGiveADealItsSolutionClears)
+{
+    for (unsigned int seed = 1; seed <= 30; ++seed) {
+        Level level;
+        dealBuiltin(level, seed % 2 ? TileSet::standardFile : TileSet::hiraganaFile, seed);
+        ASSERT_EQ(144u, level.solution.size()) << seed;
+        ASSERT_TRUE(solutionClears(level)) << seed;
     }
 }
 
-TEST_F(DealTest, MultiplierCoversLayoutsLargerThanOnePassAndDealingStopsWithoutPairs)
+TEST_F(DealTest, MultiplierCoversLargeLayoutsAndDealingStopsWithoutPairs)
 {
     Level level;
-    level.renderEngine = re;
-    level.setLayout(new Layout(re, Layout::builtinTurtleFile));
     TileSet* ts = new TileSet(re, se, &level);
     for (int i = 0; i < 34; ++i)
-        ts->templates.push_back(newTile(level, "Face" + std::to_string(i), {"Face" + std::to_string(i)}, 4));
+        ts->templates.push_back(newTile(level, "F" + std::to_string(i), {"F" + std::to_string(i)}, 4));
+    level.setLayout(new Layout(re, Layout::builtinTurtleFile));
     level.setTileSet(ts);
-    EXPECT_EQ(136, ts->totalRepeat());
-    ASSERT_TRUE(level.deal());
+    ASSERT_TRUE(level.deal());  // 136 uses for 144 positions
     EXPECT_EQ(2, level.tileSetMultiplier);
     EXPECT_EQ(144u, level.tiles.size());
 
-    // Three uses for six positions: the multiplier doubles them, but only
-    // Left and Right ever pair.
+    // Only Left and Right ever pair: two pairs for six positions.
     Level few;
-    few.renderEngine = re;
-    few.setLayout(makeLayout(12, 4, 1, {{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {6, 0, 0}, {8, 0, 0}, {10, 0, 0}}));
+    makeBoard(few, 12, 4, 1);
+    few.layout->tileCoordinates = {{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {6, 0, 0}, {8, 0, 0}, {10, 0, 0}};
     ts = new TileSet(re, se, &few);
     ts->templates = {newTile(few, "Left", {"Right"}), newTile(few, "Right", {}), newTile(few, "Alone", {})};
     few.setTileSet(ts);
     few.deal();
-    EXPECT_EQ(2, few.tileSetMultiplier);
-    ASSERT_EQ(4u, few.tiles.size());
-    EXPECT_EQ(nullptr, few.cell(8, 0, 0));
     EXPECT_EQ(4, few.tilesLeft());
+    EXPECT_EQ(nullptr, few.cell(8, 0, 0));
 }
 
 TEST_F(DealTest, MovesLeftCountsPairsOfFreeTiles)
@@ -94,53 +129,35 @@ TEST_F(DealTest, MovesLeftCountsPairsOfFreeTiles)
     EXPECT_EQ((std::vector<Tile*>{a, a2}), level.movableTiles);
     put(level, "A", 12, 0, 0);
     EXPECT_EQ(3, level.movesLeft());
-    EXPECT_EQ(3u, level.movableTiles.size());
-    // A covered tile takes no part.
-    put(level, "C", 12, 0, 1);
+    put(level, "C", 12, 0, 1);  // covers the third A
     EXPECT_EQ(1, level.movesLeft());
 }
 
-TEST_F(DealTest, HintWithNoMovesAndWithASelection)
+TEST_F(DealTest, HintWithNoMovesWithASelectionAndWithoutRepeating)
 {
     Level level;
-    makeBoard(level, 16, 4, 2);
+    makeBoard(level, 20, 4, 2);
     Tile* a = put(level, "A", 0, 0, 0);
     Tile* b = put(level, "B", 4, 0, 0);
     EXPECT_FALSE(level.hint());
-    EXPECT_FALSE(a->hinted || b->hinted);
-    EXPECT_FALSE(level.hintShown);
+    EXPECT_FALSE(a->hinted || b->hinted || level.hintShown);
 
     Tile* a2 = put(level, "A", 8, 0, 0);
     level.selectTile(a, true);
-    ASSERT_TRUE(level.hint());
+    ASSERT_TRUE(level.hint());  // the selected tile's partner, not shown as a random hint
     EXPECT_EQ((std::vector<Tile*>{a, a2}), level.hintTiles);
-    EXPECT_TRUE(a->hinted && a2->hinted);
     EXPECT_FALSE(level.hintShown);
     EXPECT_EQ(nullptr, level.selectedTile);
-    EXPECT_EQ(TILE_ON_BOARD, a->state);
 
-    ASSERT_TRUE(level.hint());
-    EXPECT_TRUE(level.hintShown);
-    EXPECT_TRUE(a->hinted && a2->hinted);
-    EXPECT_FALSE(b->hinted);
-}
-
-TEST_F(DealTest, HintAvoidsRepeatingThePreviousPair)
-{
-    Level level;
-    makeBoard(level, 18, 4, 1);
-    put(level, "A", 0, 0, 0);
-    put(level, "A", 4, 0, 0);
-    put(level, "B", 8, 0, 0);
     put(level, "B", 12, 0, 0);
     level.seedRand(5);
     for (int i = 0; i < 20; ++i) {
         ASSERT_TRUE(level.hint());
-        std::vector<Tile*> previous = level.hintTiles;
+        const std::vector<Tile*> previous = level.hintTiles;
         ASSERT_TRUE(level.hint());
         EXPECT_NE(previous[0], level.hintTiles[0]);
         EXPECT_NE(previous[1], level.hintTiles[1]);
-        EXPECT_EQ(level.hintTiles[0]->name, level.hintTiles[1]->name);
+        EXPECT_TRUE(level.hintTiles[0]->match(level.hintTiles[1]));
     }
 }
 
@@ -148,19 +165,14 @@ TEST_F(DealTest, HintEndsWithListsThatAreNotSymmetric)
 {
     Level level;
     makeBoard(level, 18, 4, 1);
-    Tile* x = makeTile(level, "X", {"Y", "Z"});
-    Tile* y = makeTile(level, "Y", {});
-    Tile* z = makeTile(level, "Z", {});
-    level.placeTile(x, 0, 0, 0);
-    level.placeTile(y, 4, 0, 0);
-    level.placeTile(z, 8, 0, 0);
+    for (auto [name, matches] : {std::pair<const char*, std::vector<std::string>>{"X", {"Y", "Z"}}, {"Y", {}}, {"Z", {}}}) {
+        level.tiles.push_back(newTile(level, name, matches));
+        level.placeTile(level.tiles.back(), 4 * static_cast<int>(level.tiles.size()), 0, 0);
+    }
     EXPECT_EQ(2, level.movesLeft());
-    // Every pair starts with X, so after the first hint each draw repeats
-    // its first tile; the hint must still end and show a pair.
     for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(level.hint());
-        EXPECT_EQ(x, level.hintTiles[0]);
-        EXPECT_TRUE(level.hintTiles[1] == y || level.hintTiles[1] == z);
+        EXPECT_EQ(level.tiles[0], level.hintTiles[0]);
     }
 }
 
@@ -168,62 +180,59 @@ TEST_F(DealTest, ShuffleMovesOnlyLiveTilesOverTheirOwnPositions)
 {
     Level level;
     dealBuiltin(level, TileSet::standardFile);
-    applyDifficulty(level, 1);
+    level.applyDifficulty(DIFFICULTY_NORMAL);
     Tile* cleared = level.tiles[10];
     Tile* slotted = level.tiles[20];
     cleared->state = TILE_CLEARED;
     ASSERT_TRUE(level.slotTile(slotted, true, false));
-    const Vector3 clearedAt = cleared->gridPosition;
-    const Vector3 slottedAt = slotted->gridPosition;
-    auto positions = [&level]() {
-        std::vector<std::string> out;
-        for (Tile* t : level.tiles)
-            if (t->state == TILE_ON_BOARD)
-                out.push_back(place(t));
+    const Vector3 clearedAt = cleared->gridPosition, slottedAt = slotted->gridPosition;
+    auto livePlaces = [&level]() {
+        std::vector<std::string> out = faces(level);
+        for (size_t i = 0; i < out.size(); ++i)
+            out[i] = level.tiles[i]->state == TILE_ON_BOARD ? out[i].substr(out[i].find('@')) : "";
         std::sort(out.begin(), out.end());
         return out;
     };
-    const std::vector<std::string> before = positions();
-    const std::vector<std::string> order = faces(level);
+    const std::vector<std::string> before = livePlaces(), order = faces(level);
     level.shuffleTiles();
-    EXPECT_EQ(before, positions());
+    EXPECT_EQ(before, livePlaces());
     EXPECT_NE(order, faces(level));
     EXPECT_EQ(clearedAt, cleared->gridPosition);
     EXPECT_EQ(slottedAt, slotted->gridPosition);
-    EXPECT_EQ(cleared, level.cell(static_cast<int>(clearedAt.x), static_cast<int>(clearedAt.y),
-                                  static_cast<int>(clearedAt.z)));
-    // Every live tile sits in the cells it lists.
-    for (Tile* t : level.tiles) {
-        if (t->state != TILE_ON_BOARD)
-            continue;
-        ASSERT_EQ(4u, t->mapPoints.size());
+    for (Tile* t : level.tiles)
         for (const Point& p : t->mapPoints)
-            EXPECT_EQ(t, level.cell(p.x, p.y, p.z));
-    }
+            EXPECT_TRUE(t->state != TILE_ON_BOARD || t == level.cell(p.x, p.y, p.z));
 }
 
-TEST_F(DealTest, MakingSolvableEndsAfterBoundedPassesOnBoardsThatCannotClear)
+TEST_F(DealTest, MakingSolvableEndsOnBoardsThatCannotClear)
 {
     // Two tiles stacked: only the top one is ever free.
     Level level;
-    withLayoutAndSet(level, makeLayout(4, 4, 2, {{0, 0, 0}, {0, 0, 1}}), TileSet::standardFile);
+    withLayoutAndSet(level, board::gridLayout(re, 4, 4, 2, {{0, 0, 0}, {0, 0, 1}}), TileSet::standardFile);
     EXPECT_FALSE(level.deal());
     EXPECT_EQ(Level::maxSolveAttempts, level.solveAttempts);
-    EXPECT_TRUE(level.solution.empty());
     EXPECT_EQ(2, level.tilesLeft());
-    for (Tile* t : level.tiles)
-        EXPECT_EQ(TILE_ON_BOARD, t->state);
 
-    // Moves are counted from earlier to later tiles, and only the later tile
-    // lists the earlier one: no pass ever finds a pair to set aside.
+    // Only the later tile lists the earlier one: no pair is ever found.
     Level oneWay;
     makeBoard(oneWay, 12, 4, 1);
-    Tile* right = makeTile(oneWay, "Right", {});
-    Tile* left = makeTile(oneWay, "Left", {"Right"});
-    oneWay.placeTile(right, 0, 0, 0);
-    oneWay.placeTile(left, 6, 0, 0);
+    oneWay.tiles = {newTile(oneWay, "Right", {}), newTile(oneWay, "Left", {"Right"})};
+    oneWay.placeTile(oneWay.tiles[0], 0, 0, 0);
+    oneWay.placeTile(oneWay.tiles[1], 6, 0, 0);
     EXPECT_FALSE(oneWay.makeSolvable());
-    EXPECT_GE(oneWay.solveAttempts, 1);
     EXPECT_EQ(2, oneWay.tilesLeft());
-    EXPECT_TRUE(oneWay.setAsideTiles.empty());
+}
+
+TEST_F(DealTest, ParkedTilesSkipABoardAnimationForTheRestOnly)
+{
+    Level level;
+    dealBuiltin(level, TileSet::standardFile);
+    level.applyDifficulty(DIFFICULTY_EASY);
+    Tile* parked = level.tiles[5];
+    ASSERT_TRUE(level.slotTile(parked, true, false));
+    level.playAnimation("clear_tile", false);
+    EXPECT_FALSE(parked->isAnimating());
+    EXPECT_TRUE(level.tiles[6]->isAnimating("clear_tile"));
+    level.playAnimation("clear_tile", true);
+    EXPECT_TRUE(parked->isAnimating());
 }

@@ -1,4 +1,4 @@
-#include "BoardFixture.h"
+#include "support/BoardSetup.h"
 
 using FreeTileTest = BoardTest;
 
@@ -41,6 +41,14 @@ TEST_F(FreeTileTest, SidesBlockOnlyWhenBothAreTaken)
     left->state = TILE_SET_ASIDE;
     EXPECT_TRUE(level.isFree(mid));
     EXPECT_FALSE(level.isFree(left));  // set aside: never free itself
+
+    // Half a tile of room on one side is enough.
+    Level gap;
+    makeBoard(gap, 12, 6, 1);
+    put(gap, "L", 0, 2, 0);
+    Tile* m = put(gap, "M", 2, 2, 0);
+    put(gap, "R", 5, 2, 0);
+    EXPECT_TRUE(gap.isFree(m));
 }
 
 TEST_F(FreeTileTest, HalfTileOffsetNeighboursBlockTheSideTheyShare)
@@ -119,7 +127,8 @@ TEST_F(FreeTileTest, PlacementCellsAndPosition)
     re->loadModel(TileSet::tileModelFile);
     Level level;
     makeBoard(level, 10, 6, 3);
-    Tile* t = makeTile(level, "A", {"A"});
+    level.tiles.push_back(newTile(level, "A", {"A"}));
+    Tile* t = level.tiles.back();
     t->makeDuplicate(TileSet::tileModelFile);
     t->setVisibility(false);
     ASSERT_TRUE(level.placeTile(t, 4, 2, 1));

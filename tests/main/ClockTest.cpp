@@ -1,98 +1,17 @@
 #include "GameFixture.h"
 
-// The game clock, the time bonus and the window's active state.
+// The game clock, the time bonus, the window's focus and held keys.
 class ClockTest : public GameTest {
 protected:
-    // Advances the fake clock by ms in steps of 100 ms, one clock step each.
-    void run(Uint32 ms)
+    // The fake clock moves on by ms in frames of the given length.
+    void run(Uint32 ms, Uint32 frame = 100)
     {
-        for (Uint32 t = 0; t < ms; t += 100) {
-            gamefixture::now += 100;
+        for (Uint32 t = 0; t < ms; t += frame) {
+            fakeclock::now += frame;
             engine->updateClock();
         }
     }
 };
-
-TEST_F(ClockTest, CountsSecondsLowersTheBonusAndStopsAt99Minutes)
-{
-    startBuiltin();
-    run(3050);
-    EXPECT_EQ(0, engine->minutes);
-    EXPECT_EQ(3, engine->seconds);
-    EXPECT_EQ("00:03", engine->timeText);
-    EXPECT_EQ(700, level->timeBonus);
-    run(20000);
-    EXPECT_EQ(0, level->timeBonus);  // never below 0
-
-    engine->minutes = 98;
-    engine->seconds = 59;
-    run(1100);
-    EXPECT_EQ(99, engine->minutes);
-    EXPECT_EQ(0, engine->seconds);
-    EXPECT_EQ("99:00", engine->timeText);
-    run(5000);
-    EXPECT_EQ(99, engine->minutes);
-    EXPECT_EQ(0, engine->seconds);
-}
-
-TEST_F(ClockTest, FrozenOutOfPlayOrFocusWithoutCountingTwiceOnReturn)
-{
-    startBuiltin();
-    engine->setGameState(GS_MAIN_MENU);
-    run(5000);
-    EXPECT_EQ(0, engine->seconds);
-    engine->setGameState(GS_PLAYING);
-    run(500);
-    EXPECT_EQ(0, engine->seconds);  // the time away is not made up for
-
-    gamefixture::appState = SDL_APPACTIVE;  // neither input nor mouse focus
-    run(5000);
-    EXPECT_EQ(0, engine->seconds);
-    gamefixture::appState = SDL_APPACTIVE | SDL_APPMOUSEFOCUS;
-    run(1100);
-    EXPECT_EQ(1, engine->seconds);
-}
-
-TEST_F(ClockTest, MinimisingIdlesAndRestoringReturnsToTheStateLeft)
-{
-    startBuiltin();
-    engine->setGameState(GS_MAIN_MENU);
-    engine->setGameState(GS_PLAYING);
-    active(SDL_APPACTIVE, false);
-    EXPECT_EQ(GS_MINIMIZED, engine->gameState);
-    EXPECT_EQ(500, engine->frameDelay);
-    run(3000);
-    EXPECT_EQ(0, engine->seconds);
-    // A second loss must not lose the state to return to.
-    active(SDL_APPACTIVE, false);
-    active(SDL_APPACTIVE, true);
-    EXPECT_EQ(GS_PLAYING, engine->gameState);
-    EXPECT_EQ(GS_MINIMIZED, engine->prevGameState);
-    EXPECT_EQ(0, engine->frameDelay);
-    // A gain without an earlier loss changes nothing.
-    active(SDL_APPACTIVE, true);
-    EXPECT_EQ(GS_PLAYING, engine->gameState);
-
-    active(SDL_APPMOUSEFOCUS, true);
-    EXPECT_TRUE(engine->renderEngine.mouseInWindow);
-    active(SDL_APPMOUSEFOCUS, false);
-    EXPECT_FALSE(engine->renderEngine.mouseInWindow);
-    EXPECT_EQ(GS_PLAYING, engine->gameState);
-}
-
-TEST_F(ClockTest, HeldKeysMoveTheCameraEvery50Milliseconds)
-{
-    startBuiltin();
-    engine->renderEngine.camera.resetCamera();
-    const Vector3 before = engine->renderEngine.camera.angles;
-    key(SDLK_UP, true);
-    run(1000);  // ten steps of more than 50 ms
-    const Vector3 after = engine->renderEngine.camera.angles;
-    EXPECT_NEAR(before.x - 10 * engine->trackStep, after.x, 1e-3);
-    key(SDLK_UP, false);
-    run(500);
-    EXPECT_NEAR(after.x, engine->renderEngine.camera.angles.x, 1e-3);
-}
 
 TEST_F(ClockTest, KeepsTheRemainderSoTenMinutesShowTenMinutesAtAnyFrameRate)
 {
@@ -102,19 +21,78 @@ TEST_F(ClockTest, KeepsTheRemainderSoTenMinutesShowTenMinutesAtAnyFrameRate)
         engine->resetTime();
         level->timeBonus = 1000;
         engine->lastSecondTicks = static_cast<int>(engine->timer.get_ticks());
-        Uint32 elapsed = 0;
-        auto runUntil = [&](Uint32 ms) {
-            for (; elapsed < ms; elapsed += frame) {
-                gamefixture::now += frame;
-                engine->updateClock();
-            }
-        };
-        runUntil(3000);
+        run(3000, frame);
         // The bonus falls on the same beat as the seconds.
-        EXPECT_EQ(3, engine->seconds);
+        EXPECT_EQ("00:03", engine->timeText);
         EXPECT_EQ(700, level->timeBonus);
-        runUntil(600000);
+        run(597000, frame);
         EXPECT_EQ("10:00", engine->timeText);
         EXPECT_EQ(0, level->timeBonus);
+    }
+}
+
+TEST_F(ClockTest, StopsAt99Minutes)
+{
+    startBuiltin();
+    engine->minutes = 98;
+    engine->seconds = 59;
+    run(1000);
+    EXPECT_EQ("99:00", engine->timeText);
+    run(5000);
+    EXPECT_EQ("99:00", engine->timeText);
+}
+
+TEST_F(ClockTest, FrozenOutOfPlayOrFocusWithoutCountingTwiceOnReturn)
+{
+    startBuiltin();
+    engine->setGameState(GS_MAIN_MENU);
+    run(5000);
+    engine->setGameState(GS_PLAYING);
+    run(500);
+    gamefixture::appState = SDL_APPACTIVE;  // neither input nor mouse focus
+    run(5000);
+    EXPECT_EQ(0, engine->seconds);
+    gamefixture::appState = SDL_APPACTIVE | SDL_APPMOUSEFOCUS;
+    run(1000);
+    EXPECT_EQ(1, engine->seconds);
+}
+
+TEST_F(ClockTest, MinimisingIdlesAndRestoringReturnsToTheStateLeft)
+{
+    startBuiltin();
+    auto active = [this](Uint8 state, bool gain) {
+        SDL_Event e{};
+        e.type = SDL_ACTIVEEVENT;
+        e.active.state = state;
+        e.active.gain = gain ? 1 : 0;
+        send(e);
+    };
+    active(SDL_APPACTIVE, false);
+    EXPECT_EQ(500, engine->frameDelay);
+    run(3000);
+    EXPECT_EQ(0, engine->seconds);
+    active(SDL_APPACTIVE, false);  // a second loss keeps the state to return to
+    active(SDL_APPACTIVE, true);
+    EXPECT_EQ(GS_PLAYING, engine->gameState);
+    EXPECT_EQ(0, engine->frameDelay);
+    active(SDL_APPACTIVE, true);  // a gain without a loss changes nothing
+    EXPECT_EQ(GS_PLAYING, engine->gameState);
+    active(SDL_APPMOUSEFOCUS, false);
+    EXPECT_FALSE(engine->renderEngine.mouseInWindow);
+}
+
+TEST_F(ClockTest, HeldKeysMoveTheCameraUntilLetGo)
+{
+    startBuiltin();
+    Camera& cam = engine->renderEngine.camera;
+    for (SDLKey k : {SDLK_UP, SDLK_LEFT, SDLK_w, SDLK_d}) {
+        key(k, true);
+        const Vector3 held = cam.eye;
+        run(1000);
+        EXPECT_GT(Vector3::Distance(held, cam.eye), 0.1f) << k;
+        key(k, false);
+        const Vector3 released = cam.eye;
+        run(500);
+        EXPECT_EQ(released, cam.eye) << k;
     }
 }

@@ -96,6 +96,11 @@ TEST_F(EventLoopTest, AQuitRequestEndsTheHandlingAtOnce)
     EXPECT_EQ(3, queued());
     EXPECT_EQ(0, renderer->resizes);
     EXPECT_EQ(0, renderer->modeChanges);
+    // The size the window has by then is still what the settings keep.
+    engine->takeQueuedResize();
+    EXPECT_EQ(1, renderer->resizes);
+    EXPECT_EQ(1024, engine->renderEngine.windowWidth);
+    EXPECT_EQ(0, renderer->modeChanges);
 }
 
 TEST_F(EventLoopTest, TheResizeAModeChangePostsCannotTrapTheQueue)

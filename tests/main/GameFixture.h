@@ -1,16 +1,14 @@
 #pragma once
 #include <algorithm>
-#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "audio/SoundEngine.h"
-#include "game/Layout.h"
-#include "game/Level.h"
-#include "game/Tile.h"
-#include "game/TileSet.h"
+#include "support/BoardSetup.h"
+#include "support/FakeClock.h"
+#include "support/RecordingRenderer.h"
 #include "main/GameEngine.h"
 #include "menu/Menu.h"
 #include "menu/MenuButton.h"
@@ -18,52 +16,28 @@
 #include "menu/MenuLabel.h"
 #include "menu/MenuRect.h"
 #include "menu/MenuTileSlot.h"
-#include "render/Renderer.h"
 #include "render/Take.h"
 
-// A renderer without a window that picks the tile a test chooses and
-// records the window operations asked of it.
-class PickRenderer : public Renderer {
-public:
-    Tile* pick = nullptr;
-    int cursor = 0;
-    int resizedW = -1, resizedH = -1;
-
-    Tile* Selection(int, int) override { return pick; }
-    void setCursor(int c) override { cursor = c; }
-    void toggleFullscreen(bool on) override { engine->fullscreen = on; }
-    void resizeWindow(int w, int h) override
-    {
-        resizedW = w;
-        resizedH = h;
-    }
-};
-
 namespace gamefixture {
-inline Uint32 now = 0;
-inline Uint32 ticks() { return now; }
 inline Uint8 appState = SDL_APPACTIVE | SDL_APPINPUTFOCUS | SDL_APPMOUSEFOCUS;
 inline Uint8 state() { return appState; }
 }
 
-// A game engine with the real board (the built-in layout and tile set) and
-// no window, run from tests/data/game, where the tile model's clearing
-// animation lasts ten minutes unless a test stops it.
+// A game engine with the real board and no window, run from tests/data/game,
+// where the tile model's clearing take lasts ten minutes unless a test ends
+// it; the clock and the window's focus are the test's.
 class GameTest : public ::testing::Test {
 protected:
-    std::filesystem::path savedDir = std::filesystem::current_path();
-    PickRenderer* renderer = nullptr;
-    GameEngine* engine = nullptr;
+    WorkDir dir{JADELOOM_TEST_DATA "/game"};
+    RecordingRenderer* renderer = new RecordingRenderer;
+    GameEngine* engine = new GameEngine(renderer);
     Level* level = nullptr;
 
     void SetUp() override
     {
-        std::filesystem::current_path(JADELOOM_TEST_DATA "/game");
-        gamefixture::now = 100000;
+        fakeclock::now = 100000;
         gamefixture::appState = SDL_APPACTIVE | SDL_APPINPUTFOCUS | SDL_APPMOUSEFOCUS;
-        renderer = new PickRenderer;
-        engine = new GameEngine(renderer);
-        engine->timer.tickSource = &gamefixture::ticks;
+        engine->timer.tickSource = &fakeclock::ticks;
         engine->appStateSource = &gamefixture::state;
         engine->timer.start();
         engine->soundEngine = new SoundEngine;
@@ -72,12 +46,7 @@ protected:
         engine->selectedLayout = engine->currentLayout = engine->layoutFiles.begin();
         engine->selectedTileSet = engine->currentTileSet = engine->tileSetFiles.begin();
     }
-
-    void TearDown() override
-    {
-        delete engine;
-        std::filesystem::current_path(savedDir);
-    }
+    void TearDown() override { delete engine; }
 
     // The Turtle with the Standard set, dealt as at start-up, in play.
     void startBuiltin(int difficulty = DIFFICULTY_ADVANCED)
@@ -89,19 +58,6 @@ protected:
         ASSERT_TRUE(level->deal());
         engine->renderEngine.boardTiles = level->tiles;
         play(difficulty);
-    }
-
-    // A board of the given tiles, each matching only its own name, placed
-    // side by side on one row of one layer.
-    void startRow(const std::vector<std::string>& names, int difficulty)
-    {
-        std::vector<std::pair<std::string, Point>> tiles;
-        int x = 0;
-        for (const std::string& n : names) {
-            tiles.push_back({n, Point(x, 0, 0)});
-            x += 2;
-        }
-        startTiles(tiles, difficulty);
     }
 
     // A board of named tiles at the given grid places, each tile matching
@@ -118,13 +74,8 @@ protected:
         engine->layout->gridY = 4;
         engine->layout->gridZ = gz;
         level->newMap();
-        for (const auto& [n, p] : tiles) {
-            Tile* t = new Tile(&engine->renderEngine, level, engine->soundEngine, 0, 0, 0, 0, 0, 0, 0);
-            t->name = n;
-            t->matches = {n};
-            level->tiles.push_back(t);
-            level->placeTile(t, p.x, p.y, p.z);
-        }
+        for (const auto& [name, p] : tiles)
+            board::put(*level, name, p.x, p.y, p.z);
         level->restart();
         engine->renderEngine.boardTiles = level->tiles;
         play(difficulty);
@@ -148,7 +99,7 @@ protected:
         engine->lastSecondTicks = engine->lastKeyTicks = static_cast<int>(engine->timer.get_ticks());
     }
 
-    // A menu with the items the game drives; every item has no size, so the
+    // A menu with the items the game drives; no item has a size, so the
     // pointer is inside all of them wherever it is.
     void addMenu()
     {
@@ -181,7 +132,6 @@ protected:
         return label ? label->text : std::string("<none>");
     }
 
-    // Ends every running tile animation.
     void stopAnimations()
     {
         for (Tile* t : level->tiles)
@@ -189,8 +139,7 @@ protected:
                 t->currentTake->playing = false;
     }
 
-    // Events, handled one at a time as the queue would hand them over; each
-    // event's own type field is the union's.
+    // Events handled one at a time, as the queue hands them over.
     void send(const SDL_Event& e)
     {
         engine->event = e;
@@ -200,7 +149,6 @@ protected:
     {
         SDL_Event e{};
         e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
         e.key.keysym.sym = k;
         send(e);
     }
@@ -214,7 +162,6 @@ protected:
         SDL_Event e{};
         e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
         e.button.button = b;
-        e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
         e.button.x = static_cast<Uint16>(x);
         e.button.y = static_cast<Uint16>(y);
         send(e);
@@ -234,16 +181,8 @@ protected:
         e.motion.yrel = static_cast<Sint16>(yrel);
         send(e);
     }
-    void active(Uint8 state, bool gain)
-    {
-        SDL_Event e{};
-        e.type = SDL_ACTIVEEVENT;
-        e.active.state = state;
-        e.active.gain = gain ? 1 : 0;
-        send(e);
-    }
 
-    // A free tile and a free tile matching it, or nulls.
+    // A free tile on the board and another free one that matches it.
     std::pair<Tile*, Tile*> freePair()
     {
         level->updateTilesFree();

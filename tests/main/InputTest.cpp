@@ -31,21 +31,6 @@ protected:
 };
 }
 
-TEST_F(InputTest, KeyTableCoversEveryTrackedKeyOnce)
-{
-    bool seen[Input::keyCount] = {};
-    for (int k = SDLK_FIRST; k < SDLK_LAST; ++k) {
-        const int index = Input::keyIndex(static_cast<SDLKey>(k));
-        if (index < 0)
-            continue;
-        ASSERT_LT(index, 93) << "key " << k;
-        EXPECT_FALSE(seen[index]) << "index " << index << " twice";
-        seen[index] = true;
-    }
-    for (int i = 0; i < 93; ++i)
-        EXPECT_TRUE(seen[i]) << "index " << i << " unused";
-}
-
 TEST_F(InputTest, UntrackedKeySetsKeyDownButNoLastKey)
 {
     SDL_Event a = key(SDL_KEYDOWN, SDLK_a);

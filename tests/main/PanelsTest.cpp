@@ -1,7 +1,7 @@
 #include <fstream>
 
 #include "GameFixture.h"
-#include "ScopedWorkDir.h"
+#include "support/WorkDir.h"
 #include "menu/MenuTextbox.h"
 #include "persist/Player.h"
 
@@ -394,7 +394,7 @@ TEST(ChooserFilesTest, BuiltInFirstThenFilesFoundSortedEachOnce)
 
 TEST(ChooserFilesTest, ConfigurationListsFilesOnDiskAndClampsTheVolume)
 {
-    ScopedWorkDir dir;
+    WorkDir dir;
     std::filesystem::create_directories("Assets/Layouts/more");
     std::filesystem::create_directories("Assets/Tiles/Extra");
     for (const char* f : {"Assets/Layouts/b.lyt", "Assets/Layouts/more/a.lyt", "Assets/Layouts/turtle_demo.lyt",

@@ -24,7 +24,7 @@ TEST_F(FontObjTest, KerningAndTrackingComeBetweenCharactersOnly)
 {
     // A blank, a quote and a brace are glyphs too; entries may be glued or
     // spread out.
-    writeFile("font.cfg",
+    WorkDir::write("font.cfg",
               "FirstCharacter: 32 Tracking: 2 TextureSize: 512\n"
               "CharacterList { ' ' '!' '\"' '#' '$' '%' '&' ''' '(' ')' '*' '+' ',' '-' '.' '/'\n"
               " '0' '1' '2' '3' '4' '5' '6' '7' '8' '9' ':' ';' '<' '=' '>' '?' '@' 'A','B'\n"
@@ -67,14 +67,14 @@ TEST_F(FontObjTest, KerningAndTrackingComeBetweenCharactersOnly)
 
 TEST_F(FontObjTest, BadFilesAreLoggedAndMeasureNothing)
 {
-    LogCapture log;
+    dir.clearLog();
     EXPECT_FALSE(font.loadFont("absent.cfg"));
-    writeFile("bad.cfg",
+    WorkDir::write("bad.cfg",
               "FirstCharacter: -2147483648 TextureSize: 0 CharacterList { 'A' 'B }\n"
               "CharacterRectangles: { (1,2,x) (99999999999,0,2147483647,-2147483648) }\n"
               "KerningPairs: { ('A' 'B' 3) ('A','B',nan) } BuildFont(); KerningPairs: no brace");
     EXPECT_TRUE(font.loadFont("bad.cfg"));
-    const std::string text = log.text();
+    const std::string text = dir.log();
     EXPECT_NE(text.find("Missing font config file absent.cfg"), std::string::npos);
     EXPECT_NE(text.find("Font texture size is not positive"), std::string::npos);
     EXPECT_NE(text.find("Font kerning pair that cannot be read"), std::string::npos);

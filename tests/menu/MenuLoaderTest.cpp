@@ -96,7 +96,7 @@ TEST_F(MenuLoaderTest, OnlyTheExactFalseHidesAndTheFirstOfTwoIdsIsFound)
 
 TEST_F(MenuLoaderTest, BadFilesAreLoggedAndLeaveAUsableMenu)
 {
-    LogCapture log;
+    dir.clearLog();
     Menu* missing = loadMenu(pieces, "");
     missing->loadMenuFile("nowhere.cfg");
     // Keys and tags before the root, stray and mismatched closing tags,
@@ -106,7 +106,7 @@ TEST_F(MenuLoaderTest, BadFilesAreLoggedAndLeaveAUsableMenu)
                          "<Rect> Root\n  <label> Lonely text: x\n  </TextBox>\n"
                          "  <button> Ghost\n    width: huge\n    textureOffset: 1e99 x\n  </button>\n"
                          "</Rect>\n</Rect>\n</label>\n<label> Cut");
-    const std::string text = log.text();
+    const std::string text = dir.log();
     EXPECT_NE(text.find("Missing menu config file nowhere.cfg"), std::string::npos);
     EXPECT_NE(text.find("before the root"), std::string::npos);
     EXPECT_NE(text.find("no model object of its ID: Ghost"), std::string::npos);

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ScopedWorkDir.h"
-#include "render/RenderTestSupport.h"
+#include "support/WorkDir.h"
 #include "main/Input.h"
 #include "menu/FontObj.h"
 #include "menu/Menu.h"
@@ -18,8 +17,6 @@
 #include "render/Renderer.h"
 
 namespace menutest {
-using rendertest::LogCapture;
-using rendertest::writeFile;
 
 // A flat object of the menu model: its corners in the unit square, y upwards.
 struct Piece {
@@ -63,7 +60,7 @@ inline std::string monoFont()
 
 class MenuFixture : public ::testing::Test {
 protected:
-    ScopedWorkDir dir;
+    WorkDir dir;
     RenderEngine engine{new Renderer};
     Input input;
 
@@ -79,15 +76,15 @@ protected:
 
     void useFont(const std::string& text = monoFont())
     {
-        writeFile("font.cfg", text);
+        WorkDir::write("font.cfg", text);
         engine.loadFont("font.cfg");
     }
 
     // A menu on the given pieces, read from the given menu file.
     Menu* loadMenu(const std::vector<Piece>& pieces, const std::string& cfg)
     {
-        writeFile("menu.obj", objText(pieces));
-        writeFile("menu.cfg", cfg);
+        WorkDir::write("menu.obj", objText(pieces));
+        WorkDir::write("menu.cfg", cfg);
         menus.emplace_back(new Menu(&engine, &input, "menu.obj"));
         menus.back()->loadMenuFile("menu.cfg");
         return menus.back().get();

@@ -19,6 +19,7 @@
 #include "render/Renderer.h"
 #include "render/Take.h"
 #include "render/Texture.h"
+#include "support/WorkDir.h"
 
 namespace fs = std::filesystem;
 
@@ -26,17 +27,7 @@ namespace {
 // Runs in the source tree, where the game's relative paths resolve; reads only.
 class AssetSweep : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        previous = fs::current_path();
-        fs::current_path(JADELOOM_SOURCE_DIR);
-        savedErr = std::cerr.rdbuf(log.rdbuf());
-    }
-    void TearDown() override
-    {
-        std::cerr.rdbuf(savedErr);
-        fs::current_path(previous);
-    }
+    WorkDir dir{JADELOOM_SOURCE_DIR};
 
     static std::vector<std::string> shipped(const std::string& extension)
     {
@@ -50,7 +41,7 @@ protected:
 
     void expectCleanLog()
     {
-        std::istringstream lines(log.str());
+        std::istringstream lines(dir.log());
         std::string line;
         while (std::getline(lines, line)) {
             EXPECT_EQ(line.find("Missing"), std::string::npos) << line;
@@ -61,9 +52,6 @@ protected:
         }
     }
 
-    fs::path previous;
-    std::ostringstream log;
-    std::streambuf* savedErr = nullptr;
     RenderEngine engine;  // the OpenGL renderer, with no window: nothing is uploaded
 };
 }

@@ -3,28 +3,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "ScopedWorkDir.h"
+#include "support/WorkDir.h"
 #include "main/GameEngine.h"
 #include "render/Renderer.h"
 
 namespace {
-void writeFile(const std::string& name, const std::string& text)
-{
-    std::ofstream out(name, std::ios::binary);
-    out << text;
-}
-
-std::string readFile(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 class ConfigFileTest : public ::testing::Test {
 protected:
-    ScopedWorkDir dir;
+    WorkDir dir;
     GameEngine engine{new Renderer};
 };
 }
@@ -41,7 +27,7 @@ TEST_F(ConfigFileTest, MissingFileFailsStartUp)
 
 TEST_F(ConfigFileTest, EmptyFileKeepsDefaultsAndFallsBackToFirstEntries)
 {
-    writeFile("jadeloom_demo.cfg", "");
+    WorkDir::write("jadeloom_demo.cfg", "");
     engine.loadConfig();
     EXPECT_EQ(engine.renderEngine.windowWidth, 800);
     EXPECT_EQ(engine.renderEngine.windowHeight, 600);
@@ -55,7 +41,7 @@ TEST_F(ConfigFileTest, EmptyFileKeepsDefaultsAndFallsBackToFirstEntries)
 
 TEST_F(ConfigFileTest, ReadsEveryKeyLastOccurrenceWins)
 {
-    writeFile("jadeloom_demo.cfg",
+    WorkDir::write("jadeloom_demo.cfg",
               "WindowSize: 1024 700\nWindowPos: -100000 12\nFullscreen: yes\nMaximized: true\n"
               "HighlightColor: 0.1 0.2 0.3 0.4\nLastPlayer: Ann Lee\r\nDifficulty: Advanced\n"
               "Difficulty: normal\nBogus: 17\nLastLayout: Assets/Layouts/turtle_demo.lyt\n"
@@ -85,7 +71,7 @@ TEST_F(ConfigFileTest, PlayerNameEmptyOrHugeLeavesTheNextKeyReadable)
                  {"LastPlayer: " + std::string(5000, 'x') + "\nVolume: 3\nDifficulty: Easy", 254}};
     for (const auto& c : cases) {
         GameEngine fresh{new Renderer};
-        writeFile("jadeloom_demo.cfg", c.text);
+        WorkDir::write("jadeloom_demo.cfg", c.text);
         fresh.loadConfig();
         EXPECT_EQ(fresh.lastPlayerName, std::string(c.nameLength, 'x'));
         EXPECT_FLOAT_EQ(fresh.volume, 0.3f);
@@ -95,11 +81,11 @@ TEST_F(ConfigFileTest, PlayerNameEmptyOrHugeLeavesTheNextKeyReadable)
 
 TEST_F(ConfigFileTest, WritesTheExactFormAndRoundTrips)
 {
-    writeFile("jadeloom_demo.cfg", "Difficulty: Easy\nVolume: 3\nPlayMusic: true\nWindowSize: 1000 640\n"
+    WorkDir::write("jadeloom_demo.cfg", "Difficulty: Easy\nVolume: 3\nPlayMusic: true\nWindowSize: 1000 640\n"
                                    "WindowPos: 30 40\n");
     engine.loadConfig();
     engine.saveConfig();
-    EXPECT_EQ(readFile("jadeloom_demo.cfg"),
+    EXPECT_EQ(WorkDir::read("jadeloom_demo.cfg"),
               "WindowSize: 1000 640\nWindowPos: 30 40\nFullscreen: false\nMaximized: false\n"
               "HighlightColor: 0 0 0 0\nLastPlayer: DefaultNoNameYet\nDifficulty: Easy\n"
               "LastLayout: Assets/Layouts/turtle_demo.lyt\n"
@@ -115,23 +101,23 @@ TEST_F(ConfigFileTest, WritesTheExactFormAndRoundTrips)
 
 TEST_F(ConfigFileTest, MaximizedWindowWritesTheSizeToReturnTo)
 {
-    writeFile("jadeloom_demo.cfg", "");
+    WorkDir::write("jadeloom_demo.cfg", "");
     engine.loadConfig();
     engine.renderEngine.maximized = true;
     engine.renderEngine.windowWidth = 1920;
     engine.renderEngine.prevWindowWidth = 900;
     engine.renderEngine.prevWindowHeight = 650;
     engine.saveConfig();
-    EXPECT_EQ(readFile("jadeloom_demo.cfg").substr(0, 21), "WindowSize: 900 650\nW");
+    EXPECT_EQ(WorkDir::read("jadeloom_demo.cfg").substr(0, 21), "WindowSize: 900 650\nW");
 }
 
 TEST_F(ConfigFileTest, UnwritableDirectoryKeepsTheOldFile)
 {
-    writeFile("jadeloom_demo.cfg", "Difficulty: Easy");
+    WorkDir::write("jadeloom_demo.cfg", "Difficulty: Easy");
     engine.loadConfig();
     // A directory in the way of the temporary file makes the write fail.
     std::filesystem::create_directory("jadeloom_demo.cfg.tmp");
     engine.difficulty = DIFFICULTY_ADVANCED;
     engine.saveConfig();
-    EXPECT_EQ(readFile("jadeloom_demo.cfg"), "Difficulty: Easy");
+    EXPECT_EQ(WorkDir::read("jadeloom_demo.cfg"), "Difficulty: Easy");
 }

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "ScopedWorkDir.h"
+#include "support/WorkDir.h"
 #include "main/GameEngine.h"
 #include "render/Renderer.h"
 
@@ -28,7 +28,7 @@ std::string savedLines(GameEngine& engine)
 
 class ConfigWindowPlaceTest : public ::testing::Test {
 protected:
-    ScopedWorkDir dir;
+    WorkDir dir;
     GameEngine engine{new Renderer};
 
     void SetUp() override

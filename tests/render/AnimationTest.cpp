@@ -2,8 +2,9 @@
 
 #include <memory>
 
-#include "RenderTestSupport.h"
-#include "ScopedWorkDir.h"
+#include "support/FakeClock.h"
+#include "support/RecordingRenderer.h"
+#include "support/WorkDir.h"
 #include "render/Animation.h"
 #include "render/Frame.h"
 #include "render/Material.h"
@@ -13,7 +14,6 @@
 #include "render/Take.h"
 #include "render/Texture.h"
 
-using namespace rendertest;
 
 namespace {
 const char* const doorModel =
@@ -24,7 +24,7 @@ const char* const doorModel =
 
 class AnimationTest : public ::testing::Test {
 protected:
-    ScopedWorkDir dir;
+    WorkDir dir;
     RecordingRenderer* renderer = new RecordingRenderer;
     RenderEngine engine{renderer};
 
@@ -32,8 +32,8 @@ protected:
 
     std::unique_ptr<Model> load(const std::string& animation)
     {
-        writeFile("door.anim", animation);
-        writeFile("door.obj", doorModel);
+        WorkDir::write("door.anim", animation);
+        WorkDir::write("door.obj", doorModel);
         auto m = std::make_unique<Model>(&engine, "door.obj");
         useFakeClock(*m);
         return m;
@@ -43,12 +43,12 @@ protected:
     {
         for (Take* t : m.takes)
             for (Animation* a : t->animations)
-                a->timer.tickSource = &fakeTicks;
+                a->timer.tickSource = &fakeclock::ticks;
     }
 
     static void at(Model& m, Uint32 time)
     {
-        fakeNow = time;
+        fakeclock::now = time;
         m.update();
     }
 };
@@ -72,7 +72,7 @@ TEST_F(AnimationTest, AQuarterTurnEndsAtExactlyNinetyDegreesHoweverTheUpdatesFal
     for (const auto& schedule : schedules) {
         auto m = load(quarterTurn);
         Object* door = m->objects[0];
-        fakeNow = 0;
+        fakeclock::now = 0;
         m->playAnimation("open");
         float previous = 0.0f;
         for (Uint32 time : schedule) {
@@ -96,7 +96,7 @@ TEST_F(AnimationTest, FramesFollowEachOtherAndTheLastHidesTheModel)
     auto m = load(twoFrames);
     Object* door = m->objects[0];
     Animation* a = m->takes[0]->animations[0];
-    fakeNow = 100;
+    fakeclock::now = 100;
     m->playAnimation("open");
     at(*m, 1100);
     EXPECT_EQ(door->rotation.y, 90.0f);
@@ -118,7 +118,7 @@ TEST_F(AnimationTest, FramesFollowEachOtherAndTheLastHidesTheModel)
 
     // Played again, it starts from where the object was left.
     m->setVisibility(true);
-    fakeNow = 5000;
+    fakeclock::now = 5000;
     m->playAnimation("open");
     at(*m, 6000);
     EXPECT_EQ(door->rotation.y, 180.0f);
@@ -128,14 +128,14 @@ TEST_F(AnimationTest, PausingATakeKeepsItsElapsedTime)
 {
     auto m = load(quarterTurn);
     Object* door = m->objects[0];
-    fakeNow = 0;
+    fakeclock::now = 0;
     m->playAnimation("open");
     at(*m, 400);
     m->currentTake->pause();
     EXPECT_TRUE(m->currentTake->animations[0]->paused);
     at(*m, 9000);
     EXPECT_FLOAT_EQ(door->rotation.y, 36.0f);
-    fakeNow = 10400;
+    fakeclock::now = 10400;
     m->currentTake->pause();
     at(*m, 10500);
     EXPECT_EQ(m->currentTake->animations[0]->elapsed, 500);
@@ -153,7 +153,7 @@ TEST_F(AnimationTest, SkippingAFrameSetsTheClockToItsEnd)
     EXPECT_EQ(door->rotation, Vector3());
     EXPECT_EQ(door->scale, Vector3(1, 1, 1));
 
-    fakeNow = 0;
+    fakeclock::now = 0;
     m->playAnimation("open");
     at(*m, 300);
     m->skipAnimationFrame();
@@ -175,7 +175,7 @@ TEST_F(AnimationTest, CopiesAnimateTheirOwnObjects)
     auto m = load(quarterTurn);
     Model copy(*m);
     useFakeClock(copy);
-    fakeNow = 0;
+    fakeclock::now = 0;
     copy.playAnimation("open");
     at(copy, 1000);
     EXPECT_EQ(copy.objects[0]->rotation.y, 90.0f);
@@ -185,11 +185,11 @@ TEST_F(AnimationTest, CopiesAnimateTheirOwnObjects)
 
 TEST_F(AnimationTest, UnknownNamesAndMissingFilesDoNothingHarmful)
 {
-    LogCapture log;
+    dir.clearLog();
     auto m = load("<take>\n<name> open\n<animation> nothing\n<frame>\nrotY: 90\ntimeStamp: 10\n"
                   "</frame>\n</animation>\n</take>\n"
                   "<take>\n<name> unclosed\n<animation> door\n<frame>\nrotX: 1\n");
-    const std::string text = log.text();
+    const std::string text = dir.log();
     EXPECT_NE(text.find("Animation names no object of the model: nothing"), std::string::npos);
     ASSERT_EQ(m->takes.size(), 1u);
     EXPECT_TRUE(m->takes[0]->animations.empty());
@@ -204,9 +204,9 @@ TEST_F(AnimationTest, UnknownNamesAndMissingFilesDoNothingHarmful)
     bare.skipAnimationFrame();
     bare.playAnimation("open");
 
-    LogCapture missing;
+    dir.clearLog();
     EXPECT_FALSE(bare.loadAnimationFile("absent.anim"));
-    EXPECT_NE(missing.text().find("Unable to load animation file: absent.anim"), std::string::npos);
+    EXPECT_NE(dir.log().find("Unable to load animation file: absent.anim"), std::string::npos);
 }
 
 TEST_F(AnimationTest, RandomTimeStamps)
@@ -218,7 +218,7 @@ TEST_F(AnimationTest, RandomTimeStamps)
     EXPECT_EQ(f->maxTimeStamp, 700);
     EXPECT_EQ(f->minimumTimeStamp, 100);
     EXPECT_EQ(f->timeStamp, 0);
-    fakeNow = 0;
+    fakeclock::now = 0;
     m->playAnimation("r");
     at(*m, 5);  // a time stamp of 0 ends the frame at once
     EXPECT_EQ(m->objects[0]->rotation.z, 10.0f);
@@ -243,7 +243,7 @@ TEST_F(AnimationTest, TheFlipBookSwapsTheMaterialTexture)
                       "</animation>\n</take>\n");
     Object* door = model->objects[0];
     Animation* a = model->takes[0]->animations[0];
-    fakeNow = 0;
+    fakeclock::now = 0;
     model->playAnimation("flip");
     Texture* front = m->diffuseMap;
     ASSERT_EQ(a->flipTextures[0], front);

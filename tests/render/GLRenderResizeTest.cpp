@@ -1,0 +1,106 @@
+// Resizing and switching the video mode with a real OpenGL window: the
+// textures survive what keeps the context and are re-created from their
+// pictures when the context was lost. Skipped where there is no display.
+#include <gtest/gtest.h>
+#include <GL/gl.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "RenderTestSupport.h"
+#include "render/GLRender.h"
+#include "render/RenderEngine.h"
+#include "render/Texture.h"
+
+using namespace rendertest;
+
+namespace {
+class GLRenderResizeTest : public ::testing::Test {
+protected:
+    std::unique_ptr<RenderEngine> engine;
+    GLRender* gl = nullptr;
+
+    void SetUp() override
+    {
+#ifdef __SANITIZE_ADDRESS__
+        GTEST_SKIP() << "the X and GL driver libraries keep allocations LeakSanitizer reports";
+#endif
+        if (!std::getenv("DISPLAY"))
+            GTEST_SKIP() << "no display";
+        setenv("SDL_VIDEODRIVER", "x11", 0);
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+            GTEST_SKIP() << "no video: " << SDL_GetError();
+        gl = new GLRender;
+        engine = std::make_unique<RenderEngine>(gl);
+        if (!gl->init(96, 64, 32))
+            GTEST_SKIP() << "no OpenGL window: " << SDL_GetError();
+    }
+    void TearDown() override
+    {
+        if (engine)
+            engine->clean_up();
+        engine.reset();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+};
+
+std::vector<unsigned char> picture(const Texture& t)
+{
+    glBindTexture(GL_TEXTURE_2D, t.glName);
+    GLint w = 0, h = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    std::vector<unsigned char> out(static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
+    return out;
+}
+}
+
+TEST_F(GLRenderResizeTest, DraggingAWindowEdgeUploadsNoTexture)
+{
+    Texture a(engine.get(), dataDir() + "quad_rgba.png", 0, "");
+    Texture b(engine.get(), dataDir() + "rgb24.bmp", 0, "");
+    const GLuint nameA = a.glName, nameB = b.glName;
+    const auto pictureA = picture(a), pictureB = picture(b);
+    const int uploads = gl->textureUploads;
+    ASSERT_GT(uploads, 0);
+
+    for (int i = 0; i < 20; ++i)
+        engine->resizeWindow(96 + 7 * i, 64 + 5 * i);
+
+    EXPECT_EQ(gl->textureUploads, uploads);
+    EXPECT_EQ(engine->windowWidth, 96 + 7 * 19);
+    EXPECT_EQ(engine->windowHeight, 64 + 5 * 19);
+    EXPECT_EQ(a.glName, nameA);
+    EXPECT_EQ(b.glName, nameB);
+    EXPECT_EQ(picture(a), pictureA);
+    EXPECT_EQ(picture(b), pictureB);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(GLRenderResizeTest, ALostContextGetsEveryTextureBackAndAKeptOneNone)
+{
+    Texture a(engine.get(), dataDir() + "quad_rgba.png", 0, "");
+    const auto before = picture(a);
+    int uploads = gl->textureUploads;
+
+    // The context survives: nothing is uploaded again.
+    gl->recreateTexturesIfLost(GLRender::liveTextureName());
+    EXPECT_EQ(gl->textureUploads, uploads);
+
+    // A window made anew (another frame style) comes with a new context, in
+    // which the old names mean nothing: each texture is uploaded once more.
+    const GLuint probe = GLRender::liveTextureName();
+    ASSERT_NE(SDL_SetVideoMode(80, 60, 32, SDL_OPENGL | SDL_NOFRAME), nullptr);
+    if (glIsTexture(probe))
+        GTEST_SKIP() << "this display kept the context";
+    LogCapture log;
+    gl->recreateTexturesIfLost(probe);
+    EXPECT_EQ(countOf(log.text(), "OpenGL context lost"), 1);
+    EXPECT_EQ(gl->textureUploads, uploads + 1);
+    ASSERT_NE(a.glName, 0u);
+    EXPECT_TRUE(glIsTexture(a.glName));
+    EXPECT_EQ(picture(a), before);
+}
