@@ -280,5 +280,6 @@ private:
     bool volumeTrack(MenuItem*& knob, float& trackX, float& maxX) const;
     void setButtonsActive(bool on);
     void setModalActive(bool on);
+    void activateDoors(bool on);
     void openPanel(const char* id);
 };

@@ -17,6 +17,7 @@
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
 #include "menu/MenuTextbox.h"
+#include "persist/Player.h"
 
 namespace {
 const char* const musicFile = "Assets/Sounds/sakura.ogg";
@@ -46,6 +47,21 @@ void GameEngine::setButtonsActive(bool on)
         menu->setActive(id, on);
 }
 
+// The doors take clicks unless a chooser, the options or the player panel
+// lies over them (the item met first in the tree wins a click, and the
+// doors come before the panels).
+void GameEngine::activateDoors(bool on)
+{
+    if (!menu)
+        return;
+    bool panelOpen = false;
+    for (const char* id : {"LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel"})
+        if (MenuItem* panel = menuItem(id))
+            panelOpen = panelOpen || panel->visible;
+    menu->setActive("MainMenuLeft", on && !panelOpen);
+    menu->setActive("MainMenuRight", on && !panelOpen);
+}
+
 // The new-player panel holds the top bar, the doors and the player panel
 // (it may open over that panel) until it closes.
 void GameEngine::setModalActive(bool on)
@@ -54,12 +70,7 @@ void GameEngine::setModalActive(bool on)
         return;
     menu->setActive("TopBar", on);
     menu->setActive("PlayerPanel", on);
-    bool panelOpen = false;
-    for (const char* id : {"LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel"})
-        if (MenuItem* panel = menuItem(id))
-            panelOpen = panelOpen || panel->visible;
-    menu->setActive("MainMenuLeft", on && !panelOpen);
-    menu->setActive("MainMenuRight", on && !panelOpen);
+    activateDoors(on);
 }
 
 void GameEngine::mainMenuToggle()
@@ -102,19 +113,13 @@ void GameEngine::mainMenuOpenDoors()
 
 // ---- panels -----------------------------------------------------------------
 
-// The choosers, the options and the player panel lie over the closed doors:
-// while one is open the doors' buttons must not take its clicks (the item
-// met first in the tree wins a click, and the doors come first).
 void GameEngine::openPanel(const char* id)
 {
     closePanels();
-    if (menu) {
-        menu->setActive("MainMenuLeft", false);
-        menu->setActive("MainMenuRight", false);
-    }
     if (menu)
         menu->setActive(id, true);
     showItem(id, true);
+    activateDoors(false);
 }
 
 void GameEngine::closePanels()
@@ -123,10 +128,8 @@ void GameEngine::closePanels()
         return;
     menu->closePanels();
     // The new-player and won panels hold the doors until they close.
-    if (gameState != GS_NEW_PLAYER && gameState != GS_GAME_WON) {
-        menu->setActive("MainMenuLeft", true);
-        menu->setActive("MainMenuRight", true);
-    }
+    if (gameState != GS_NEW_PLAYER && gameState != GS_GAME_WON)
+        activateDoors(true);
 }
 
 // ---- choosers ---------------------------------------------------------------
@@ -386,12 +389,15 @@ void GameEngine::setMusicOption()
 void GameEngine::playerPanelOpen()
 {
     openPanel("PlayerPanel");
-    const bool hasCurrent = currentPlayer != players.end();
+    // The panel starts from the player in play.
+    const Player* current = activePlayer();
+    if (current)
+        lastPlayerName = current->name;
     const size_t rows = std::min(players.size(), maxPlayers);
     for (size_t row = 1; row <= maxPlayers; ++row) {
         auto* label = dynamic_cast<MenuLabel*>(menuItem("Player" + std::to_string(row)));
         if (label)
-            label->highlightText(hasCurrent && row <= rows && label->text == lastPlayerName);
+            label->highlightText(current && row <= rows && label->text == current->name);
     }
     action.clear();
 }

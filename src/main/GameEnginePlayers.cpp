@@ -216,11 +216,7 @@ void GameEngine::addPlayer()
         showItem("MenuNewPlayer", false);
         std::swap(gameState, prevGameState);
         labelPlayers(p);
-        if (menu) {
-            menu->setActive("TopBar", true);
-            menu->setActive("MainMenuLeft", true);
-            menu->setActive("MainMenuRight", true);
-        }
+        setModalActive(true);
         // The new player has earned nothing and keeps no option yet.
         setRewards();
         highlightTiles(p->highlightFreeTiles);
@@ -286,11 +282,9 @@ bool GameEngine::confirmDeletion(const std::string& name)
         }
         confirmationFrame(*this);
     }
-    if (menu) {
+    if (menu)
         menu->setActive("MenuButton", true);
-        menu->setActive("MainMenuLeft", true);
-        menu->setActive("MainMenuRight", true);
-    }
+    activateDoors(true);
     showItem("DeletePlayerConfirmation", false);
     return action == "DELETE_CONFIRMED";
 }

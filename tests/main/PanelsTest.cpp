@@ -3,6 +3,7 @@
 #include "GameFixture.h"
 #include "support/WorkDir.h"
 #include "menu/MenuTextbox.h"
+#include "persist/Player.h"
 
 // The panels: main-menu doors, choosers, options and the player panels,
 // driven through the action table on a menu built in code.
@@ -46,6 +47,16 @@ protected:
         for (const char* id : {"MainMenuLeft", "MainMenuRight", "LayoutPanel", "TileSetPanel", "PlayerPanel",
                                "OptionsPanel", "MenuNewPlayer"})
             engine->showItem(id, false);
+    }
+
+    void addPlayers(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            Player* p = new Player;
+            p->setName("P" + std::to_string(engine->players.size() + 1));
+            engine->players.push_back(p);
+        }
+        engine->currentPlayer = engine->players.begin();
     }
 
     void run(const char* a)
@@ -253,13 +264,17 @@ TEST_F(PanelsTest, MusicShowsOneSwitchAndKeepsItsStream)
 {
     startBuiltin();
     addPanels();
+    ASSERT_TRUE(engine->soundEngine->deviceOpen);
     run("PLAY_MUSIC");
     EXPECT_TRUE(engine->playMusic);
     EXPECT_TRUE(shown("MusicOn"));
     EXPECT_FALSE(shown("MusicOff"));
     const int stream = engine->musicStream;
+    EXPECT_NE(-1, stream);
+    run("STOP_MUSIC");
     run("PLAY_MUSIC");
     EXPECT_EQ(stream, engine->musicStream);
+    EXPECT_EQ(1u, engine->soundEngine->streams.size());
     run("STOP_MUSIC");
     EXPECT_FALSE(engine->playMusic);
     EXPECT_FALSE(shown("MusicOn"));
@@ -271,13 +286,15 @@ TEST_F(PanelsTest, NewPlayerPanelOpensBelowTenAndCancelsOnlyWithAPlayer)
 {
     startBuiltin();
     addPanels();
-    // The panel only counts the players.
-    engine->players.assign(10, nullptr);
+    addPlayers(10);
     run("NEW_PLAYER");
     EXPECT_FALSE(shown("MenuNewPlayer"));
     EXPECT_EQ(GS_PLAYING, engine->gameState);
 
+    for (Player* p : engine->players)
+        delete p;
     engine->players.clear();
+    engine->currentPlayer = engine->players.end();
     run("NEW_PLAYER");
     EXPECT_TRUE(shown("MenuNewPlayer"));
     EXPECT_EQ(GS_NEW_PLAYER, engine->gameState);
@@ -288,7 +305,7 @@ TEST_F(PanelsTest, NewPlayerPanelOpensBelowTenAndCancelsOnlyWithAPlayer)
     EXPECT_EQ(GS_NEW_PLAYER, engine->gameState);
     EXPECT_EQ("", engine->action);
 
-    engine->players.assign(1, nullptr);
+    addPlayers(1);
     run("NEW_PLAYER_CANCELLED");
     EXPECT_FALSE(shown("MenuNewPlayer"));
     EXPECT_EQ(GS_PLAYING, engine->gameState);
@@ -302,7 +319,6 @@ TEST_F(PanelsTest, NewPlayerPanelOpensBelowTenAndCancelsOnlyWithAPlayer)
     run("NEW_PLAYER_CANCELLED");
     EXPECT_TRUE(shown("PlayerPanel") && activeItem("PlayerPanel") && activeItem("TopBar"));
     EXPECT_FALSE(activeItem("MainMenuLeft"));
-    engine->players.clear();
 }
 
 TEST_F(PanelsTest, EnterAsksToAddAndEscapeCancelsOnlyWithAPlayer)
@@ -322,7 +338,7 @@ TEST_F(PanelsTest, EnterAsksToAddAndEscapeCancelsOnlyWithAPlayer)
     EXPECT_FALSE(box->enterPressed);
 
     engine->action.clear();
-    engine->players.assign(1, nullptr);
+    addPlayers(1);
     tap(SDLK_b);
     tap(SDLK_ESCAPE);
     EXPECT_FALSE(shown("MenuNewPlayer"));
@@ -331,22 +347,26 @@ TEST_F(PanelsTest, EnterAsksToAddAndEscapeCancelsOnlyWithAPlayer)
     EXPECT_FALSE(box->escapePressed);
     tap(SDLK_h);  // keys go to the board again, not the box
     EXPECT_EQ("Enter Name Here", box->label->text);
-    engine->players.clear();
 }
 
 TEST_F(PanelsTest, OneChooserOrPanelOpenAtATime)
 {
     startBuiltin();
     addPanels();
-    engine->lastPlayerName = "Bo";
-    static_cast<MenuLabel*>(engine->menuItem("Player2"))->changeText("Bo");
+    addPlayers(3);
+    ++engine->currentPlayer;
+    engine->labelPlayers(nullptr);
+    engine->lastPlayerName = "P3";  // a row chosen but not confirmed before
     run("OPTIONS_PANEL");
     EXPECT_TRUE(shown("OptionsPanel"));
     run("PLAYER_PANEL");
     EXPECT_FALSE(shown("OptionsPanel"));
     EXPECT_TRUE(shown("PlayerPanel"));
-    // Without a current player no row is highlighted.
-    EXPECT_EQ(0.0f, static_cast<MenuLabel*>(engine->menuItem("Player2"))->textColor[2]);
+    // The row of the player in play is blue, the others black.
+    for (int row = 1; row <= 3; ++row)
+        EXPECT_EQ(row == 2 ? 1.0f : 0.0f,
+                  static_cast<MenuLabel*>(engine->menuItem("Player" + std::to_string(row)))->textColor[2]);
+    EXPECT_EQ("P2", engine->lastPlayerName);
     run("LAYOUT_PANEL");
     EXPECT_FALSE(shown("PlayerPanel"));
     run("TILESET_PANEL");
