@@ -184,6 +184,9 @@ bool GameEngine::loadSavedGame()
         level->placeTile(t, static_cast<int>(s.x), static_cast<int>(s.y), static_cast<int>(s.z));
     }
     renderEngine.boardTiles = level->tiles;
+    // Where the tiles were dealt is not stored: restart brings them back to
+    // where the game was saved.
+    level->markDealt();
 
     action.clear();
     level->undoHistory.clear();

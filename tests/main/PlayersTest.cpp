@@ -1,4 +1,5 @@
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include "GameFixture.h"
@@ -393,9 +394,12 @@ TEST_F(PlayersTest, FailedSaveKeepsTheOldFilesAndSaysSo)
     // The temporary files cannot be made: the same as a read-only folder.
     std::filesystem::create_directory(std::string(PlayerFile::path) + ".tmp");
     std::filesystem::create_directory("jadeloom_demo.cfg.tmp");
+    std::ostringstream captured;  // the log's lines go to standard error
+    std::streambuf* saved = std::cerr.rdbuf(captured.rdbuf());
     EXPECT_FALSE(engine->savePlayerFile());
     engine->saveConfig();
-    const std::string log = dir.log();
+    std::cerr.rdbuf(saved);
+    const std::string log = captured.str();
     EXPECT_EQ("<Player>\n\tName: Old\n</Player>", readFile(PlayerFile::path));
     EXPECT_EQ("LastPlayer: Old", readFile("jadeloom_demo.cfg"));
     EXPECT_NE(std::string::npos, log.find(std::string("Could not save ") + PlayerFile::path));
@@ -428,4 +432,15 @@ TEST_F(PlayersTest, GameSavedAfterAShuffleComesBackAsShownAndUndoesAlike)
     EXPECT_EQ(1, engine->shufflesUsed);
     engine->undo();
     EXPECT_EQ(undoneLive, look(*level));
+
+    // Restart after a further shuffle puts the tiles back where they were saved.
+    std::vector<Vector3> places;
+    for (const Tile* t : level->tiles)
+        places.push_back(t->gridPosition);
+    engine->action = "SHUFFLE";
+    engine->processAction();
+    engine->action = "RESTART";
+    engine->processAction();
+    for (size_t i = 0; i < places.size(); ++i)
+        EXPECT_EQ(places[i], level->tiles[i]->gridPosition) << i;
 }

@@ -92,7 +92,7 @@ TEST_F(TextureGLTest, UploadsMipmapsWithTrilinearFilteringAndTheLargestAnisotrop
     const bool software =
         GLRender::isSoftwareRenderer(reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     EXPECT_EQ(used, software ? GLRender::softwareAnisotropy : largest);
-    Texture plain(engine.get(), dataDir() + "quad_black.png", 0, "");
+    Texture plain(engine.get(), WorkDir::dataDir() + "quad_black.png", 0, "");
     glBindTexture(GL_TEXTURE_2D, plain.glName);
     glGetTexParameterfv(GL_TEXTURE_2D, 0x84FE, &used);
     EXPECT_EQ(used, 1.0f);
