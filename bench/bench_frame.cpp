@@ -12,7 +12,8 @@
 // filtering costs. Further words: "board" hides the room and the other
 // sprites; "seed=N" deals board N instead of a random one; "shot=FILE.png"
 // saves the screen after the last frame (with ImageMagick's import);
-// "warmup=N" draws N frames before measuring (20).
+// "warmup=N" draws N frames before measuring (20); "trilinear" filters every
+// texture between two mipmap levels (as a graphics card is served).
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
@@ -51,7 +52,7 @@ int main(int argc, char** argv)
     const int width = argc > 3 ? std::atoi(argv[2]) : 1280;
     const int height = argc > 3 ? std::atoi(argv[3]) : 800;
     const float aniso = argc > 4 ? static_cast<float>(std::atof(argv[4])) : 0.0f;
-    bool boardOnly = false;
+    bool boardOnly = false, trilinear = false;
     unsigned int seed = 0;
     int warmup = 20;
     std::string shotFile;
@@ -59,6 +60,8 @@ int main(int argc, char** argv)
         const std::string word = argv[i];
         if (word == "board")
             boardOnly = true;
+        else if (word == "trilinear")
+            trilinear = true;
         else if (word.rfind("seed=", 0) == 0)
             seed = static_cast<unsigned int>(std::strtoul(word.c_str() + 5, nullptr, 10));
         else if (word.rfind("warmup=", 0) == 0)
@@ -98,6 +101,12 @@ int main(int argc, char** argv)
                         glBindTexture(GL_TEXTURE_2D, t->glName);
                         glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, aniso);
                     }
+            if (trilinear)
+                for (Texture* t : Texture::textures)
+                    if (t && t->glName) {
+                        glBindTexture(GL_TEXTURE_2D, t->glName);
+                        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+                    }
             if (boardOnly)
                 for (Sprite* s : re.sprites)
                     s->visible = false;
@@ -123,11 +132,12 @@ int main(int argc, char** argv)
             std::sort(cpu.begin(), cpu.end());
             const char* version = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
             std::printf("%dx%d  tiles %zu  sprites %zu  frames %d  median %.2f ms (%.1f fps)  p99 %.2f  "
-                        "min %.2f  max %.2f  CPU median %.2f p99 %.2f ms  aniso %s%s  [%s]\n",
+                        "min %.2f  max %.2f  CPU median %.2f p99 %.2f ms  aniso %s%s%s  [%s]\n",
                         width, height, re.boardTiles.size(), re.sprites.size(), frames,
                         percentile(ms, 0.5), 1000.0 / percentile(ms, 0.5), percentile(ms, 0.99),
                         ms.front(), ms.back(), percentile(cpu, 0.5), percentile(cpu, 0.99),
-                        aniso >= 1.0f ? argv[4] : "as loaded", boardOnly ? "  board only" : "",
+                        aniso >= 1.0f ? argv[4] : "as loaded", trilinear ? "  trilinear" : "",
+                        boardOnly ? "  board only" : "",
                         version ? version : "?");
         }
         re.boardTiles.clear();

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "render/Renderer.h"
 
@@ -24,6 +25,10 @@ public:
     // name in GL_RENDERER), where the largest one costs too much.
     static constexpr float softwareAnisotropy = 1.0f;
     static bool isSoftwareRenderer(const char* glRenderer);
+    // The minification filter of mip-mapped textures: trilinear, or on a
+    // software renderer the nearest mipmap level filtered bilinearly (half
+    // the texture reads; the levels differ too little to show).
+    int minFilter();
     // Frames are held to the display's refresh rate (60 a second when it is
     // unknown) where the swap does not wait for it; off only for measuring.
     bool paceFrames = true;
@@ -131,6 +136,10 @@ private:
     // software renderer; 0 without the extension. Found at the first upload.
     float anisotropyDegree();
     float anisotropy = -1.0f;
+    int minification = 0;
+    // The board's visible tiles, nearest the eye first (kept between frames
+    // so that no frame allocates).
+    std::vector<const Tile*> tileOrder;
     void setVideoAttributes(bool multisample);
     bool setVideoMode(int width, int height, Uint32 flags);
     void restoreStates();

@@ -126,7 +126,6 @@ TEST(SceneLightTest, HighlightedTileIsDrawnUnlitWithItsOverlay)
     r->renderTileParts();
     EXPECT_EQ((std::vector<bool>{false, true, false, true}), r->switches);
     EXPECT_EQ(1u, r->enabled.size());
-    EXPECT_EQ(&face, re.lastMaterial);
 
     // A hidden tile is not drawn at all.
     selected->visible = false;
