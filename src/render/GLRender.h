@@ -3,6 +3,7 @@
 #include <SDL/SDL.h>
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,13 @@ public:
     // unknown) where the swap does not wait for it; off only for measuring.
     bool paceFrames = true;
     int refreshRate = 60;
+    // A frame equal to the one on screen is not drawn again (the loop only
+    // waits out the refresh period), and a scene that stayed unchanged for
+    // two frames is kept in a texture so that a change of the menus alone
+    // draws only the menus over it. Off only for measuring the full frame.
+    bool keepFrames = true;
+    int framesSkipped = 0;   // frames not drawn, equal to the one shown
+    int framesFromCopy = 0;  // frames drawn over the kept scene
 
     GLRender() = default;
     ~GLRender() override;
@@ -140,6 +148,17 @@ private:
     // The board's visible tiles, nearest the eye first (kept between frames
     // so that no frame allocates).
     std::vector<const Tile*> tileOrder;
+    // The kept scene: a texture of (at least) the window's size.
+    GLuint sceneCopy = 0;
+    int copyWidth = 0, copyHeight = 0;
+    bool copyValid = false;
+    std::uint64_t copyKey = 0;
+    bool haveShown = false;
+    std::uint64_t shownScene = 0, shownOverlay = 0;
+    void drawScene();
+    void keepScene();
+    void drawKeptScene();
+    void forgetKeptScene();
     void setVideoAttributes(bool multisample);
     bool setVideoMode(int width, int height, Uint32 flags);
     void restoreStates();

@@ -6,7 +6,10 @@
 #include <GL/glu.h>
 #include <SDL/SDL.h>
 
+#include <cstring>
+
 #include "render/Camera.h"
+#include "render/FrameSignature.h"
 #include "render/Frustum.h"
 #include "render/GLRender.h"
 #include "render/GLRenderState.h"
@@ -19,6 +22,52 @@
 #include "render/Texture.h"
 
 void GLRender::renderScene()
+{
+    // Textures uploaded since the last frame may show new pictures.
+    const std::uint64_t sceneKey =
+        FrameSignature::scene(*engine) ^ (static_cast<std::uint64_t>(textureUploads) * 0x9E3779B97F4A7C15ull);
+    const std::uint64_t overlayKey = FrameSignature::overlay(*engine);
+    const bool redraw = !keepFrames || engine->redrawAll || !haveShown;
+    engine->redrawAll = false;
+    if (redraw)
+        copyValid = false;
+    if (!redraw && sceneKey == shownScene && overlayKey == shownOverlay) {
+        // The screen already shows this frame.
+        ++framesSkipped;
+        holdToRefreshRate();
+        return;
+    }
+
+    Camera& camera = engine->camera;
+    if (!redraw && copyValid && copyKey == sceneKey) {
+        ++framesFromCopy;
+        drawKeptScene();
+    } else {
+        drawScene();
+        copyValid = false;
+        // A scene drawn twice alike is likely to stay (the game mostly
+        // waits for the player): keep it for the frames that follow.
+        if (keepFrames && !redraw && sceneKey == shownScene) {
+            keepScene();
+            copyKey = sceneKey;
+        }
+    }
+
+    renderMenu();
+
+    establishProjectionMatrix(engine->windowWidth, engine->windowHeight, camera.fovy);
+    renderTileSlots();
+
+    engine->lastMaterial = nullptr;
+    SDL_GL_SwapBuffers();
+    haveShown = true;
+    shownScene = sceneKey;
+    shownOverlay = overlayKey;
+    holdToRefreshRate();
+    checkError();
+}
+
+void GLRender::drawScene()
 {
     Camera& camera = engine->camera;
     establishProjectionMatrix(engine->windowWidth, engine->windowHeight, camera.fovy);
@@ -41,16 +90,102 @@ void GLRender::renderScene()
     renderSprites();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
+}
 
-    renderMenu();
+namespace {
+int atLeast(int side, bool anySize)
+{
+    if (anySize)
+        return side;
+    int p = 1;
+    while (p < side)
+        p *= 2;
+    return p;
+}
 
-    establishProjectionMatrix(engine->windowWidth, engine->windowHeight, camera.fovy);
-    renderTileSlots();
+bool anyTextureSize()
+{
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return (version && version[0] >= '2' && version[0] <= '9')
+        || (extensions && std::strstr(extensions, "GL_ARB_texture_non_power_of_two"));
+}
+}
 
-    engine->lastMaterial = nullptr;
-    SDL_GL_SwapBuffers();
-    holdToRefreshRate();
-    checkError();
+void GLRender::keepScene()
+{
+    const int w = engine->windowWidth, h = engine->windowHeight;
+    if (w <= 0 || h <= 0)
+        return;
+    GLRenderState::useTextureUnit(0);
+    glEnable(GL_TEXTURE_2D);
+    if (sceneCopy == 0 || copyWidth < w || copyHeight < h) {
+        forgetKeptScene();
+        const bool anySize = anyTextureSize();
+        copyWidth = atLeast(w, anySize);
+        copyHeight = atLeast(h, anySize);
+        glGenTextures(1, &sceneCopy);
+        glBindTexture(GL_TEXTURE_2D, sceneCopy);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, copyWidth, copyHeight, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    }
+    glBindTexture(GL_TEXTURE_2D, sceneCopy);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, w, h);
+    glDisable(GL_TEXTURE_2D);
+    // A driver that cannot copy the picture leaves the scene to be drawn.
+    copyValid = glGetError() == GL_NO_ERROR;
+}
+
+void GLRender::drawKeptScene()
+{
+    const float u = static_cast<float>(engine->windowWidth) / static_cast<float>(copyWidth);
+    const float v = static_cast<float>(engine->windowHeight) / static_cast<float>(copyHeight);
+    if (GLRenderState::useTextureUnit(1)) {
+        glDisable(GL_TEXTURE_2D);
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    }
+    GLRenderState::useTextureUnit(0);
+    glViewport(0, 0, engine->windowWidth, engine->windowHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, 1.0, 0.0, 1.0, -1.0, 1.0);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // Every pixel of the window is written: nothing needs clearing.
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_MULTISAMPLE);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glBindTexture(GL_TEXTURE_2D, sceneCopy);
+    const GLfloat vertices[] = {0, 0, 1, 0, 1, 1, 0, 1};
+    const GLfloat texCoords[] = {0, 0, u, 0, u, v, 0, v};
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 0, vertices);
+    glTexCoordPointer(2, GL_FLOAT, 0, texCoords);
+    glDrawArrays(GL_QUADS, 0, 4);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_CULL_FACE);
+}
+
+void GLRender::forgetKeptScene()
+{
+    if (sceneCopy != 0 && SDL_GetVideoSurface() && glIsTexture(sceneCopy))
+        glDeleteTextures(1, &sceneCopy);
+    sceneCopy = 0;
+    copyWidth = copyHeight = 0;
+    copyValid = false;
 }
 
 void GLRender::updateView(Camera* camera)
@@ -203,6 +338,7 @@ void GLRender::renderSplashScreen(std::string image)
     glTexCoordPointer(2, GL_FLOAT, 0, texCoords);
     glDrawArrays(GL_QUADS, 0, 4);
     SDL_GL_SwapBuffers();
+    engine->redrawAll = true;
 
     SDL_ShowCursor(SDL_ENABLE);
     SDL_WM_GrabInput(SDL_GRAB_OFF);
