@@ -18,7 +18,8 @@
 // Every frame is drawn whole unless "waiting" is given: then the game
 // waits for the player, frames equal to the one shown are not drawn and,
 // with "menu", the clock's label changes every frame, so that only the
-// menus are drawn over the kept scene.
+// menus are drawn over the kept scene. "reward" stands the first reward on
+// the table beside the board, turning as in the game.
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
@@ -39,6 +40,7 @@
 #include "render/GLRender.h"
 #include "render/RenderEngine.h"
 #include "render/Sprite.h"
+#include "render/Take.h"
 #include "render/Texture.h"
 
 #ifndef GL_TEXTURE_MAX_ANISOTROPY_EXT
@@ -60,7 +62,7 @@ int main(int argc, char** argv)
     const int width = argc > 3 ? std::atoi(argv[2]) : 1280;
     const int height = argc > 3 ? std::atoi(argv[3]) : 800;
     const float aniso = argc > 4 ? static_cast<float>(std::atof(argv[4])) : 0.0f;
-    bool boardOnly = false, trilinear = false, withMenu = false, waiting = false;
+    bool boardOnly = false, trilinear = false, withMenu = false, waiting = false, reward = false;
     unsigned int seed = 0;
     int warmup = 20;
     std::string shotFile;
@@ -74,6 +76,8 @@ int main(int argc, char** argv)
             withMenu = true;
         else if (word == "waiting")
             waiting = true;
+        else if (word == "reward")
+            reward = true;
         else if (word.rfind("seed=", 0) == 0)
             seed = static_cast<unsigned int>(std::strtoul(word.c_str() + 5, nullptr, 10));
         else if (word.rfind("warmup=", 0) == 0)
@@ -137,13 +141,28 @@ int main(int argc, char** argv)
             if (boardOnly)
                 for (Sprite* s : re.sprites)
                     s->visible = false;
-            for (int i = 0; i < warmup; ++i)
+            Sprite* cat = reward && !re.rewardSprites.empty() ? re.rewardSprites.front() : nullptr;
+            if (cat) {
+                cat->visible = true;
+                cat->worldPosition = Vector3(30.0f, 0.0f, -14.0f);
+            }
+            auto turn = [cat]() {
+                if (!cat)
+                    return;
+                if (!(cat->currentTake && cat->currentTake->playing))
+                    cat->playAnimation("Swivel");
+                cat->animate();
+            };
+            for (int i = 0; i < warmup; ++i) {
+                turn();
                 re.renderScene();
+            }
             std::vector<double> ms, cpu;
             for (int i = 0; i < frames; ++i) {
                 timespec c0, c1;
                 clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c0);
                 auto start = std::chrono::steady_clock::now();
+                turn();
                 if (clock)
                     clock->changeText(std::to_string(10 + i / 60 % 90) + ":" + std::to_string(10 + i % 60 % 50));
                 re.renderScene();

@@ -128,10 +128,30 @@ std::uint64_t FrameSignature::scene(const RenderEngine& e)
     f.add(static_cast<const void*>(e.stampMaterial));
     for (const Sprite* s : e.sprites)
         f.model(s);
-    for (const Sprite* s : e.rewardSprites)
-        f.model(s);
+    // A reward turns within the sphere its radius gives around where it
+    // stands; only that place is part of the scene.
+    for (const Sprite* s : e.rewardSprites) {
+        f.add(static_cast<const void*>(s));
+        if (!s)
+            continue;
+        f.add(s->visible);
+        f.add(s->worldPosition.x);
+        f.add(s->worldPosition.y);
+        f.add(s->worldPosition.z);
+        f.add(s->radius);
+        for (const Object* o : s->objects)
+            f.add(static_cast<const void*>(o ? o->material : nullptr));
+    }
     for (const Tile* t : e.boardTiles)
         f.tile(t);
+    return f.h;
+}
+
+std::uint64_t FrameSignature::rewards(const RenderEngine& e)
+{
+    FrameSignature f;
+    for (const Sprite* s : e.rewardSprites)
+        f.model(s);
     return f.h;
 }
 

@@ -9,13 +9,15 @@ class Tile;
 
 // A digest of everything a frame draws, so that a frame equal to the last
 // one need not be drawn again: the scene part (window, camera, lights,
-// materials, the room and other sprites, the rewards, the board's tiles)
-// and the overlay part (the menus with their text and the parked tiles).
-// Equal digests mean equal pictures; any change of what is drawn changes
-// the digest (up to the odd collision of a 64-bit hash).
+// materials, the room and other sprites, the board's tiles and where the
+// rewards stand), the rewards' turning parts, and the overlay part (the
+// menus with their text and the parked tiles). Equal digests mean equal
+// pictures; any change of what is drawn changes a digest (up to the odd
+// collision of a 64-bit hash).
 class FrameSignature {
 public:
     static std::uint64_t scene(const RenderEngine& engine);
+    static std::uint64_t rewards(const RenderEngine& engine);
     static std::uint64_t overlay(const RenderEngine& engine);
 
 private:

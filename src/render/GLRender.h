@@ -153,8 +153,13 @@ private:
     int copyWidth = 0, copyHeight = 0;
     bool copyValid = false;
     std::uint64_t copyKey = 0;
+    bool copyHasReward = false;
+    int copyRewardBox[4] = {0, 0, 0, 0};
     bool haveShown = false;
-    std::uint64_t shownScene = 0, shownOverlay = 0;
+    std::uint64_t shownScene = 0, shownOverlay = 0, shownStill = 0;
+    // The window pixels (x, y, width, height, y upwards) where a reward may
+    // be drawn; false when no visible reward reaches into the window.
+    bool rewardBox(int box[4]);
     void drawScene();
     void keepScene();
     void drawKeptScene();

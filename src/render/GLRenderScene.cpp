@@ -6,6 +6,8 @@
 #include <GL/glu.h>
 #include <SDL/SDL.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "render/Camera.h"
@@ -23,9 +25,31 @@
 
 void GLRender::renderScene()
 {
-    // Textures uploaded since the last frame may show new pictures.
-    const std::uint64_t sceneKey =
+    // The scene but for the rewards' turning (which stays inside the box
+    // around each reward); textures uploaded since may show new pictures.
+    const std::uint64_t stillKey =
         FrameSignature::scene(*engine) ^ (static_cast<std::uint64_t>(textureUploads) * 0x9E3779B97F4A7C15ull);
+    // Where a reward shows now, and where it showed in the kept picture.
+    int now[4] = {0, 0, 0, 0}, box[4] = {0, 0, 0, 0};
+    const bool rewardNow = rewardBox(now);
+    bool rewardShows = rewardNow;
+    std::copy(now, now + 4, box);
+    if (copyValid && copyHasReward) {
+        if (!rewardShows)
+            std::copy(copyRewardBox, copyRewardBox + 4, box);
+        else {
+            const int left = std::min(box[0], copyRewardBox[0]), bottom = std::min(box[1], copyRewardBox[1]);
+            const int right = std::max(box[0] + box[2], copyRewardBox[0] + copyRewardBox[2]);
+            const int top = std::max(box[1] + box[3], copyRewardBox[1] + copyRewardBox[3]);
+            box[0] = left;
+            box[1] = bottom;
+            box[2] = right - left;
+            box[3] = top - bottom;
+        }
+        rewardShows = true;
+    }
+    // A reward turning outside the window changes nothing that shows.
+    const std::uint64_t sceneKey = rewardShows ? stillKey ^ (FrameSignature::rewards(*engine) * 31u) : stillKey;
     const std::uint64_t overlayKey = FrameSignature::overlay(*engine);
     const bool redraw = !keepFrames || engine->redrawAll || !haveShown;
     engine->redrawAll = false;
@@ -39,17 +63,27 @@ void GLRender::renderScene()
     }
 
     Camera& camera = engine->camera;
-    if (!redraw && copyValid && copyKey == sceneKey) {
+    if (!redraw && copyValid && copyKey == stillKey) {
         ++framesFromCopy;
         drawKeptScene();
+        if (rewardShows) {
+            // Only the reward's box is drawn again, whole, over the kept
+            // picture (which may show the reward turned otherwise).
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(box[0], box[1], box[2], box[3]);
+            drawScene();
+            glDisable(GL_SCISSOR_TEST);
+        }
     } else {
         drawScene();
         copyValid = false;
         // A scene drawn twice alike is likely to stay (the game mostly
         // waits for the player): keep it for the frames that follow.
-        if (keepFrames && !redraw && sceneKey == shownScene) {
+        if (keepFrames && !redraw && stillKey == shownStill) {
             keepScene();
-            copyKey = sceneKey;
+            copyKey = stillKey;
+            copyHasReward = rewardNow;
+            std::copy(now, now + 4, copyRewardBox);
         }
     }
 
@@ -62,9 +96,78 @@ void GLRender::renderScene()
     SDL_GL_SwapBuffers();
     haveShown = true;
     shownScene = sceneKey;
+    shownStill = stillKey;
     shownOverlay = overlayKey;
     holdToRefreshRate();
     checkError();
+}
+
+bool GLRender::rewardBox(int box[4])
+{
+    const int w = engine->windowWidth, h = engine->windowHeight;
+    bool any = false;
+    for (const Sprite* s : engine->rewardSprites)
+        any = any || (s && s->visible);
+    if (!any || w <= 0 || h <= 0)
+        return false;
+    establishProjectionMatrix(w, h, engine->camera.fovy);
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    updateView(&engine->camera);
+    double x0 = w, y0 = h, x1 = 0, y1 = 0;
+    // Every part's box where the part is now, placed as renderModel places
+    // it, projected onto the window.
+    for (const Sprite* s : engine->rewardSprites) {
+        if (!s || !s->visible)
+            continue;
+        glPushMatrix();
+        glTranslatef(s->worldPosition.x, s->worldPosition.y, s->worldPosition.z);
+        glRotatef(s->rotation.x, 1.0f, 0.0f, 0.0f);
+        glRotatef(s->rotation.y, 0.0f, 1.0f, 0.0f);
+        glRotatef(s->rotation.z, 0.0f, 0.0f, 1.0f);
+        for (const Object* o : s->objects) {
+            if (!o)
+                continue;
+            glPushMatrix();
+            GLRenderState::objectTransform(o);
+            GLdouble modelview[16];
+            glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+            glPopMatrix();
+            for (const Vector3& c : o->corners) {
+                // A corner at or behind the eye: the part may cover any pixel.
+                const double depth = modelview[2] * c.x + modelview[6] * c.y + modelview[10] * c.z + modelview[14];
+                GLdouble sx = 0, sy = 0, sz = 0;
+                if (depth > -0.5
+                    || gluProject(c.x, c.y, c.z, modelview, projection, viewport, &sx, &sy, &sz) != GL_TRUE) {
+                    x0 = y0 = 0;
+                    x1 = w;
+                    y1 = h;
+                    continue;
+                }
+                x0 = std::min(x0, sx);
+                y0 = std::min(y0, sy);
+                x1 = std::max(x1, sx);
+                y1 = std::max(y1, sy);
+            }
+        }
+        glPopMatrix();
+    }
+    glLoadIdentity();
+    const int left = std::max(0, static_cast<int>(std::floor(x0)) - 2);
+    const int bottom = std::max(0, static_cast<int>(std::floor(y0)) - 2);
+    const int right = std::min(w, static_cast<int>(std::ceil(x1)) + 2);
+    const int top = std::min(h, static_cast<int>(std::ceil(y1)) + 2);
+    if (right <= left || top <= bottom)
+        return false;
+    box[0] = left;
+    box[1] = bottom;
+    box[2] = right - left;
+    box[3] = top - bottom;
+    return true;
 }
 
 void GLRender::drawScene()
