@@ -7,20 +7,17 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <thread>
-#include <vector>
 
+#include "support/WorkDir.h"
 #include "audio/SoundEngine.h"
 
 // Every device the audio tests open is OpenAL Soft's wave-file output (one
 // channel, 16 bits, no dither) in a directory of this process's own, chosen
-// before the first device opens, when the driver settings are read; no sound
-// card is needed. The file is rewritten at each opening and complete once the
-// device is closed.
+// before the first device opens; no sound card is needed. The file is
+// complete once the device is closed.
 class WaveOutput : public ::testing::Environment {
 public:
     static inline std::string directory;
@@ -40,8 +37,7 @@ public:
     void TearDown() override
     {
         std::error_code ignored;
-        if (!directory.empty())
-            std::filesystem::remove_all(directory, ignored);
+        std::filesystem::remove_all(directory, ignored);
     }
 
     // The largest absolute sample written to the output file.
@@ -64,30 +60,11 @@ public:
 };
 inline ::testing::Environment* const waveOutput = ::testing::AddGlobalTestEnvironment(new WaveOutput);
 
-// Runs each test from the source tree, where the game's sounds and the test
+// Runs each test from the source tree, where the game's and the test's
 // sounds are, and collects what is logged.
 class AudioTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(JADELOOM_SOURCE_DIR);
-        savedErr = std::cerr.rdbuf(log.rdbuf());
-    }
-    void TearDown() override
-    {
-        std::cerr.rdbuf(savedErr);
-        std::filesystem::current_path(previous);
-    }
-    // How many log lines are exactly line.
-    int lines(const std::string& line) const
-    {
-        std::istringstream in(log.str());
-        int n = 0;
-        for (std::string l; std::getline(in, l);)
-            n += l == line;
-        return n;
-    }
+    WorkDir dir{JADELOOM_SOURCE_DIR};
     static void wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
     // The engine's per-frame service every 10 ms for ms milliseconds.
     static void frames(SoundEngine& engine, int ms)
@@ -95,8 +72,4 @@ protected:
         for (int t = 0; t < ms; t += 10, wait(10))
             engine.update();
     }
-
-    std::filesystem::path previous;
-    std::ostringstream log;
-    std::streambuf* savedErr = nullptr;
 };

@@ -65,16 +65,13 @@ protected:
 };
 }
 
-TEST_F(PickingTest, UpperOfTwoStackedTilesIsPicked)
+TEST_F(PickingTest, TheUpperOfTwoStackedTilesIsPickedAndAHiddenOneIsNot)
 {
     Tile* lower = tileAt(Vector3(0, 0, 0));
     Tile* upper = tileAt(Vector3(0, 1.92f, 0));
     Tile* beside = tileAt(Vector3(4, 0, 0));
     EXPECT_EQ(upper, pickAt(Vector3(0, 3.84f, 0)));
-    ASSERT_EQ(2u, hits.size());  // both faces under the pointer, in board order
-    EXPECT_EQ(lower, hits[0]);
-    EXPECT_NEAR(3.84f, upper->pickPoint.y, 1e-3f);
-    EXPECT_NEAR(0.0f, upper->pickPoint.x, 0.05f);
+    EXPECT_EQ(2u, hits.size());  // both faces under the pointer
 
     EXPECT_EQ(beside, pickAt(Vector3(4, 1.92f, 0.5f)));
     // A hidden tile is not there for the ray.
@@ -84,61 +81,4 @@ TEST_F(PickingTest, UpperOfTwoStackedTilesIsPicked)
     // Beside the board: nothing, and no hits left over.
     EXPECT_EQ(nullptr, pickAt(Vector3(12, 1.92f, 0)));
     EXPECT_TRUE(hits.empty());
-}
-
-TEST_F(PickingTest, BoxIsWidenedByFiveThousandths)
-{
-    Tile* t = tileAt(Vector3(2, 0, 0));
-    const float edge = 2.0f + 1.18f;
-    EXPECT_TRUE(Picking::collision(tiles, Vector3(edge + 0.004f, 10, 0), Vector3(edge + 0.004f, -10, 0), hits));
-    ASSERT_EQ(1u, hits.size());
-    EXPECT_EQ(t, hits[0]);
-    EXPECT_FALSE(Picking::collision(tiles, Vector3(edge + 0.006f, 10, 0), Vector3(edge + 0.006f, -10, 0), hits));
-    EXPECT_TRUE(hits.empty());
-    // The segment must reach the face: one ending above it misses.
-    EXPECT_FALSE(Picking::collision(tiles, Vector3(2, 10, 0), Vector3(2, 2.0f, 0), hits));
-    // A ray lying in the face plane crosses none of its usable planes.
-    EXPECT_FALSE(Picking::collision(tiles, Vector3(-10, 1.92f, 0), Vector3(10, 1.92f, 0), hits));
-}
-
-TEST_F(PickingTest, NearestToTheEyeWinsFirstOnTies)
-{
-    Tile* a = tileAt(Vector3(1, 0, 0));
-    Tile* b = tileAt(Vector3(-1, 0, 0));
-    EXPECT_EQ(a, Picking::nearest({a, b}, Vector3(0, 10, 0)));
-    EXPECT_EQ(b, Picking::nearest({a, b}, Vector3(-1, 10, 0)));
-    EXPECT_EQ(nullptr, Picking::nearest({}, Vector3()));
-}
-
-TEST_F(PickingTest, UnprojectInvertsTheProjection)
-{
-    Vector3 nearPoint, farPoint;
-    ASSERT_TRUE(Picking::unproject(width / 2.0, height / 2.0, 0.0, modelview, projection, viewport, nearPoint));
-    ASSERT_TRUE(Picking::unproject(width / 2.0, height / 2.0, 1.0, modelview, projection, viewport, farPoint));
-    // The centre ray runs from the eye through the look-at point.
-    const Vector3 dir = (farPoint - nearPoint).normalized();
-    const Vector3 want = (Vector3() - eye).normalized();
-    EXPECT_NEAR(want.x, dir.x, 1e-4f);
-    EXPECT_NEAR(want.y, dir.y, 1e-4f);
-    EXPECT_NEAR(want.z, dir.z, 1e-4f);
-    EXPECT_NEAR(1.0f, Vector3::Distance(nearPoint, eye), 0.01f);
-
-    // Singular matrices and an empty viewport give nothing.
-    float zero[16] = {};
-    Vector3 untouched(7, 7, 7);
-    EXPECT_FALSE(Picking::unproject(1, 1, 0, zero, projection, viewport, untouched));
-    const int empty[4] = {0, 0, 0, 0};
-    EXPECT_FALSE(Picking::unproject(1, 1, 0, modelview, projection, empty, untouched));
-    EXPECT_EQ(Vector3(7, 7, 7), untouched);
-}
-
-TEST_F(PickingTest, EngineCollisionFillsPickHits)
-{
-    Tile* t = tileAt(Vector3());
-    re.boardTiles = tiles;
-    EXPECT_TRUE(re.collision(Vector3(0, 10, 0), Vector3(0, -10, 0)));
-    ASSERT_EQ(1u, re.pickHits.size());
-    EXPECT_EQ(t, re.pickHits[0]);
-    EXPECT_FALSE(re.collision(Vector3(9, 10, 0), Vector3(9, -10, 0)));
-    EXPECT_TRUE(re.pickHits.empty());
 }
