@@ -2,8 +2,8 @@
 
 #include "render/Material.h"
 
-// What the board does beyond the outcomes of play (tests/main): the room,
-// the slot operations and the per-frame highlights.
+// What the board does beyond the outcomes of play (tests/main): a click on
+// the room and the per-frame highlights.
 class PlayTest : public BoardTest {
 protected:
     Level level;
@@ -30,32 +30,8 @@ TEST_F(PlayTest, ClickOnTheRoomDeselects)
     level.hintShown = true;
     level.handleSelection(&room);
     EXPECT_EQ(nullptr, level.selectedTile);
-    EXPECT_FALSE(row[0]->highlighted);
-    EXPECT_FALSE(level.hintShown);
+    EXPECT_FALSE(row[0]->highlighted || level.hintShown);
     level.room = nullptr;
-}
-
-TEST_F(PlayTest, SlotsParkUnparkAndAttach)
-{
-    EXPECT_FALSE(level.slotTile(row[0], true, true));  // no slot open
-    level.setSlotEnabled(1, true);
-    ASSERT_TRUE(level.slotTile(row[0], true, false));
-    EXPECT_EQ(row[0], level.slots[1]->tile);
-    EXPECT_FALSE(level.slotTile(row[0], true, false));   // already parked
-    EXPECT_FALSE(level.slotTile(row[1], false, false));  // not parked
-    EXPECT_TRUE(level.slotTile(row[0], false, false));
-    EXPECT_EQ(TILE_ON_BOARD, row[0]->state);
-    EXPECT_TRUE(row[0]->visible);
-
-    // Slots owned by someone else take over the board's, and give them back.
-    TileSlot a, b, c;
-    level.slotTile(row[0], true, false);
-    level.attachSlots(&a, &b, &c);
-    EXPECT_TRUE(b.enabled);
-    EXPECT_EQ(row[0], b.tile);
-    level.attachSlots(nullptr, nullptr, nullptr);
-    EXPECT_EQ(nullptr, b.tile);
-    EXPECT_EQ(row[0], level.slots[1]->tile);
 }
 
 TEST_F(PlayTest, PerFrameHighlights)
