@@ -66,17 +66,6 @@ TEST(WordReader, HugeWordsAndLinesAreCut)
     EXPECT_FALSE(r.nextLine(line, 255, tooLong));
 }
 
-TEST(WordReader, RestOfLineKeepsBlanksAndStopsAtTheNewline)
-{
-    std::istringstream in("LastPlayer: Ann Lee\r\nDifficulty: Easy");
-    WordReader r(in);
-    std::string w;
-    r.next(w);
-    EXPECT_EQ(r.restOfLine(), " Ann Lee\r");
-    r.next(w);
-    EXPECT_EQ(w, "Difficulty:");
-}
-
 TEST(WordReader, MissingFileOrDirectoryIsNotOk)
 {
     // A directory opens as a file but throws on reading: it must read as
