@@ -2,36 +2,6 @@
 
 using SoundPlayback = AudioTest;
 
-// volume, what to play, whether it is heard
-struct Playing {
-    float volume;
-    std::string file;
-    bool heard;
-};
-class SoundOutput : public AudioTest, public ::testing::WithParamInterface<Playing> {};
-
-TEST_P(SoundOutput, AnEffectPlayedReachesTheOutputUnlessSilenced)
-{
-    {
-        SoundEngine engine;
-        // The click takes handle 0, which a file that failed must not stand for.
-        const int click = engine.addSound("Assets/Sounds/click.wav", false);
-        EXPECT_EQ(click, engine.addSound("Assets/Sounds/click.wav", false));  // one entry per file
-        engine.setVolume(GetParam().volume);
-        engine.playSound(engine.addSound(GetParam().file, false));
-        wait(300);
-    }
-    if (GetParam().heard)
-        EXPECT_GT(WaveOutput::peak(), 3000);
-    else
-        EXPECT_EQ(0, WaveOutput::peak());
-}
-INSTANTIATE_TEST_SUITE_P(Effects, SoundOutput,
-                         ::testing::Values(Playing{1.0f, "Assets/Sounds/click.wav", true},
-                                           Playing{1.0f, "tests/data/audio/mono.ogg", true},
-                                           Playing{0.0f, "Assets/Sounds/click.wav", false},
-                                           Playing{1.0f, "Assets/Sounds/click.mp3", false}));
-
 TEST_F(SoundPlayback, DamagedFilesAreRefusedWithTheirReason)
 {
     WorkDir scratch;

@@ -1,9 +1,6 @@
 #include "support/BoardSetup.h"
 
-#include "render/Material.h"
-
-// What the board does beyond the outcomes of play (tests/main): a click on
-// the room and the per-frame highlights.
+// A click on the room, which play outcomes (tests/main) cannot make.
 class PlayTest : public BoardTest {
 protected:
     Level level;
@@ -32,35 +29,4 @@ TEST_F(PlayTest, ClickOnTheRoomDeselects)
     EXPECT_EQ(nullptr, level.selectedTile);
     EXPECT_FALSE(row[0]->highlighted || level.hintShown);
     level.room = nullptr;
-}
-
-TEST_F(PlayTest, PerFrameHighlights)
-{
-    Material highlight, hover;
-    re->highlightMaterial = &highlight;
-    re->hoverHighlightMaterial = &hover;
-    level.handleSelection(row[0]);
-    row[0]->hover = row[2]->hover = true;
-    level.highlightTiles();
-    EXPECT_EQ(&highlight, row[0]->overlay);  // selected and only hovered
-    EXPECT_EQ(&hover, row[2]->overlay);
-    row[2]->hover = false;
-    row[4]->hinted = true;
-    level.highlightTiles();
-    EXPECT_EQ(nullptr, row[2]->overlay);
-    EXPECT_EQ(&hover, row[4]->overlay);
-
-    // Free tiles matching the selection light up, unless a hint is shown.
-    level.highlightFreeTiles();
-    EXPECT_TRUE(row[1]->hoverHighlighted);
-    EXPECT_FALSE(row[3]->hoverHighlighted);
-    row[1]->hoverHighlightTile(false);
-    level.hintShown = true;
-    level.highlightFreeTiles();
-    EXPECT_FALSE(row[1]->hoverHighlighted);
-    level.hintShown = false;
-    level.handleSelection(row[0]);  // nothing selected: every free tile
-    level.highlightFreeTiles();
-    EXPECT_TRUE(row[3]->hoverHighlighted);
-    re->highlightMaterial = re->hoverHighlightMaterial = nullptr;
 }

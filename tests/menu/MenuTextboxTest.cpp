@@ -44,17 +44,6 @@ protected:
             key(static_cast<SDLKey>(c));
     }
 
-    // One frame with the pointer at x and the left button as given.
-    void mouse(int x, bool down, bool drag = false)
-    {
-        Input::mouseX = x;
-        Input::mouseButtons[0] = down;
-        Input::dragging = drag;
-        input.mouseDown = down;
-        box->inside = true;
-        box->update();
-    }
-
     const std::string& text() const { return box->label->text; }
 };
 }
@@ -108,21 +97,4 @@ TEST_F(MenuTextboxTest, EditingKeysAtTheEdgesAndWithSelections)
     key(SDLK_ESCAPE);
     EXPECT_TRUE(box->escapePressed);
     EXPECT_EQ(text(), "Enter Name Here");
-}
-
-TEST_F(MenuTextboxTest, ClicksPlaceTheCursorAndDragsSelect)
-{
-    type("abc");  // each glyph is 46.25 pixels wide at the fitted scale
-    ASSERT_NEAR(box->label->scale, 0.4625f, 1e-5f);
-    mouse(181, true);  // just right of the middle of "b"
-    EXPECT_EQ(box->cursorPos, 2u);
-    mouse(178, true);  // just left of it
-    EXPECT_EQ(box->cursorPos, 1u);
-
-    // The selection starts where the button went down.
-    mouse(120, true);
-    mouse(400, true, true);
-    mouse(400, false);  // released: the selection stays
-    type("z");
-    EXPECT_EQ(text(), "z");
 }

@@ -24,16 +24,6 @@ TEST_F(ConfigFileTest, MissingFileFailsStartUp)
     }
 }
 
-TEST_F(ConfigFileTest, EmptyFileKeepsDefaultsAndFallsBackToFirstEntries)
-{
-    WorkDir::write("jadeloom_demo.cfg", "");
-    engine.loadConfig();
-    EXPECT_EQ(engine.difficulty, DIFFICULTY_NORMAL);
-    ASSERT_TRUE(engine.currentLayout == engine.layoutFiles.begin());
-    EXPECT_TRUE(engine.selectedLayout == engine.currentLayout);
-    EXPECT_TRUE(engine.currentTileSet == engine.tileSetFiles.begin());
-}
-
 TEST_F(ConfigFileTest, ReadsEveryKeyLastOccurrenceWins)
 {
     WorkDir::write("jadeloom_demo.cfg",

@@ -24,9 +24,8 @@ TEST(WordReader, BadNumbersAreConsumedAndLeaveTheTarget)
     int i = -1;
     EXPECT_TRUE(r.readInt(i));
     EXPECT_EQ(i, 12);
-    EXPECT_FALSE(r.readInt(i));  // x7
-    EXPECT_FALSE(r.readInt(i));  // 3.5 is not an integer
-    EXPECT_FALSE(r.readInt(i));  // out of range
+    for (int bad = 0; bad < 3; ++bad)  // x7, 3.5 is not an integer, out of range
+        EXPECT_FALSE(r.readInt(i));
     EXPECT_EQ(i, 12);
     unsigned int u = 7;
     EXPECT_FALSE(r.readUnsigned(u));  // -4
@@ -37,8 +36,7 @@ TEST(WordReader, BadNumbersAreConsumedAndLeaveTheTarget)
     EXPECT_TRUE(r.readFloat(f));
     EXPECT_FLOAT_EQ(f, 0.25f);
     bool b = false;
-    EXPECT_TRUE(r.readBool(b));
-    EXPECT_TRUE(b);
+    EXPECT_TRUE(r.readBool(b) && b);
     EXPECT_FALSE(r.readBool(b));  // "yes" leaves it
     EXPECT_TRUE(b);
     EXPECT_FALSE(r.readInt(i));   // end of stream

@@ -43,7 +43,7 @@ protected:
     }
 };
 
-// A mipmap level of the texture as red, green, blue, alpha bytes.
+// The texture as red, green, blue, alpha bytes.
 std::vector<unsigned char> picture(const Texture& t, int level = 0)
 {
     glBindTexture(GL_TEXTURE_2D, t.glName);
@@ -102,18 +102,4 @@ TEST_F(GLRenderTest, ALostContextGetsEveryTextureBackAndAKeptOneNone)
     ASSERT_NE(a.glName, 0u);
     EXPECT_TRUE(glIsTexture(a.glName));
     EXPECT_EQ(picture(a), before);
-}
-
-TEST_F(GLRenderTest, ASwappedPictureReachesEveryLevelAndSurvivesAReload)
-{
-    Texture t(engine.get(), WorkDir::dataDir() + "quad_rgba.png", 0, "");
-    ASSERT_TRUE(t.swapImage(WorkDir::dataDir() + "quad_black.png", 0));
-    const std::vector<unsigned char> black = {0, 0, 0, 255};
-    EXPECT_EQ(picture(t, 1), black);
-    t.removeTexture();
-    t.reloadTexture();
-    EXPECT_EQ(picture(t, 1), black);
-    const unsigned int name = t.glName;
-    t.deleteTexture();
-    EXPECT_FALSE(glIsTexture(name));
 }

@@ -31,35 +31,6 @@ bool registered(const Texture* t)
 {
     return std::find(Texture::textures.begin(), Texture::textures.end(), t) != Texture::textures.end();
 }
-
-std::string tga(int type, int size, int depth, int descriptor, const std::string& data)
-{
-    std::string h(18, '\0');
-    h[2] = char(type);
-    h[12] = h[14] = char(size & 0xFF);
-    h[13] = h[15] = char(size >> 8);
-    h[16] = char(depth);
-    h[17] = char(descriptor);
-    return h + data;
-}
-}
-
-TEST_F(TextureTest, TGAFilesReadTopRowFirstWhenToldAndBadOnesKeepThePicture)
-{
-    std::string data;
-    for (char i = 0; i < 4; ++i)
-        data += std::string{i, 0, 0, char(255)};
-    WorkDir::write("top.tga", tga(2, 2, 32, 0x20, data));
-    WorkDir::write("short.tga", tga(2, 2, 32, 0, data.substr(0, 9)));
-    WorkDir::write("rle.tga", tga(10, 2, 32, 0, data));
-    WorkDir::write("huge.tga", tga(2, 65535, 32, 0, data));
-    Texture g(&engine, "", 0, "tga");
-    ASSERT_TRUE(g.loadTGA("top.tga"));
-    EXPECT_EQ(pixel(g, 0, 0)[0], 2);
-    EXPECT_EQ(pixel(g, 0, 1)[0], 0);
-    for (const char* bad : {"short.tga", "rle.tga", "huge.tga", "absent.tga"})
-        EXPECT_FALSE(g.loadTGA(bad)) << bad;
-    EXPECT_EQ(pixel(g, 0, 0)[0], 2);
 }
 
 TEST_F(TextureTest, AFileIsLoadedOnceMissingOrNotAndFreedOnce)
