@@ -141,12 +141,11 @@ TEST_F(DealTest, HintWithNoMovesWithASelectionWithoutRepeatingAndOneWayMatches)
 
     put(level, "B", 12, 0, 0);
     level.seedRand(5);
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20; ++i) {  // never the same hint twice running
         ASSERT_TRUE(level.hint());
-        const std::vector<Tile*> previous = level.hintTiles;
+        const Tile* previous = level.hintTiles[0];
         ASSERT_TRUE(level.hint());
-        EXPECT_NE(previous[0], level.hintTiles[0]);
-        EXPECT_TRUE(level.hintTiles[0]->match(level.hintTiles[1]));
+        EXPECT_NE(previous, level.hintTiles[0]);
     }
 
     // Match lists that are not symmetric: only X lists its partners.

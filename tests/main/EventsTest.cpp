@@ -42,16 +42,6 @@ TEST_F(EventsTest, MenuActionsFireOnReleaseAndLeaveAPendingOneAlone)
     engine->action = "GAME_WON_PANEL";
     click();
     EXPECT_EQ("GAME_WON_PANEL", engine->action);
-
-    // The volume knob acts on press and follows the mouse while it is held.
-    engine->menu->root->addButton("VolumeKnob")->action = "VOLUME_GRAB";
-    button(SDL_BUTTON_LEFT, true);
-    EXPECT_EQ("VOLUME_GRAB", engine->action);
-    engine->processAction();
-    EXPECT_EQ("VOLUME_GRAB", engine->action);
-    button(SDL_BUTTON_LEFT, false);
-    engine->processAction();
-    EXPECT_EQ("", engine->action);
 }
 
 TEST_F(EventsTest, ChangingTileSetAndLayoutWhileRunningDealsTheNewOnes)

@@ -21,16 +21,9 @@
 //   bar     the bottom bar refreshed; frame: one pass of the main loop;
 //   stop    tile animations end; menu, play: the game state changes
 //   nostamps  no tile shows its stamp; quit: the window's close request
-// Outcomes, key=value: left (tiles on the board), bar (the tiles text),
-// score, action ("-": none), hints, undos, shuffles, state (play, won, menu),
-// selected (tile or -), lit (tiles drawn selected), slot1 (tile or -),
-// parked (the three slots' tiles), slot1shown (the slot item shown), slots
-// (which slots are open), slotitems (which slot items show), points (of a match without bonus), diff (the
-// difficulty shown), stamps (tiles showing theirs), hinted, hintshown, hover
-// (tiles shown hovered), panel, wonpanel, topbar, freeshown, done, time,
-// dealt (every tile at its dealt place, and the deal's solution clears it),
-// moved (some tile away from its dealt place), solvable (the board's
-// current solution clears it).
+// Outcomes, key=value, are read by observe() below; "dealt" means every tile
+// at its dealt place and the deal's solution clearing it, "solvable" that
+// the board's current solution clears it.
 namespace {
 struct Row {
     const char* name;

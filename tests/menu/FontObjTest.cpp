@@ -55,21 +55,3 @@ TEST_F(FontObjTest, KerningAndTrackingComeBetweenCharactersOnly)
     const std::string text = "AzV";
     EXPECT_FLOAT_EQ(font.getTextWidth(&widths, &advances, &text, 1, 5), (wV - 1) / 512.0f);
 }
-
-TEST_F(FontObjTest, BadFilesAreLoggedAndMeasureNothing)
-{
-    dir.clearLog();
-    EXPECT_FALSE(font.loadFont("absent.cfg"));
-    WorkDir::write("bad.cfg",
-              "FirstCharacter: -2147483648 TextureSize: 0 CharacterList { 'A' 'B }\n"
-              "CharacterRectangles: { (1,2,x) (99999999999,0,2147483647,-2147483648) }\n"
-              "KerningPairs: { ('A' 'B' 3) ('A','B',nan) } BuildFont(); KerningPairs: no brace");
-    EXPECT_TRUE(font.loadFont("bad.cfg"));
-    const std::string text = dir.log();
-    EXPECT_NE(text.find("Missing font config file absent.cfg"), std::string::npos);
-    EXPECT_NE(text.find("Font texture size is not positive"), std::string::npos);
-    EXPECT_NE(text.find("Font kerning pair that cannot be read"), std::string::npos);
-    EXPECT_NE(text.find("Font character rectangle with a value that is not a number"), std::string::npos);
-    EXPECT_FLOAT_EQ(measure("AB"), 0.0f);
-    EXPECT_EQ(font.glyphOf('A'), nullptr);
-}
