@@ -18,7 +18,7 @@ const Row rows[] = {
     {"2,2,0", "", true},
     // Anything covering any quarter of it; not what lies beside its block.
     {"2,2,0 1,1,1", "", false}, {"2,2,0 3,1,1", "", false}, {"2,2,0 1,3,1", "", false},
-    {"2,2,0 3,3,1", "", false}, {"2,2,0 4,2,1", "", true},
+    {"2,2,0 3,3,1", "", false}, {"2,2,0 4,2,1", "", true}, {"2,2,1 2,2,2", "", false},
     // A cover cleared or parked no longer counts.
     {"2,2,0 3,3,1", "c1", true}, {"2,2,0 3,3,1", "s1", true},
     // Sides block only when both are taken; half a tile of room is enough.

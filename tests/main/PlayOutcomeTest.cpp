@@ -46,7 +46,8 @@ const Row rows[] = {
     {"ClickSelectsAgainDeselects", ADV, SPREAD, "c0", "selected=0 lit=1"},
     {"SecondClickDeselects", ADV, SPREAD, "c0 c0", "selected=- lit=0"},
     {"OtherFaceMovesTheSelection", ADV, SPREAD, "c0 c2", "selected=2 lit=1"},
-    {"MatchClearsAndScores", ADV, SPREAD, "c2 B:400 c3", "left=3 bar=3 score=2400 selected=-"},
+    // After a match the time bonus starts again from 1000.
+    {"MatchClearsAndScores", ADV, SPREAD, "c2 B:400 c3 c0 c1", "left=1 bar=1 score=5400 selected=-"},
     {"SpentBonusScoresBasePoints", ADV, SPREAD, "B:0 c0 c1", "score=2000"},
     {"ClickOnAClearedTileDeselects", ADV, SPREAD, "c0 c1 c2 c0", "selected=- left=3"},
     {"BlockedTileIsNotTaken", ADV, "a a a", "c1", "selected=- lit=0"},
