@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/Renderer.h"
@@ -148,6 +149,8 @@ private:
     // The board's visible tiles, nearest the eye first (kept between frames
     // so that no frame allocates).
     std::vector<const Tile*> tileOrder;
+    // A model's parts in drawing order: (sort key, index).
+    std::vector<std::pair<float, size_t>> drawOrder;
     // The kept scene: a texture of (at least) the window's size.
     GLuint sceneCopy = 0;
     int copyWidth = 0, copyHeight = 0;

@@ -388,9 +388,28 @@ void GLRender::renderModel(Model* model)
     glRotatef(model->rotation.y, 0.0f, 1.0f, 0.0f);
     glRotatef(model->rotation.z, 0.0f, 0.0f, 1.0f);
 
-    for (Object* obj : model->objects) {
-        if (!obj)
+    // Opaque parts nearest the eye first, so that the depth test spares the
+    // pixels they hide (the mat hides most of the table, the table most of
+    // the floor); translucent parts after them, in the model's order.
+    const Vector3& eye = engine->camera.eye;
+    drawOrder.clear();
+    for (size_t i = 0; i < model->objects.size(); ++i) {
+        const Object* o = model->objects[i];
+        if (!o)
             continue;
+        const Material* m = o->material;
+        const bool translucent = m && (m->alpha < 1.0f || (m->diffuseMap && m->diffuseMap->translucent));
+        float key = static_cast<float>(i);
+        if (!translucent) {
+            const float dx = o->centre.x + at.x - eye.x, dy = o->centre.y + at.y - eye.y,
+                        dz = o->centre.z + at.z - eye.z;
+            key = -1.0f / (1.0f + dx * dx + dy * dy + dz * dz);
+        }
+        drawOrder.emplace_back(key, i);
+    }
+    std::stable_sort(drawOrder.begin(), drawOrder.end());
+    for (const auto& entry : drawOrder) {
+        Object* obj = model->objects[entry.second];
         // The sphere first: it is the cheaper test.
         Vector3 offset = at;
         if (!engine->isBoundingSphereInFrustum(obj->centre.x + at.x, obj->centre.y + at.y,
