@@ -142,20 +142,22 @@ changed() {
 }
 
 # wait_change OBJECT PREV NAME [PIXELS]: shoots NAME until OBJECT's box
-# differs from shot PREV in more than PIXELS (default 2000) pixels, for at
-# most a minute; then once more after the picture has come to rest.
+# differs from shot PREV in more than PIXELS (default 2000) pixels and the
+# picture has come to rest (two such shots alike), for at most a minute.
 wait_change() {
-  local end=$((SECONDS + 60))
-  while screenshot "$3"; (( $(changed "$1" "$2" "$3") <= ${4:-2000} )); do
-    (( SECONDS < end )) || return 1
-    sleep 0.3
-  done
-  while (( SECONDS < end + 20 )); do
-    mv "$OUT/$3.png" "$OUT/$3_moving.png"
-    sleep 0.3
+  local end=$((SECONDS + 60)) moved=
+  while (( SECONDS < end )); do
     screenshot "$3"
-    (( $(changed all "$3_moving" "$3") < 500 )) && break
+    if (( $(changed "$1" "$2" "$3") > ${4:-2000} )); then
+      [[ -n "$moved" ]] && (( $(changed all "$3_moving" "$3") < 500 )) && return 0
+      moved=1
+      cp "$OUT/$3.png" "$OUT/$3_moving.png"
+    else
+      moved=
+    fi
+    sleep 0.2
   done
+  return 1
 }
 
 # saved KEY: the value of a line of the current player's saved game.
