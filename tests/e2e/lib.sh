@@ -45,9 +45,10 @@ config() {
     > "$WORK/jadeloom_demo.cfg"
 }
 
+# start_game: the game's error output goes to GAME_STDERR when that is set.
 start_game() {
   rm -f "$WORK/log.txt"
-  (cd "$WORK" && exec "$GAME") &
+  (cd "$WORK" && exec "$GAME" 2>>"${GAME_STDERR:-/dev/stderr}") &
   GAME_PID=$!
 }
 

@@ -40,10 +40,7 @@ screenshot fullscreen
 WID=$(xdotool search --onlyvisible --name '^Jadeloom$' | head -n 1)
 xdotool mousemove --window "$WID" 500 350
 xdotool key --window "$WID" f
-for _ in $(seq 1 100); do
-  [[ $(grep -c -xF "Toggle Fullscreen" "$WORK/log.txt") -ge 2 ]] && break
-  sleep 0.1
-done
+wait_for_log "Toggle Fullscreen" 20 2
 sleep 3
 WID=$(xdotool search --onlyvisible --name '^Jadeloom$' | head -n 1)
 geometry=$(xwininfo -id "$WID" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
