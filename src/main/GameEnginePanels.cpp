@@ -35,6 +35,22 @@ std::vector<std::string>::iterator stepEntry(std::vector<std::string>& list,
         return ++at == list.end() ? list.begin() : at;
     return at == list.begin() ? list.end() - 1 : --at;
 }
+
+// One step through a chooser's list. The browsed object is the one in play
+// until the step lands on another entry, which is then loaded by `load`; a
+// browsed object not in play is freed when the browsing moves on.
+template <class T, class Load>
+void browseStep(T*& browsed, T* inPlay, std::vector<std::string>& list,
+                std::vector<std::string>::iterator& selected,
+                std::vector<std::string>::iterator current, int step, Load load)
+{
+    if (browsed != inPlay)
+        delete browsed;
+    browsed = inPlay;
+    selected = stepEntry(list, selected, step);
+    if (selected != current && selected != list.end())
+        browsed = load(*selected);
+}
 }
 
 // ---- main menu --------------------------------------------------------------
@@ -223,14 +239,9 @@ void GameEngine::layoutPanelOpen()
 
 void GameEngine::layoutPanelChange(int step)
 {
-    if (level && (step == 1 || step == -1)) {
-        if (layout != level->layout)
-            delete layout;
-        layout = level->layout;
-        selectedLayout = stepEntry(layoutFiles, selectedLayout, step);
-        if (selectedLayout != currentLayout && selectedLayout != layoutFiles.end())
-            layout = new Layout(&renderEngine, *selectedLayout);
-    }
+    if (level && (step == 1 || step == -1))
+        browseStep(layout, level->layout, layoutFiles, selectedLayout, currentLayout, step,
+                   [this](const std::string& file) { return new Layout(&renderEngine, file); });
     showLayoutEntry();
     action.clear();
 }
@@ -246,14 +257,11 @@ void GameEngine::tileSetPanelOpen()
 
 void GameEngine::tileSetPanelChange(int step)
 {
-    if (level && (step == 1 || step == -1)) {
-        if (tileSet != level->tileSet)
-            delete tileSet;
-        tileSet = level->tileSet;
-        selectedTileSet = stepEntry(tileSetFiles, selectedTileSet, step);
-        if (selectedTileSet != currentTileSet && selectedTileSet != tileSetFiles.end())
-            tileSet = new TileSet(&renderEngine, soundEngine, level, *selectedTileSet);
-    }
+    if (level && (step == 1 || step == -1))
+        browseStep(tileSet, level->tileSet, tileSetFiles, selectedTileSet, currentTileSet, step,
+                   [this](const std::string& file) {
+                       return new TileSet(&renderEngine, soundEngine, level, file);
+                   });
     showTileSetEntry();
     action.clear();
 }

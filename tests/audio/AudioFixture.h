@@ -2,25 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <thread>
-#include <vector>
 
+#include "support/WorkDir.h"
 #include "audio/SoundEngine.h"
 
-// Every device the audio tests open is OpenAL Soft's wave-file output (one
-// channel, 16 bits, no dither) in a directory of this process's own, chosen
-// before the first device opens, when the driver settings are read; no sound
-// card is needed. The file is rewritten at each opening and complete once the
-// device is closed.
+// Every device the audio tests open is OpenAL Soft's wave-file output in a
+// directory of this process's own, chosen before the first device opens; no
+// sound card is needed, and moving the directory away takes the device.
 class WaveOutput : public ::testing::Environment {
 public:
     static inline std::string directory;
@@ -40,54 +33,16 @@ public:
     void TearDown() override
     {
         std::error_code ignored;
-        if (!directory.empty())
-            std::filesystem::remove_all(directory, ignored);
-    }
-
-    // The largest absolute sample written to the output file.
-    static int peak()
-    {
-        std::ifstream in(path(), std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        size_t at = 12;  // RIFF chunks follow the file header; the samples are in "data"
-        uint32_t size = 0;
-        while (at + 8 <= bytes.size() && bytes.compare(at, 4, "data") != 0)
-            at += 8 + (std::memcpy(&size, bytes.data() + at + 4, 4), size);
-        int most = 0;
-        for (size_t i = at + 8; i + 1 < bytes.size(); i += 2) {
-            int16_t sample = 0;
-            std::memcpy(&sample, bytes.data() + i, 2);
-            most = std::max(most, std::abs(static_cast<int>(sample)));
-        }
-        return most;
+        std::filesystem::remove_all(directory, ignored);
     }
 };
 inline ::testing::Environment* const waveOutput = ::testing::AddGlobalTestEnvironment(new WaveOutput);
 
-// Runs each test from the source tree, where the game's sounds and the test
+// Runs each test from the source tree, where the game's and the test's
 // sounds are, and collects what is logged.
 class AudioTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(JADELOOM_SOURCE_DIR);
-        savedErr = std::cerr.rdbuf(log.rdbuf());
-    }
-    void TearDown() override
-    {
-        std::cerr.rdbuf(savedErr);
-        std::filesystem::current_path(previous);
-    }
-    // How many log lines are exactly line.
-    int lines(const std::string& line) const
-    {
-        std::istringstream in(log.str());
-        int n = 0;
-        for (std::string l; std::getline(in, l);)
-            n += l == line;
-        return n;
-    }
+    WorkDir dir{JADELOOM_SOURCE_DIR};
     static void wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
     // The engine's per-frame service every 10 ms for ms milliseconds.
     static void frames(SoundEngine& engine, int ms)
@@ -95,8 +50,4 @@ protected:
         for (int t = 0; t < ms; t += 10, wait(10))
             engine.update();
     }
-
-    std::filesystem::path previous;
-    std::ostringstream log;
-    std::streambuf* savedErr = nullptr;
 };

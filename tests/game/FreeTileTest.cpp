@@ -1,153 +1,91 @@
+#include <sstream>
+
 #include "support/BoardSetup.h"
 
 using FreeTileTest = BoardTest;
 
-TEST_F(FreeTileTest, CoveredByAnyQuarterIsNotFree)
+namespace {
+// A board of tiles "x,y,z" (a block of 2 x 2 cells from there), the first
+// one checked. Later words change a tile: "cN", "sN", "aN" clear, park in a
+// slot or set aside tile N.
+struct Row {
+    const char* board;
+    const char* changes;
+    bool free;
+};
+
+const Row rows[] = {
+    {"2,2,0", "", true},
+    // Anything covering any quarter of it; not what lies beside its block.
+    {"2,2,0 1,1,1", "", false}, {"2,2,0 3,1,1", "", false}, {"2,2,0 1,3,1", "", false},
+    {"2,2,0 3,3,1", "", false}, {"2,2,0 4,2,1", "", true}, {"2,2,1 2,2,2", "", false},
+    // A cover cleared or parked no longer counts.
+    {"2,2,0 3,3,1", "c1", true}, {"2,2,0 3,3,1", "s1", true},
+    // Sides block only when both are taken; half a tile of room is enough.
+    {"4,2,0 2,2,0", "", true}, {"4,2,0 2,2,0 6,2,0", "", false}, {"4,2,0 2,2,0 6,2,0", "a1", true},
+    {"2,2,0 0,2,0 5,2,0", "", true},
+    // Neighbours half a tile up or down block the side they share.
+    {"4,2,0 2,3,0 6,1,0", "", false}, {"4,2,0 2,4,0 6,2,0", "", true},
+    // Nothing is ever to the left of the first column.
+    {"0,2,0 2,2,0", "", true},
+    // Cleared and set-aside tiles are never free; parked ones always are.
+    {"2,2,0", "c0", false}, {"2,2,0", "a0", false}, {"2,2,0 0,2,0 4,2,0", "s0", true},
+    {"4,2,0 2,2,0 6,2,0", "s1", true},
+};
+}
+
+TEST_F(FreeTileTest, TheFreeTileRule)
 {
-    const Point quarters[4] = {{1, 1, 1}, {3, 1, 1}, {1, 3, 1}, {3, 3, 1}};
-    for (const Point& q : quarters) {
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.board) + " / " + row.changes);
         Level level;
-        makeBoard(level, 10, 6, 3);
-        Tile* low = put(level, "A", 2, 2, 0);
-        EXPECT_TRUE(level.isFree(low));
-        Tile* up = put(level, "B", q.x, q.y, q.z);
-        EXPECT_FALSE(level.isFree(low)) << q.x << "," << q.y;
-        up->state = TILE_CLEARED;
-        EXPECT_TRUE(level.isFree(low));
-        up->state = TILE_SLOTTED;
-        EXPECT_TRUE(level.isFree(low));
-        up->state = TILE_SELECTED;
-        EXPECT_FALSE(level.isFree(low));
+        makeBoard(level, 12, 8, 3);
+        level.setSlotEnabled(0, true);
+        std::istringstream tiles(row.board);
+        for (std::string t; tiles >> t;) {
+            int x, y, z;
+            char comma;
+            std::istringstream(t) >> x >> comma >> y >> comma >> z;
+            put(level, "T", x, y, z);
+        }
+        std::istringstream changes(row.changes);
+        for (std::string c; changes >> c;) {
+            Tile* t = level.tiles.at(std::stoul(c.substr(1)));
+            if (c[0] == 's')
+                ASSERT_TRUE(level.slotTile(t, true, false));
+            else
+                t->state = c[0] == 'c' ? TILE_CLEARED : TILE_SET_ASIDE;
+        }
+        EXPECT_EQ(row.free, level.isFree(level.tiles[0]));
     }
-    // A tile resting on the layer above but beside the block does not cover it.
-    Level level;
-    makeBoard(level, 10, 6, 3);
-    Tile* low = put(level, "A", 2, 2, 0);
-    put(level, "B", 4, 2, 1);
-    EXPECT_TRUE(level.isFree(low));
 }
 
-TEST_F(FreeTileTest, SidesBlockOnlyWhenBothAreTaken)
+TEST_F(FreeTileTest, CountsAndPlacement)
 {
     Level level;
-    makeBoard(level, 12, 6, 2);
-    Tile* mid = put(level, "M", 4, 2, 0);
-    Tile* left = put(level, "L", 2, 2, 0);
-    EXPECT_TRUE(level.isFree(mid));
-    Tile* right = put(level, "R", 6, 2, 0);
-    EXPECT_FALSE(level.isFree(mid));
-    EXPECT_TRUE(level.isFree(left));
-    EXPECT_TRUE(level.isFree(right));
-    left->state = TILE_SET_ASIDE;
-    EXPECT_TRUE(level.isFree(mid));
-    EXPECT_FALSE(level.isFree(left));  // set aside: never free itself
-
-    // Half a tile of room on one side is enough.
-    Level gap;
-    makeBoard(gap, 12, 6, 1);
-    put(gap, "L", 0, 2, 0);
-    Tile* m = put(gap, "M", 2, 2, 0);
-    put(gap, "R", 5, 2, 0);
-    EXPECT_TRUE(gap.isFree(m));
-}
-
-TEST_F(FreeTileTest, HalfTileOffsetNeighboursBlockTheSideTheyShare)
-{
-    Level level;
-    makeBoard(level, 12, 8, 1);
-    Tile* mid = put(level, "M", 4, 2, 0);       // rows 2 and 3
-    Tile* left = put(level, "L", 2, 3, 0);      // rows 3 and 4: shares row 3
-    put(level, "R", 6, 1, 0);                   // rows 1 and 2: shares row 2
-    EXPECT_FALSE(level.isFree(mid));
-    left->state = TILE_CLEARED;
-    EXPECT_TRUE(level.isFree(mid));
-
-    Level apart;
-    makeBoard(apart, 12, 8, 1);
-    Tile* m2 = put(apart, "M", 4, 2, 0);
-    put(apart, "L", 2, 4, 0);                   // rows 4 and 5: no shared row
-    put(apart, "R", 6, 2, 0);
-    EXPECT_TRUE(apart.isFree(m2));
-}
-
-TEST_F(FreeTileTest, EdgeColumnsSlottedAndClearedTiles)
-{
-    Level level;
-    makeBoard(level, 8, 4, 2);
-    Tile* edge = put(level, "E", 0, 0, 0);
-    Tile* next = put(level, "N", 2, 0, 0);
-    Tile* far = put(level, "F", 4, 0, 0);
-    Tile* top = put(level, "T", 0, 0, 1);
-    EXPECT_FALSE(level.isFree(edge));  // covered
-    top->state = TILE_CLEARED;
-    EXPECT_TRUE(level.isFree(edge));   // nothing can be to its left
-    EXPECT_FALSE(level.isFree(next));
-    EXPECT_FALSE(level.isFree(top));   // cleared: never free
-
-    // Parked in a slot: free whatever surrounds it, and no longer blocking.
-    level.setSlotEnabled(0, true);
-    ASSERT_TRUE(level.slotTile(next, true, true));
-    EXPECT_TRUE(level.isFree(next));
-    EXPECT_TRUE(level.isFree(far));
-    put(level, "Cover", 2, 0, 1);
-    EXPECT_TRUE(level.isFree(next));
-}
-
-TEST_F(FreeTileTest, CountsOfFreeAndRemainingTiles)
-{
-    Level level;
-    makeBoard(level, 10, 4, 2);
+    makeBoard(level, 10, 6, 2);
     Tile* a = put(level, "A", 0, 0, 0);
     Tile* b = put(level, "B", 2, 0, 0);
     Tile* c = put(level, "C", 4, 0, 0);
     Tile* d = put(level, "D", 6, 0, 0);
     Tile* e = put(level, "E", 2, 0, 1);
-    EXPECT_EQ(0, level.tilesFree());
     level.updateTilesFree();
     EXPECT_EQ(3, level.tilesFree());  // a, d and the top tile e
-    EXPECT_TRUE(a->free);
-    EXPECT_FALSE(b->free);
     EXPECT_EQ(5, level.tilesLeft());
-
     b->state = TILE_SELECTED;
     level.setSlotEnabled(0, true);
     level.slotTile(c, true, false);
     e->state = TILE_CLEARED;
     d->state = TILE_SET_ASIDE;
-    EXPECT_EQ(3, level.tilesLeft());  // a, selected b, slotted c
     level.tiles.push_back(nullptr);
-    EXPECT_EQ(3, level.tilesLeft());
-    level.updateTilesFree();
-    EXPECT_EQ(3, level.tilesFree());
-    EXPECT_FALSE(d->free);
-}
+    EXPECT_EQ(3, level.tilesLeft());  // a, selected b, slotted c
 
-TEST_F(FreeTileTest, PlacementCellsAndPosition)
-{
-    re->loadModel(TileSet::tileModelFile);
-    Level level;
-    makeBoard(level, 10, 6, 3);
-    level.tiles.push_back(newTile(level, "A", {"A"}));
-    Tile* t = level.tiles.back();
-    t->makeDuplicate(TileSet::tileModelFile);
-    t->setVisibility(false);
-    ASSERT_TRUE(level.placeTile(t, 4, 2, 1));
-    EXPECT_EQ((std::vector<Point>{{4, 2, 1}, {5, 2, 1}, {4, 3, 1}, {5, 3, 1}}), t->mapPoints);
-    EXPECT_EQ(t, level.cell(5, 3, 1));
-    EXPECT_TRUE(t->visible);
-    // Centred on the room: half a tile per grid step, a tile height per layer.
-    EXPECT_FLOAT_EQ(0.0f, t->worldPosition.x);
-    EXPECT_FLOAT_EQ(1.5f, t->worldPosition.y);
-    EXPECT_FLOAT_EQ(0.0f, t->worldPosition.z);
-    ASSERT_TRUE(level.placeTile(t, 0, 4, 0));
-    EXPECT_FLOAT_EQ(-4.0f, t->worldPosition.x);
-    EXPECT_FLOAT_EQ(3.0f, t->worldPosition.z);
-    EXPECT_EQ(4u, t->mapPoints.size());
-
-    // A block that would leave the grid is refused and touches nothing.
-    for (const Point& off : {Point(9, 0, 0), Point(0, 5, 0), Point(0, 0, 3), Point(-1, 0, 0)})
-        EXPECT_FALSE(level.placeTile(t, off.x, off.y, off.z));
-    EXPECT_EQ(Point(0, 4, 0), t->mapPoints[0]);
-    EXPECT_FALSE(level.inMapBounds(Point(10, 0, 0)));
-    EXPECT_TRUE(level.inMapBounds(Point(9, 5, 2)));
+    // A block fills its four cells; one that would leave the grid is
+    // refused and touches nothing.
+    ASSERT_TRUE(level.placeTile(a, 4, 2, 1));
+    EXPECT_EQ((std::vector<Point>{{4, 2, 1}, {5, 2, 1}, {4, 3, 1}, {5, 3, 1}}), a->mapPoints);
+    EXPECT_EQ(a, level.cell(5, 3, 1));
+    for (const Point& off : {Point(9, 0, 0), Point(0, 5, 0), Point(0, 0, 2), Point(-1, 0, 0)})
+        EXPECT_FALSE(level.placeTile(a, off.x, off.y, off.z));
+    EXPECT_EQ(Point(4, 2, 1), a->mapPoints[0]);
 }

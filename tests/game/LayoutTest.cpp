@@ -25,9 +25,7 @@ TEST_F(LayoutTest, ReadsKeysAndCoordinatesFromAFile)
 {
     Layout l(re, "layouts/two.lyt");
     EXPECT_EQ("TwoTiles", l.name);  // a key given twice takes its last value
-    EXPECT_EQ(Vector3(1, 2, 3), l.defaultCameraTranslation);
     EXPECT_EQ(Vector3(10, 20, 30), l.defaultCameraTrack);
-    EXPECT_EQ(12.5f, l.defaultCameraZoom);
     EXPECT_EQ(40.0f, l.defaultFov);  // a bad number keeps the default
     EXPECT_EQ(Vector3(6, 4, 2), Vector3(l.gridX, l.gridY, l.gridZ));
     // Words between "Tile" entries are skipped; a "Tile" cut short adds nothing.

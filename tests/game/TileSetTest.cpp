@@ -29,20 +29,13 @@ TEST_F(TileSetTest, ReadsATileSetFile)
     TileSet ts(re, se, nullptr);
     ts.loadTiles("tilesets/small.tls");
     EXPECT_EQ("Small", ts.name);
-    EXPECT_EQ("small_preview.png", ts.previewImage);
-    EXPECT_EQ(0.5f, ts.textureScaleX);
     EXPECT_EQ(1.0f, ts.textureScaleY);  // a bad number keeps the default
     // A block left open is dropped; the one at the end of the file too.
     ASSERT_EQ(3u, ts.templates.size());
-    EXPECT_EQ(1.0f, ts.templates[0]->textureScaleX);  // read before the scale
     Tile* plum = ts.templates[1];
     EXPECT_EQ("Plum", plum->name);
-    EXPECT_EQ(0.5f, plum->textureScaleX);
-    EXPECT_EQ(2, plum->texturePosX);
-    EXPECT_EQ(4, plum->texturePosY);
     EXPECT_EQ(3, plum->standardRepeat);
     EXPECT_EQ((std::vector<std::string>{"Plum", "Orc", "Bam"}), plum->matches);
-    EXPECT_EQ("Assets/Sounds/click.wav", se->sounds.at(plum->selectSound).file);
     ts.loadTiles("tilesets/small.tls");  // read again: replaced, not added to
     EXPECT_EQ(3u, ts.templates.size());
     EXPECT_TRUE(TileSet(re, se, nullptr, "tilesets/small.tls").templates.empty());  // header only
@@ -56,28 +49,4 @@ TEST_F(TileSetTest, SetsWithoutTilesAreRefusedBeforeADeal)
         EXPECT_FALSE(level.deal()) << file;
         EXPECT_TRUE(level.tiles.empty());
     }
-}
-
-TEST_F(TileSetTest, ChooseTilesTakesTheFirstAvailableFaceFromStart)
-{
-    Level level;
-    TileSet ts(re, se, &level);
-    ts.templates = {newTile(level, "Self", {"Self"}, 2),
-                    newTile(level, "Lonely", {"Lonely"}),  // one copy cannot pair with itself
-                    newTile(level, "Left", {"Right"}), newTile(level, "Right", {})};
-    int a = -1, b = -1;
-    ASSERT_TRUE(ts.chooseTiles(&a, &b, 1));
-    EXPECT_EQ(2, a);
-    EXPECT_EQ(3, b);
-    ts.templates[2]->used = ts.templates[3]->used = 1;
-    ASSERT_TRUE(ts.chooseTiles(&a, &b, 1));  // wraps round to the start
-    EXPECT_EQ(0, a);
-    EXPECT_EQ(0, b);
-    ts.templates[0]->used = 2;
-    EXPECT_FALSE(ts.chooseTiles(&a, &b, 0));
-    level.tileSetMultiplier = 2;  // doubles every allowance
-    ASSERT_TRUE(ts.chooseTiles(&a, &b, 1));
-    EXPECT_EQ(1, a);
-    ts.reset();
-    EXPECT_EQ(0, ts.templates[0]->used);
 }

@@ -1,7 +1,5 @@
 #include "support/BoardSetup.h"
 
-#include "render/Material.h"
-
 using TileTest = BoardTest;
 
 TEST_F(TileTest, MatchFollowsOnlyTheFirstTilesList)
@@ -18,43 +16,4 @@ TEST_F(TileTest, MatchFollowsOnlyTheFirstTilesList)
     EXPECT_FALSE(plum->match(nullptr));
     for (Tile* t : {a, b, plum, plu})
         delete t;
-}
-
-TEST_F(TileTest, SelectionHighlightWinsOverHover)
-{
-    Material highlight, hover;
-    re->highlightMaterial = &highlight;
-    re->hoverHighlightMaterial = &hover;
-    Level level;
-    Tile* t = newTile(level, "Red", {"Red"});
-    t->hoverHighlightTile(true);
-    EXPECT_EQ(&hover, t->overlay);
-    t->highlightTile(true);
-    t->hoverHighlightTile(false);
-    t->hoverHighlightTile(true);
-    EXPECT_EQ(&highlight, t->overlay);
-    t->highlightTile(false);  // on a hovered tile the hover shows again
-    EXPECT_EQ(&hover, t->overlay);
-    t->hoverHighlightTile(false);
-    EXPECT_EQ(nullptr, t->overlay);
-    delete t;
-    re->highlightMaterial = re->hoverHighlightMaterial = nullptr;
-}
-
-TEST_F(TileTest, StampsOfNeighbouringAtlasCellsTouchWithoutOverlapping)
-{
-    re->loadModel(TileSet::tileModelFile);
-    Level level;
-    Tile* left = newTile(level, "L", {});
-    Tile* right = newTile(level, "R", {});
-    for (Tile* t : {left, right})
-        t->makeDuplicate(TileSet::tileModelFile);
-    right->texturePosX = 1;
-    left->setStampType();
-    right->setStampType();
-    EXPECT_GT(left->stampExtentU, 0.0f);
-    EXPECT_FLOAT_EQ(left->stampOffsetU + left->stampExtentU, right->stampOffsetU);
-    EXPECT_FLOAT_EQ(left->stampOffsetV, right->stampOffsetV);
-    delete left;
-    delete right;
 }

@@ -21,16 +21,9 @@
 //   bar     the bottom bar refreshed; frame: one pass of the main loop;
 //   stop    tile animations end; menu, play: the game state changes
 //   nostamps  no tile shows its stamp; quit: the window's close request
-// Outcomes, key=value: left (tiles on the board), bar (the tiles text),
-// score, action ("-": none), hints, undos, shuffles, state (play, won, menu),
-// selected (tile or -), lit (tiles drawn selected), slot1 (tile or -),
-// parked (the three slots' tiles), slot1shown (the slot item shown), slots
-// (which slots are open), slotitems (which slot items show), points (of a match without bonus), diff (the
-// difficulty shown), stamps (tiles showing theirs), hinted, hintshown, hover
-// (tiles shown hovered), panel, wonpanel, topbar, freeshown, done, time,
-// dealt (every tile at its dealt place, and the deal's solution clears it),
-// moved (some tile away from its dealt place), solvable (the board's
-// current solution clears it).
+// Outcomes, key=value, are read by observe() below; "dealt" means every tile
+// at its dealt place and the deal's solution clearing it, "solvable" that
+// the board's current solution clears it.
 namespace {
 struct Row {
     const char* name;
@@ -53,7 +46,8 @@ const Row rows[] = {
     {"ClickSelectsAgainDeselects", ADV, SPREAD, "c0", "selected=0 lit=1"},
     {"SecondClickDeselects", ADV, SPREAD, "c0 c0", "selected=- lit=0"},
     {"OtherFaceMovesTheSelection", ADV, SPREAD, "c0 c2", "selected=2 lit=1"},
-    {"MatchClearsAndScores", ADV, SPREAD, "c2 B:400 c3", "left=3 bar=3 score=2400 selected=-"},
+    // After a match the time bonus starts again from 1000.
+    {"MatchClearsAndScores", ADV, SPREAD, "c2 B:400 c3 c0 c1", "left=1 bar=1 score=5400 selected=-"},
     {"SpentBonusScoresBasePoints", ADV, SPREAD, "B:0 c0 c1", "score=2000"},
     {"ClickOnAClearedTileDeselects", ADV, SPREAD, "c0 c1 c2 c0", "selected=- left=3"},
     {"BlockedTileIsNotTaken", ADV, "a a a", "c1", "selected=- lit=0"},

@@ -1,5 +1,3 @@
-#include <fstream>
-#include <iostream>
 #include <sstream>
 
 #include "GameFixture.h"
@@ -10,20 +8,6 @@
 
 // Players, their statistics and their saved games, on the real board.
 namespace {
-std::string readFile(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeFile(const std::string& name, const std::string& text)
-{
-    std::ofstream out(name, std::ios::binary);
-    out << text;
-}
-
 // The tiles as the player sees them, one line each: cleared and parked
 // tiles are not shown on the board.
 std::vector<std::string> look(const Level& level)
@@ -100,61 +84,7 @@ protected:
     }
 };
 
-TEST_F(PlayersTest, SavedGameComesBackExactlyAndUndoGoesOnFromIt)
-{
-    startBuiltin(DIFFICULTY_NORMAL);
-    addPlayerMenu();
-    Player* ann = add("Ann Lee");
-    ASSERT_NE(nullptr, ann);
-    playSomeMoves();
-    const std::vector<std::string> before = look(*level);
-    const std::vector<int> points = level->matchPoints;
-    const std::string slotted = level->slots[0]->tile->name;
-    const size_t snapshots = level->undoHistory.size();
-
-    engine->createSaveData();
-    const std::vector<std::string> lines = ann->saveLines;
-    // Snapshot 0 lists all 144 tiles; each later one only the one or two
-    // tiles its move changed.
-    std::vector<size_t> blockSizes;
-    for (const std::string& line : lines) {
-        if (line.rfind("<TileStates", 0) == 0)
-            blockSizes.push_back(0);
-        else if (!blockSizes.empty() && line != "</TileStates>")
-            ++blockSizes.back();
-    }
-    ASSERT_EQ(snapshots, blockSizes.size());
-    EXPECT_EQ(144u, blockSizes[0]);
-    for (size_t k = 1; k < blockSizes.size(); ++k)
-        EXPECT_TRUE(blockSizes[k] == 1 || blockSizes[k] == 2) << k;
-
-    engine->minutes = engine->seconds = engine->hintsUsed = engine->undosUsed = 0;
-    level->restart();
-    ASSERT_TRUE(engine->loadSavedGame());
-    EXPECT_EQ(before, look(*level));
-    EXPECT_EQ(points, level->matchPoints);
-    ASSERT_NE(nullptr, level->slots[0]->tile);
-    EXPECT_EQ(slotted, level->slots[0]->tile->name);
-    EXPECT_EQ(snapshots, level->undoHistory.size());
-    EXPECT_EQ(1, engine->hintsUsed);
-    EXPECT_EQ(2, engine->undosUsed);
-    EXPECT_EQ("02:05", labelText("TimeText"));
-    EXPECT_EQ(std::to_string(level->score()), labelText("ScoreText"));
-    EXPECT_EQ(140, level->tilesLeft());
-    EXPECT_EQ(level->tiles, engine->renderEngine.boardTiles);
-    engine->createSaveData();
-    EXPECT_EQ(lines, ann->saveLines);
-
-    // Undo takes back the last move made before saving: the parking.
-    engine->undo();
-    EXPECT_EQ(nullptr, level->slots[0]->tile);
-    EXPECT_EQ(3, engine->undosUsed);
-    engine->undo();  // and then the second match
-    EXPECT_EQ(142, level->tilesLeft());
-    EXPECT_EQ(points.size() - 1, level->matchPoints.size());
-}
-
-TEST_F(PlayersTest, FileWrittenAtExitReadsBackIntoTheSameGameAndTheSameBytes)
+TEST_F(PlayersTest, FileWrittenAtExitReadsBackIntoTheSameGameTheSameBytesAndUndoGoesOn)
 {
     startBuiltin(DIFFICULTY_EASY);
     addPlayerMenu();
@@ -177,14 +107,11 @@ TEST_F(PlayersTest, FileWrittenAtExitReadsBackIntoTheSameGameAndTheSameBytes)
         WorkDir dir;
         std::filesystem::create_directories("Assets/Players");
         ASSERT_TRUE(engine->savePlayerFile());
-        firstFile = readFile(PlayerFile::path);
+        firstFile = WorkDir::read(PlayerFile::path);
     }
     // The current player's block is the live board, indented as the live
-    // writer does; the other's is its stored lines.
+    // writer does.
     EXPECT_NE(std::string::npos, firstFile.find("\n\t\t<TileStates0>\n\t\t\t"));
-    const auto snapshot0 = std::find(bo->saveLines.begin(), bo->saveLines.end(), "<TileStates0>");
-    ASSERT_TRUE(snapshot0 + 1 < bo->saveLines.end());
-    EXPECT_NE(std::string::npos, firstFile.find("\n\t\t<TileStates0>\n\t\t" + snapshot0[1] + "\n\t\t"));
 
     // The next start: the same players, Ann current with her board.
     GameEngine& e = *engine;
@@ -197,7 +124,7 @@ TEST_F(PlayersTest, FileWrittenAtExitReadsBackIntoTheSameGameAndTheSameBytes)
     {
         WorkDir dir;
         std::filesystem::create_directories("Assets/Players");
-        writeFile(PlayerFile::path, firstFile);
+        WorkDir::write(PlayerFile::path, firstFile);
         e.loadPlayerFile();
     }
     ASSERT_EQ(2u, e.players.size());
@@ -212,8 +139,14 @@ TEST_F(PlayersTest, FileWrittenAtExitReadsBackIntoTheSameGameAndTheSameBytes)
         WorkDir dir;
         std::filesystem::create_directories("Assets/Players");
         ASSERT_TRUE(e.savePlayerFile());
-        EXPECT_EQ(firstFile, readFile(PlayerFile::path));
+        EXPECT_EQ(firstFile, WorkDir::read(PlayerFile::path));
     }
+    // Undo takes back the last move made before saving, the parking, and
+    // then the second match.
+    e.undo();
+    EXPECT_EQ(nullptr, level->slots[0]->tile);
+    e.undo();
+    EXPECT_EQ(142, level->tilesLeft());
 }
 
 TEST_F(PlayersTest, StatisticsKeepTheBestOfSeveralWinsAndTheRewardOnce)
@@ -258,8 +191,7 @@ TEST_F(PlayersTest, NothingToResumeRequestsANewGameAndKeepsTheBoard)
     const std::vector<std::vector<std::string>> blocks = {
         {"Time: 5", layoutLine, "<Tiles>", "Dot1 0 0 0", "</Tiles>"},          // no snapshot
         {"Layout: Assets/Layouts/elsewhere.lyt", "<TileStates0>", "</TileStates>"},  // unknown layout
-        {layoutLine, "<Tiles>", "Bamboo1 500 0 0", "</Tiles>", "<TileStates0>", "</TileStates>"},
-        {layoutLine, "<Tiles>", "Bamboo1 0 0 0", "Bamboo1 1 0 0", "</Tiles>", "<TileStates0>", "</TileStates>"},
+        {layoutLine, "<Tiles>", "Bamboo1 500 0 0", "</Tiles>", "<TileStates0>", "</TileStates>"},  // off the grid
     };
     for (const auto& lines : blocks) {
         p->saveLines = lines;
@@ -267,8 +199,6 @@ TEST_F(PlayersTest, NothingToResumeRequestsANewGameAndKeepsTheBoard)
         EXPECT_FALSE(engine->loadSavedGame()) << lines[1];
         EXPECT_EQ("NEW_GAME", engine->action);
         EXPECT_EQ(tiles, level->tiles);
-        ASSERT_TRUE(engine->currentLayout != engine->layoutFiles.end());
-        EXPECT_EQ(Layout::builtinTurtleFile, *engine->currentLayout);
     }
 }
 
@@ -306,12 +236,6 @@ TEST_F(PlayersTest, AddingRejectsBadNamesAndTheFirstPlayerKeepsTheBoard)
     EXPECT_EQ(first->name, labelText("Player1"));
     add(first->name);
     EXPECT_EQ(1u, engine->players.size());
-
-    // The longest name still comes back from the configuration file.
-    WorkDir dir(std::string(), WorkDir::keepLog);
-    engine->saveConfig();
-    engine->loadConfig();
-    EXPECT_EQ(first->name, engine->lastPlayerName);
 }
 
 TEST_F(PlayersTest, SwitchingPlayersGivesEachTheirOwnGame)
@@ -347,7 +271,6 @@ TEST_F(PlayersTest, DeletingAsksFirstAndNeverMovesABoardToAnotherPlayer)
     engine->action = "DELETE_PLAYER1";
     engine->processAction();
     EXPECT_EQ(1u, engine->players.size());  // the last player stays
-    EXPECT_EQ("PLAYER_PANEL", engine->action);
 
     add("Bo");
     stopAnimations();
@@ -371,15 +294,12 @@ TEST_F(PlayersTest, DeletingAsksFirstAndNeverMovesABoardToAnotherPlayer)
     engine->processAction();
     ASSERT_EQ(2u, engine->players.size());
     EXPECT_EQ("Cy", engine->activePlayer()->name);  // the player in play stays so
-    EXPECT_EQ("Cy", labelText("Player2"));
-    EXPECT_EQ("", labelText("Player3"));
 
     engine->action = "DELETE_PLAYER2";  // Cy, the current player
     engine->processAction();
     ASSERT_EQ(1u, engine->players.size());
     EXPECT_EQ(ann, engine->activePlayer());
     EXPECT_EQ(annBoard, look(*level));  // her own game, not Cy's board
-    EXPECT_EQ("PLAYER_PANEL", engine->action);
 }
 
 TEST_F(PlayersTest, FailedSaveKeepsTheOldFilesAndSaysSo)
@@ -389,27 +309,23 @@ TEST_F(PlayersTest, FailedSaveKeepsTheOldFilesAndSaysSo)
     add("Ann");
     WorkDir dir;
     std::filesystem::create_directories("Assets/Players");
-    writeFile(PlayerFile::path, "<Player>\n\tName: Old\n</Player>");
-    writeFile("jadeloom_demo.cfg", "LastPlayer: Old");
+    WorkDir::write(PlayerFile::path, "<Player>\n\tName: Old\n</Player>");
+    WorkDir::write("jadeloom_demo.cfg", "LastPlayer: Old");
     // The temporary files cannot be made: the same as a read-only folder.
     std::filesystem::create_directory(std::string(PlayerFile::path) + ".tmp");
     std::filesystem::create_directory("jadeloom_demo.cfg.tmp");
-    std::ostringstream captured;  // the log's lines go to standard error
-    std::streambuf* saved = std::cerr.rdbuf(captured.rdbuf());
     EXPECT_FALSE(engine->savePlayerFile());
     engine->saveConfig();
-    std::cerr.rdbuf(saved);
-    const std::string log = captured.str();
-    EXPECT_EQ("<Player>\n\tName: Old\n</Player>", readFile(PlayerFile::path));
-    EXPECT_EQ("LastPlayer: Old", readFile("jadeloom_demo.cfg"));
-    EXPECT_NE(std::string::npos, log.find(std::string("Could not save ") + PlayerFile::path));
-    EXPECT_NE(std::string::npos, log.find("Could not save jadeloom_demo.cfg"));
+    EXPECT_EQ("<Player>\n\tName: Old\n</Player>", WorkDir::read(PlayerFile::path));
+    EXPECT_EQ("LastPlayer: Old", WorkDir::read("jadeloom_demo.cfg"));
+    EXPECT_EQ(1, dir.count(std::string("Could not save ") + PlayerFile::path));
+    EXPECT_EQ(1, dir.count("Could not save jadeloom_demo.cfg"));
 
     // Once it can be written, the current player is the one remembered.
     std::filesystem::remove("jadeloom_demo.cfg.tmp");
     engine->lastPlayerName = "Someone chosen";
     engine->saveConfig();
-    EXPECT_NE(std::string::npos, readFile("jadeloom_demo.cfg").find("LastPlayer: Ann\n"));
+    EXPECT_NE(std::string::npos, WorkDir::read("jadeloom_demo.cfg").find("LastPlayer: Ann\n"));
 }
 
 TEST_F(PlayersTest, GameSavedAfterAShuffleComesBackAsShownAndUndoesAlike)

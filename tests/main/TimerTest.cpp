@@ -5,24 +5,6 @@
 #include "render/Renderer.h"
 #include "support/FakeClock.h"
 
-TEST(Timer, CountsPausesAndResumes)
-{
-    fakeclock::now = 1000;
-    Timer t;
-    t.tickSource = &fakeclock::ticks;
-    EXPECT_EQ(t.get_ticks(), 0u);  // never started
-    t.start();
-    fakeclock::now = 1250;
-    t.pause();
-    fakeclock::now = 5000;
-    EXPECT_EQ(t.get_ticks(), 250u);
-    t.unpause();
-    fakeclock::now = 5100;
-    EXPECT_EQ(t.get_ticks(), 350u);
-    t.stop();
-    EXPECT_EQ(t.get_ticks(), 0u);
-}
-
 TEST(Timer, LateCallbackFiresOnceAndIsDueOneIntervalLater)
 {
     GameEngine engine(new Renderer);

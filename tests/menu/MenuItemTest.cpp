@@ -2,7 +2,6 @@
 
 #include "MenuTestSupport.h"
 #include "menu/MenuButton.h"
-#include "menu/MenuLabel.h"
 #include "menu/MenuRect.h"
 
 using namespace menutest;
@@ -72,24 +71,4 @@ TEST_F(MenuItemTest, ShowingAPanelAgainKeepsChildrenHiddenOnTheirOwn)
     panel->setVisibility(true);
     EXPECT_TRUE(shown->parentVisible && grandchild->parentVisible);
     EXPECT_FALSE(hidden->visible);
-}
-
-TEST_F(MenuItemTest, LabelTextFitsItsRectangle)
-{
-    useFont();
-    // 200 × 50 pixels of a 1000 × 500 window: 0.2 across, 0.1 high.
-    auto* label = static_cast<MenuLabel*>(place(root.addLabel("Label", ""), 0, 0, 200, 50));
-
-    label->changeText("0123456789");  // 1.0 wide: the width limits
-    EXPECT_FLOAT_EQ(label->scale, 0.2f);
-    EXPECT_FLOAT_EQ(label->textOffsetY, (0.1f - 0.2f * 0.2f) * 0.5f);
-    label->changeText("ab");  // 0.2 wide: the height limits
-    EXPECT_FLOAT_EQ(label->scale, 0.5f);
-    label->centerText();
-    EXPECT_FLOAT_EQ(label->textOffsetX, 0.1f - 0.2f * 0.5f * 0.5f);
-
-    // A suffix takes its share of the width.
-    label->setSuffix("cdefgh");
-    label->setWidth();
-    EXPECT_FLOAT_EQ(label->scale, 0.25f);
 }

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "support/WorkDir.h"
 #include "main/GameEngine.h"
 #include "render/Renderer.h"
+#include "render/WindowPlatform.h"
 
 namespace {
 // The window as the window manager shows it when the game quits.
@@ -19,10 +17,7 @@ bool placementAtQuit(WindowPlacement& p)
 std::string savedLines(GameEngine& engine)
 {
     engine.saveConfig();
-    std::ifstream in("jadeloom_demo.cfg");
-    std::stringstream s;
-    s << in.rdbuf();
-    const std::string text = s.str();
+    const std::string text = WorkDir::read("jadeloom_demo.cfg");
     return text.substr(0, text.find("HighlightColor:"));
 }
 
@@ -55,4 +50,25 @@ TEST_F(ConfigWindowPlaceTest, QuittingInFullScreenKeepsTheWindowedPlaceAndSize)
     shownAtQuit = {false, 0, 0};
     EXPECT_EQ("WindowSize: 1024 700\nWindowPos: 300 200\nFullscreen: true\nMaximized: false\n",
               savedLines(engine));
+}
+
+TEST_F(ConfigWindowPlaceTest, AMaximisedWindowKeepsThePlaceAndSizeToReturnTo)
+{
+    RenderEngine& re = engine.renderEngine;
+    re.prevWindowWidth = 900;
+    re.prevWindowHeight = 650;
+    re.windowWidth = 1920;
+    shownAtQuit = {true, 0, 0};  // at the desktop's corner
+    EXPECT_EQ("WindowSize: 900 650\nWindowPos: 300 200\nFullscreen: false\nMaximized: true\n", savedLines(engine));
+}
+
+TEST(FrameExtentsTest, TheOuterCornerIsTheDrawingAreaLessTheFrameOrNoneWhenItIsAbsurd)
+{
+    const long extents[4] = {3, 5, 24, 7}, negative[4] = {3, -5, 24, 7};  // left, right, top, bottom
+    const WindowPlacement p = FrameExtents::fromProperty(extents, 4).outerCorner(103, 104, true);
+    EXPECT_EQ(100, p.x);
+    EXPECT_EQ(80, p.y);
+    for (const FrameExtents& none : {FrameExtents::fromProperty(nullptr, 0), FrameExtents::fromProperty(extents, 3),
+                                     FrameExtents::fromProperty(negative, 4)})
+        EXPECT_EQ(103, none.outerCorner(103, 104, false).x);
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "audio/Movie.h"
@@ -9,35 +8,18 @@
 #include "render/Renderer.h"
 
 class Tile;
-class Texture;
 
 // The do-nothing renderer with no window, recording what it is asked to do:
-// the tile a test puts under the pointer, cursors, window sizes, picture
-// swaps, models and movie frames drawn. Material files are read as the real
-// renderer reads them; movie frames are decoded as it decodes them.
+// the tile a test puts under the pointer, models and movie frames drawn.
+// Material files are read as the real renderer reads them; movie frames are
+// decoded as it decodes them, and their upload succeeds.
 class RecordingRenderer : public Renderer {
 public:
     Tile* pick = nullptr;
-    int cursor = 0;
-    int resizedW = -1, resizedH = -1;
-    std::vector<std::pair<Texture*, std::string>> swaps;
     int renderedModels = 0;
     std::vector<int> movieFrames;
-    int frameUploads = 0;
 
     Tile* Selection(int, int) override { return pick; }
-    void setCursor(int c) override { cursor = c; }
-    void toggleFullscreen(bool on) override { engine->fullscreen = on; }
-    void resizeWindow(int w, int h) override
-    {
-        resizedW = w;
-        resizedH = h;
-    }
-    bool swapImage(Texture* t, std::string file, unsigned int) override
-    {
-        swaps.emplace_back(t, file);
-        return true;
-    }
     void renderModel(Model*) override { ++renderedModels; }
     Material* loadMaterials(std::string file) override { return Material::loadFile(engine, file); }
     void drawMovie(Movie* movie) override
@@ -45,9 +27,5 @@ public:
         movieFrames.push_back(movie->frame);
         movie->grabAVIFrame(movie->frame);
     }
-    bool grabAVIFrame(Movie*) override
-    {
-        ++frameUploads;
-        return true;
-    }
+    bool grabAVIFrame(Movie*) override { return true; }
 };

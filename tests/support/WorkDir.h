@@ -14,10 +14,7 @@
 // its log meanwhile is kept for the test to read instead of being printed.
 class WorkDir {
 public:
-    // A test that reads the log through a capture of its own keeps it.
-    enum LogCapture { captureLog, keepLog };
-
-    explicit WorkDir(const std::string& existing = std::string(), LogCapture capture = captureLog)
+    explicit WorkDir(const std::string& existing = std::string())
     {
         previous = std::filesystem::current_path();
         if (existing.empty()) {
@@ -30,13 +27,11 @@ public:
             path = existing;
         }
         std::filesystem::current_path(path);
-        if (capture == captureLog)
-            savedLog = std::cerr.rdbuf(captured.rdbuf());
+        savedLog = std::cerr.rdbuf(captured.rdbuf());
     }
     ~WorkDir()
     {
-        if (savedLog)
-            std::cerr.rdbuf(savedLog);
+        std::cerr.rdbuf(savedLog);
         std::filesystem::current_path(previous);
         std::error_code ignored;
         if (owned)

@@ -3,8 +3,14 @@ insets, buttons in their normal, hover and pressed looks, check boxes,
 switches, the volume knob, holding-slot wells and the main-menu doors.
 Every function draws into the box (0, 0, w, h) of the current context."""
 import math
+import os
+import sys
 
 import cairo
+
+# Appended, not put first: tools/images has modules named like ours.
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "images"))
+from common import rounded_rect as rounded  # noqa: E402
 
 SERIF = "P052"
 
@@ -31,16 +37,6 @@ NORMAL, HOVER, PRESSED = 0, 1, 2
 
 def mix(a, b, t):
     return tuple(x + (y - x) * t for x, y in zip(a, b))
-
-
-def rounded(ctx, x, y, w, h, r):
-    r = min(r, w / 2, h / 2)
-    ctx.new_sub_path()
-    ctx.arc(x + w - r, y + r, r, -math.pi / 2, 0)
-    ctx.arc(x + w - r, y + h - r, r, 0, math.pi / 2)
-    ctx.arc(x + r, y + h - r, r, math.pi / 2, math.pi)
-    ctx.arc(x + r, y + r, r, math.pi, 1.5 * math.pi)
-    ctx.close_path()
 
 
 def vgrad(y0, y1, stops):
