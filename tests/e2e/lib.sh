@@ -142,23 +142,46 @@ changed() {
   compare -metric AE -fuzz 12% "$OUT/$2.png[$g]" "$OUT/$3.png[$g]" null: 2>&1 | cut -d' ' -f1 | cut -d. -f1
 }
 
-# wait_change OBJECT PREV NAME [PIXELS]: shoots NAME until OBJECT's box
-# differs from shot PREV in more than PIXELS (default 2000) pixels and the
-# picture has come to rest (two such shots alike), for at most a minute.
+# wait_change OBJECT PREV NAME [PIXELS]: watches the screen until OBJECT's
+# box differs from shot PREV in more than PIXELS (default 2000) pixels, as
+# changed counts them, and the picture has come to rest (two grabs in a row
+# alike), for at most a minute; the last grab is saved as shot NAME.
+cat > "$OUT/watch.py" <<'PY'
+import subprocess, sys, time
+import numpy as np
+from PIL import Image
+
+out, prev, name = sys.argv[1:4]
+limit, x, y, w, h = map(int, sys.argv[4:9])
+
+def grab():
+    d = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+    return np.frombuffer(d, dtype=np.uint8).reshape(before.shape).astype(np.int32)
+
+def changed(a, b, x, y, w, h):
+    d = a[y:y + h, x:x + w] - b[y:y + h, x:x + w]
+    return int(((d * d).sum(axis=2) > 3 * (0.12 * 255) ** 2).sum())
+
+before = np.asarray(Image.open(f"{out}/{prev}.png").convert("RGB")).astype(np.int32)
+everything = (0, 0, int(sys.argv[9]), int(sys.argv[10]) - 50)
+last, end = None, time.time() + 60
+while time.time() < end:
+    a = grab()
+    if changed(a, before, x, y, w, h) <= limit:
+        last = None
+    elif last is not None and changed(a, last, *everything) < 500:
+        Image.fromarray(a.astype(np.uint8)).save(f"{out}/{name}.png", compress_level=1)
+        sys.exit(0)
+    else:
+        last = a
+    time.sleep(0.1)
+Image.fromarray(a.astype(np.uint8)).save(f"{out}/{name}.png", compress_level=1)
+sys.exit(1)
+PY
 wait_change() {
-  local end=$((SECONDS + 60)) moved=
-  while (( SECONDS < end )); do
-    screenshot "$3"
-    if (( $(changed "$1" "$2" "$3") > ${4:-2000} )); then
-      [[ -n "$moved" ]] && (( $(changed all "$3_moving" "$3") < 500 )) && return 0
-      moved=1
-      cp "$OUT/$3.png" "$OUT/$3_moving.png"
-    else
-      moved=
-    fi
-    sleep 0.2
-  done
-  return 1
+  local w h x y
+  IFS='x+' read -r w h x y <<<"$(box "$1")" || fail "no menu object $1"
+  /usr/bin/python3 "$OUT/watch.py" "$OUT" "$2" "$3" "${4:-2000}" "$x" "$y" "$w" "$h" "$WIN_W" "$WIN_H"
 }
 
 # saved KEY: the value of a line of the current player's saved game.
