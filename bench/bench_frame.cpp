@@ -12,7 +12,14 @@
 // filtering costs. Further words: "board" hides the room and the other
 // sprites; "seed=N" deals board N instead of a random one; "shot=FILE.png"
 // saves the screen after the last frame (with ImageMagick's import);
-// "warmup=N" draws N frames before measuring (20).
+// "warmup=N" draws N frames before measuring (20); "trilinear" filters every
+// texture between two mipmap levels (as a graphics card is served); "menu"
+// draws the game's menus of play (top and bottom bars) over the scene.
+// Every frame is drawn whole unless "waiting" is given: then the game
+// waits for the player, frames equal to the one shown are not drawn and,
+// with "menu", the clock's label changes every frame, so that only the
+// menus are drawn over the kept scene. "reward" stands the first reward on
+// the table beside the board, turning as in the game.
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
@@ -27,9 +34,13 @@
 #include "game/Layout.h"
 #include "game/Level.h"
 #include "game/TileSet.h"
+#include "main/Input.h"
+#include "menu/Menu.h"
+#include "menu/MenuLabel.h"
 #include "render/GLRender.h"
 #include "render/RenderEngine.h"
 #include "render/Sprite.h"
+#include "render/Take.h"
 #include "render/Texture.h"
 
 #ifndef GL_TEXTURE_MAX_ANISOTROPY_EXT
@@ -51,7 +62,7 @@ int main(int argc, char** argv)
     const int width = argc > 3 ? std::atoi(argv[2]) : 1280;
     const int height = argc > 3 ? std::atoi(argv[3]) : 800;
     const float aniso = argc > 4 ? static_cast<float>(std::atof(argv[4])) : 0.0f;
-    bool boardOnly = false;
+    bool boardOnly = false, trilinear = false, withMenu = false, waiting = false, reward = false;
     unsigned int seed = 0;
     int warmup = 20;
     std::string shotFile;
@@ -59,6 +70,14 @@ int main(int argc, char** argv)
         const std::string word = argv[i];
         if (word == "board")
             boardOnly = true;
+        else if (word == "trilinear")
+            trilinear = true;
+        else if (word == "menu")
+            withMenu = true;
+        else if (word == "waiting")
+            waiting = true;
+        else if (word == "reward")
+            reward = true;
         else if (word.rfind("seed=", 0) == 0)
             seed = static_cast<unsigned int>(std::strtoul(word.c_str() + 5, nullptr, 10));
         else if (word.rfind("warmup=", 0) == 0)
@@ -80,7 +99,22 @@ int main(int argc, char** argv)
         SDL_WM_SetCaption("Jadeloom", "Jadeloom");
         re.init();
         // Every frame is measured as fast as it can be drawn.
-        static_cast<GLRender*>(re.renderer)->paceFrames = false;
+        GLRender* gl = static_cast<GLRender*>(re.renderer);
+        gl->paceFrames = false;
+        gl->keepFrames = waiting;
+        Input input;
+        Menu* menu = nullptr;
+        MenuLabel* clock = nullptr;
+        if (withMenu) {
+            menu = new Menu(&re, &input, "Assets/Menu/menu.obj");
+            menu->loadMenuFile("Assets/Menu/menu.cfg");
+            re.menu = menu;
+            clock = dynamic_cast<MenuLabel*>(menu->getItemByID("TimeText"));
+            // The view of play: the main menu's doors open, no panel up.
+            for (const char* id : {"MainMenuLeft", "MainMenuRight", "MenuNewPlayer"})
+                if (MenuItem* item = menu->getItemByID(id))
+                    item->setVisibility(false);
+        }
         Level* level = new Level;
         level->setLayout(new Layout(&re, Layout::builtinTurtleFile));
         TileSet* ts = new TileSet(&re, nullptr, level);
@@ -98,16 +132,39 @@ int main(int argc, char** argv)
                         glBindTexture(GL_TEXTURE_2D, t->glName);
                         glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, aniso);
                     }
+            if (trilinear)
+                for (Texture* t : Texture::textures)
+                    if (t && t->glName) {
+                        glBindTexture(GL_TEXTURE_2D, t->glName);
+                        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+                    }
             if (boardOnly)
                 for (Sprite* s : re.sprites)
                     s->visible = false;
-            for (int i = 0; i < warmup; ++i)
+            Sprite* cat = reward && !re.rewardSprites.empty() ? re.rewardSprites.front() : nullptr;
+            if (cat) {
+                cat->visible = true;
+                cat->worldPosition = Vector3(30.0f, 0.0f, -14.0f);
+            }
+            auto turn = [cat]() {
+                if (!cat)
+                    return;
+                if (!(cat->currentTake && cat->currentTake->playing))
+                    cat->playAnimation("Swivel");
+                cat->animate();
+            };
+            for (int i = 0; i < warmup; ++i) {
+                turn();
                 re.renderScene();
+            }
             std::vector<double> ms, cpu;
             for (int i = 0; i < frames; ++i) {
                 timespec c0, c1;
                 clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c0);
                 auto start = std::chrono::steady_clock::now();
+                turn();
+                if (clock)
+                    clock->changeText(std::to_string(10 + i / 60 % 90) + ":" + std::to_string(10 + i % 60 % 50));
                 re.renderScene();
                 glFinish();
                 auto end = std::chrono::steady_clock::now();
@@ -123,14 +180,20 @@ int main(int argc, char** argv)
             std::sort(cpu.begin(), cpu.end());
             const char* version = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
             std::printf("%dx%d  tiles %zu  sprites %zu  frames %d  median %.2f ms (%.1f fps)  p99 %.2f  "
-                        "min %.2f  max %.2f  CPU median %.2f p99 %.2f ms  aniso %s%s  [%s]\n",
+                        "min %.2f  max %.2f  CPU median %.2f p99 %.2f ms  aniso %s%s%s%s%s  [%s]\n",
                         width, height, re.boardTiles.size(), re.sprites.size(), frames,
                         percentile(ms, 0.5), 1000.0 / percentile(ms, 0.5), percentile(ms, 0.99),
                         ms.front(), ms.back(), percentile(cpu, 0.5), percentile(cpu, 0.99),
-                        aniso >= 1.0f ? argv[4] : "as loaded", boardOnly ? "  board only" : "",
+                        aniso >= 1.0f ? argv[4] : "as loaded", trilinear ? "  trilinear" : "",
+                        boardOnly ? "  board only" : "", withMenu ? "  menus" : "",
+                        waiting ? ("  waiting: " + std::to_string(gl->framesSkipped) + " frames not drawn, "
+                                   + std::to_string(gl->framesFromCopy) + " over the kept scene").c_str()
+                                : "",
                         version ? version : "?");
         }
         re.boardTiles.clear();
+        re.menu = nullptr;
+        delete menu;
         delete level;
         re.clean_up();
     }

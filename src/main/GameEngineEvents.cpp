@@ -60,6 +60,9 @@ void GameEngine::handleEvent()
     case SDL_ACTIVEEVENT:
         activeEvent();
         break;
+    case SDL_VIDEOEXPOSE:
+        renderEngine.redrawAll = true;  // the window's picture must be drawn again
+        break;
     case SDL_MOUSEMOTION:
         mouseMotion();
         break;

@@ -145,6 +145,10 @@ void GLRender::recreateTexturesIfLost(GLuint probe)
     if (probe == 0 || glIsTexture(probe))
         return;
     outputError("OpenGL context lost: textures re-created");
+    // The kept scene's name means nothing in the new context either.
+    sceneCopy = 0;
+    copyWidth = copyHeight = 0;
+    copyValid = false;
     for (Texture* t : Texture::textures)
         t->glName = 0;
     for (Texture* t : Texture::textures)
@@ -216,6 +220,7 @@ void GLRender::resizeWindow(int width, int height)
     engine->windowWidth = width;
     engine->windowHeight = height;
     WindowPlatform::resizeDrawable(width, height);
+    engine->redrawAll = true;
     setSceneLights();
     restoreStates();
     checkError();
@@ -235,6 +240,7 @@ void GLRender::toggleFullscreen(bool on)
     }
     const GLuint probe = liveTextureName();
     setVideoAttributes(multisampleAvailable);
+    engine->redrawAll = true;
 
     int desktopW = engine->windowWidth, desktopH = engine->windowHeight;
     WindowPlatform::desktopSize(desktopW, desktopH);

@@ -3,7 +3,10 @@
 #include <SDL/SDL.h>
 
 #include <chrono>
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "render/Renderer.h"
 
@@ -24,10 +27,21 @@ public:
     // name in GL_RENDERER), where the largest one costs too much.
     static constexpr float softwareAnisotropy = 1.0f;
     static bool isSoftwareRenderer(const char* glRenderer);
+    // The minification filter of mip-mapped textures: trilinear, or on a
+    // software renderer the nearest mipmap level filtered bilinearly (half
+    // the texture reads; the levels differ too little to show).
+    int minFilter();
     // Frames are held to the display's refresh rate (60 a second when it is
     // unknown) where the swap does not wait for it; off only for measuring.
     bool paceFrames = true;
     int refreshRate = 60;
+    // A frame equal to the one on screen is not drawn again (the loop only
+    // waits out the refresh period), and a scene that stayed unchanged for
+    // two frames is kept in a texture so that a change of the menus alone
+    // draws only the menus over it. Off only for measuring the full frame.
+    bool keepFrames = true;
+    int framesSkipped = 0;   // frames not drawn, equal to the one shown
+    int framesFromCopy = 0;  // frames drawn over the kept scene
 
     GLRender() = default;
     ~GLRender() override;
@@ -131,6 +145,28 @@ private:
     // software renderer; 0 without the extension. Found at the first upload.
     float anisotropyDegree();
     float anisotropy = -1.0f;
+    int minification = 0;
+    // The board's visible tiles, nearest the eye first (kept between frames
+    // so that no frame allocates).
+    std::vector<const Tile*> tileOrder;
+    // A model's parts in drawing order: (sort key, index).
+    std::vector<std::pair<float, size_t>> drawOrder;
+    // The kept scene: a texture of (at least) the window's size.
+    GLuint sceneCopy = 0;
+    int copyWidth = 0, copyHeight = 0;
+    bool copyValid = false;
+    std::uint64_t copyKey = 0;
+    bool copyHasReward = false;
+    int copyRewardBox[4] = {0, 0, 0, 0};
+    bool haveShown = false;
+    std::uint64_t shownScene = 0, shownOverlay = 0, shownStill = 0;
+    // The window pixels (x, y, width, height, y upwards) where a reward may
+    // be drawn; false when no visible reward reaches into the window.
+    bool rewardBox(int box[4]);
+    void drawScene();
+    void keepScene();
+    void drawKeptScene();
+    void forgetKeptScene();
     void setVideoAttributes(bool multisample);
     bool setVideoMode(int width, int height, Uint32 flags);
     void restoreStates();

@@ -5,6 +5,7 @@
 
 #include "audio/Movie.h"
 #include "render/GLRender.h"
+#include "render/RenderEngine.h"
 
 namespace {
 // Movie calls can come before there is a window; OpenGL is only called once
@@ -85,6 +86,7 @@ void GLRender::drawMovie(Movie* movie)
     glTexCoordPointer(2, GL_FLOAT, 0, movie->texCoords);
     glDrawArrays(GL_QUADS, 0, 4);
     SDL_GL_SwapBuffers();
+    engine->redrawAll = true;
     glMatrixMode(GL_TEXTURE);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);

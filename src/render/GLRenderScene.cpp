@@ -6,7 +6,12 @@
 #include <GL/glu.h>
 #include <SDL/SDL.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
 #include "render/Camera.h"
+#include "render/FrameSignature.h"
 #include "render/Frustum.h"
 #include "render/GLRender.h"
 #include "render/GLRenderState.h"
@@ -19,6 +24,153 @@
 #include "render/Texture.h"
 
 void GLRender::renderScene()
+{
+    // The scene but for the rewards' turning (which stays inside the box
+    // around each reward); textures uploaded since may show new pictures.
+    const std::uint64_t stillKey =
+        FrameSignature::scene(*engine) ^ (static_cast<std::uint64_t>(textureUploads) * 0x9E3779B97F4A7C15ull);
+    // Where a reward shows now, and where it showed in the kept picture.
+    int now[4] = {0, 0, 0, 0}, box[4] = {0, 0, 0, 0};
+    const bool rewardNow = rewardBox(now);
+    bool rewardShows = rewardNow;
+    std::copy(now, now + 4, box);
+    if (copyValid && copyHasReward) {
+        if (!rewardShows)
+            std::copy(copyRewardBox, copyRewardBox + 4, box);
+        else {
+            const int left = std::min(box[0], copyRewardBox[0]), bottom = std::min(box[1], copyRewardBox[1]);
+            const int right = std::max(box[0] + box[2], copyRewardBox[0] + copyRewardBox[2]);
+            const int top = std::max(box[1] + box[3], copyRewardBox[1] + copyRewardBox[3]);
+            box[0] = left;
+            box[1] = bottom;
+            box[2] = right - left;
+            box[3] = top - bottom;
+        }
+        rewardShows = true;
+    }
+    // A reward turning outside the window changes nothing that shows.
+    const std::uint64_t sceneKey = rewardShows ? stillKey ^ (FrameSignature::rewards(*engine) * 31u) : stillKey;
+    const std::uint64_t overlayKey = FrameSignature::overlay(*engine);
+    const bool redraw = !keepFrames || engine->redrawAll || !haveShown;
+    engine->redrawAll = false;
+    if (redraw)
+        copyValid = false;
+    if (!redraw && sceneKey == shownScene && overlayKey == shownOverlay) {
+        // The screen already shows this frame.
+        ++framesSkipped;
+        holdToRefreshRate();
+        return;
+    }
+
+    Camera& camera = engine->camera;
+    if (!redraw && copyValid && copyKey == stillKey) {
+        ++framesFromCopy;
+        drawKeptScene();
+        if (rewardShows) {
+            // Only the reward's box is drawn again, whole, over the kept
+            // picture (which may show the reward turned otherwise).
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(box[0], box[1], box[2], box[3]);
+            drawScene();
+            glDisable(GL_SCISSOR_TEST);
+        }
+    } else {
+        drawScene();
+        copyValid = false;
+        // A scene drawn twice alike is likely to stay (the game mostly
+        // waits for the player): keep it for the frames that follow.
+        if (keepFrames && !redraw && stillKey == shownStill) {
+            keepScene();
+            copyKey = stillKey;
+            copyHasReward = rewardNow;
+            std::copy(now, now + 4, copyRewardBox);
+        }
+    }
+
+    renderMenu();
+
+    establishProjectionMatrix(engine->windowWidth, engine->windowHeight, camera.fovy);
+    renderTileSlots();
+
+    engine->lastMaterial = nullptr;
+    SDL_GL_SwapBuffers();
+    haveShown = true;
+    shownScene = sceneKey;
+    shownStill = stillKey;
+    shownOverlay = overlayKey;
+    holdToRefreshRate();
+    checkError();
+}
+
+bool GLRender::rewardBox(int box[4])
+{
+    const int w = engine->windowWidth, h = engine->windowHeight;
+    bool any = false;
+    for (const Sprite* s : engine->rewardSprites)
+        any = any || (s && s->visible);
+    if (!any || w <= 0 || h <= 0)
+        return false;
+    establishProjectionMatrix(w, h, engine->camera.fovy);
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    updateView(&engine->camera);
+    double x0 = w, y0 = h, x1 = 0, y1 = 0;
+    // Every part's box where the part is now, placed as renderModel places
+    // it, projected onto the window.
+    for (const Sprite* s : engine->rewardSprites) {
+        if (!s || !s->visible)
+            continue;
+        glPushMatrix();
+        glTranslatef(s->worldPosition.x, s->worldPosition.y, s->worldPosition.z);
+        glRotatef(s->rotation.x, 1.0f, 0.0f, 0.0f);
+        glRotatef(s->rotation.y, 0.0f, 1.0f, 0.0f);
+        glRotatef(s->rotation.z, 0.0f, 0.0f, 1.0f);
+        for (const Object* o : s->objects) {
+            if (!o)
+                continue;
+            glPushMatrix();
+            GLRenderState::objectTransform(o);
+            GLdouble modelview[16];
+            glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+            glPopMatrix();
+            for (const Vector3& c : o->corners) {
+                // A corner at or behind the eye: the part may cover any pixel.
+                const double depth = modelview[2] * c.x + modelview[6] * c.y + modelview[10] * c.z + modelview[14];
+                GLdouble sx = 0, sy = 0, sz = 0;
+                if (depth > -0.5
+                    || gluProject(c.x, c.y, c.z, modelview, projection, viewport, &sx, &sy, &sz) != GL_TRUE) {
+                    x0 = y0 = 0;
+                    x1 = w;
+                    y1 = h;
+                    continue;
+                }
+                x0 = std::min(x0, sx);
+                y0 = std::min(y0, sy);
+                x1 = std::max(x1, sx);
+                y1 = std::max(y1, sy);
+            }
+        }
+        glPopMatrix();
+    }
+    glLoadIdentity();
+    const int left = std::max(0, static_cast<int>(std::floor(x0)) - 2);
+    const int bottom = std::max(0, static_cast<int>(std::floor(y0)) - 2);
+    const int right = std::min(w, static_cast<int>(std::ceil(x1)) + 2);
+    const int top = std::min(h, static_cast<int>(std::ceil(y1)) + 2);
+    if (right <= left || top <= bottom)
+        return false;
+    box[0] = left;
+    box[1] = bottom;
+    box[2] = right - left;
+    box[3] = top - bottom;
+    return true;
+}
+
+void GLRender::drawScene()
 {
     Camera& camera = engine->camera;
     establishProjectionMatrix(engine->windowWidth, engine->windowHeight, camera.fovy);
@@ -41,16 +193,102 @@ void GLRender::renderScene()
     renderSprites();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
+}
 
-    renderMenu();
+namespace {
+int atLeast(int side, bool anySize)
+{
+    if (anySize)
+        return side;
+    int p = 1;
+    while (p < side)
+        p *= 2;
+    return p;
+}
 
-    establishProjectionMatrix(engine->windowWidth, engine->windowHeight, camera.fovy);
-    renderTileSlots();
+bool anyTextureSize()
+{
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return (version && version[0] >= '2' && version[0] <= '9')
+        || (extensions && std::strstr(extensions, "GL_ARB_texture_non_power_of_two"));
+}
+}
 
-    engine->lastMaterial = nullptr;
-    SDL_GL_SwapBuffers();
-    holdToRefreshRate();
-    checkError();
+void GLRender::keepScene()
+{
+    const int w = engine->windowWidth, h = engine->windowHeight;
+    if (w <= 0 || h <= 0)
+        return;
+    GLRenderState::useTextureUnit(0);
+    glEnable(GL_TEXTURE_2D);
+    if (sceneCopy == 0 || copyWidth < w || copyHeight < h) {
+        forgetKeptScene();
+        const bool anySize = anyTextureSize();
+        copyWidth = atLeast(w, anySize);
+        copyHeight = atLeast(h, anySize);
+        glGenTextures(1, &sceneCopy);
+        glBindTexture(GL_TEXTURE_2D, sceneCopy);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, copyWidth, copyHeight, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    }
+    glBindTexture(GL_TEXTURE_2D, sceneCopy);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, w, h);
+    glDisable(GL_TEXTURE_2D);
+    // A driver that cannot copy the picture leaves the scene to be drawn.
+    copyValid = glGetError() == GL_NO_ERROR;
+}
+
+void GLRender::drawKeptScene()
+{
+    const float u = static_cast<float>(engine->windowWidth) / static_cast<float>(copyWidth);
+    const float v = static_cast<float>(engine->windowHeight) / static_cast<float>(copyHeight);
+    if (GLRenderState::useTextureUnit(1)) {
+        glDisable(GL_TEXTURE_2D);
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    }
+    GLRenderState::useTextureUnit(0);
+    glViewport(0, 0, engine->windowWidth, engine->windowHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, 1.0, 0.0, 1.0, -1.0, 1.0);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // Every pixel of the window is written: nothing needs clearing.
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_MULTISAMPLE);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glBindTexture(GL_TEXTURE_2D, sceneCopy);
+    const GLfloat vertices[] = {0, 0, 1, 0, 1, 1, 0, 1};
+    const GLfloat texCoords[] = {0, 0, u, 0, u, v, 0, v};
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 0, vertices);
+    glTexCoordPointer(2, GL_FLOAT, 0, texCoords);
+    glDrawArrays(GL_QUADS, 0, 4);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_CULL_FACE);
+}
+
+void GLRender::forgetKeptScene()
+{
+    if (sceneCopy != 0 && SDL_GetVideoSurface() && glIsTexture(sceneCopy))
+        glDeleteTextures(1, &sceneCopy);
+    sceneCopy = 0;
+    copyWidth = copyHeight = 0;
+    copyValid = false;
 }
 
 void GLRender::updateView(Camera* camera)
@@ -150,9 +388,28 @@ void GLRender::renderModel(Model* model)
     glRotatef(model->rotation.y, 0.0f, 1.0f, 0.0f);
     glRotatef(model->rotation.z, 0.0f, 0.0f, 1.0f);
 
-    for (Object* obj : model->objects) {
-        if (!obj)
+    // Opaque parts nearest the eye first, so that the depth test spares the
+    // pixels they hide (the mat hides most of the table, the table most of
+    // the floor); translucent parts after them, in the model's order.
+    const Vector3& eye = engine->camera.eye;
+    drawOrder.clear();
+    for (size_t i = 0; i < model->objects.size(); ++i) {
+        const Object* o = model->objects[i];
+        if (!o)
             continue;
+        const Material* m = o->material;
+        const bool translucent = m && (m->alpha < 1.0f || (m->diffuseMap && m->diffuseMap->translucent));
+        float key = static_cast<float>(i);
+        if (!translucent) {
+            const float dx = o->centre.x + at.x - eye.x, dy = o->centre.y + at.y - eye.y,
+                        dz = o->centre.z + at.z - eye.z;
+            key = -1.0f / (1.0f + dx * dx + dy * dy + dz * dz);
+        }
+        drawOrder.emplace_back(key, i);
+    }
+    std::stable_sort(drawOrder.begin(), drawOrder.end());
+    for (const auto& entry : drawOrder) {
+        Object* obj = model->objects[entry.second];
         // The sphere first: it is the cheaper test.
         Vector3 offset = at;
         if (!engine->isBoundingSphereInFrustum(obj->centre.x + at.x, obj->centre.y + at.y,
@@ -203,6 +460,7 @@ void GLRender::renderSplashScreen(std::string image)
     glTexCoordPointer(2, GL_FLOAT, 0, texCoords);
     glDrawArrays(GL_QUADS, 0, 4);
     SDL_GL_SwapBuffers();
+    engine->redrawAll = true;
 
     SDL_ShowCursor(SDL_ENABLE);
     SDL_WM_GrabInput(SDL_GRAB_OFF);

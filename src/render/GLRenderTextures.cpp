@@ -53,7 +53,7 @@ void GLRender::createTexture(Texture* t, unsigned char* pixels, int width, int h
     glEnable(GL_TEXTURE_2D);
     glGenTextures(1, &t->glName);
     glBindTexture(GL_TEXTURE_2D, t->glName);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     // A picture of one colour looks the same however it is filtered.
     const float degree = anisotropyDegree();
@@ -74,6 +74,20 @@ bool GLRender::isSoftwareRenderer(const char* renderer)
         if (std::strstr(renderer, name))
             return true;
     return false;
+}
+
+int GLRender::minFilter()
+{
+    if (minification == 0) {
+        minification = GL_LINEAR_MIPMAP_LINEAR;
+        const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+        if (isSoftwareRenderer(renderer)) {
+            minification = GL_LINEAR_MIPMAP_NEAREST;
+            outputError(std::string("Software renderer, textures filtered from the nearest mipmap: ")
+                        + renderer);
+        }
+    }
+    return minification;
 }
 
 float GLRender::anisotropyDegree()
@@ -103,7 +117,12 @@ bool GLRender::loadImage(Texture* t, std::string file, unsigned int format)
     if (!t || !t->prepareImage(file, format))
         return false;
     t->pixels = static_cast<unsigned char*>(t->surface->pixels);
+    t->decodeAgain = false;
     t->createTexture(t->pixels, t->width, t->height, format);
+    // OpenGL keeps its own copy: the decoded one would only double the
+    // memory the picture takes. It is decoded again if the context is lost.
+    if (t->glName != 0 && haveContext())
+        t->dropPixels();
     outputError("Loaded texture file: " + file);
     return true;
 }
@@ -120,6 +139,16 @@ void GLRender::reloadTexture(Texture* t)
 {
     if (!t)
         return;
+    if (t->decodeAgain && !t->pixels) {
+        unsigned int format = t->format;
+        if (!t->prepareImage(t->fileName, format))
+            return;
+        t->pixels = static_cast<unsigned char*>(t->surface->pixels);
+        t->createTexture(t->pixels, t->width, t->height, format);
+        if (t->glName != 0 && haveContext())
+            t->dropPixels();
+        return;
+    }
     unsigned int format = t->format;
     if (format == 0)
         format = t->bpp == 24 ? GL_RGB : GL_RGBA;
@@ -162,6 +191,7 @@ bool GLRender::swapImage(Texture* t, std::string file, unsigned int /*format*/)
         return false;
     t->freeSurface();
     t->surface = decoded;
+    t->decodeAgain = false;
     t->pixels = static_cast<unsigned char*>(decoded->pixels);
     t->width = decoded->w;
     t->height = decoded->h;
@@ -238,6 +268,7 @@ bool GLRender::loadTGA(Texture* t, std::string file)
     // change of video mode.
     t->freeSurface();
     t->surface = s;
+    t->decodeAgain = false;
     t->pixels = data;
     t->width = width;
     t->height = height;

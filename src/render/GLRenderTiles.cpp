@@ -9,6 +9,9 @@
 // its part's animated transform in one matrix) and one draw call.
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "game/Tile.h"
 #include "menu/MenuTileSlot.h"
 #include "render/GLRender.h"
@@ -189,7 +192,25 @@ bool drawn(const Tile* t)
 {
     return t && t->visible;
 }
+
+// The visible tiles nearest the eye first: the depth test then spares the
+// pixels of the tiles they hide. Every tile is opaque, so the order changes
+// nothing that shows.
+void frontToBack(const std::vector<Tile*>& tiles, const Vector3& eye, std::vector<const Tile*>& out)
+{
+    out.clear();
+    for (const Tile* t : tiles)
+        if (drawn(t))
+            out.push_back(t);
+    auto distance = [&eye](const Tile* t) {
+        const Vector3& p = t->worldPosition;
+        return (p.x - eye.x) * (p.x - eye.x) + (p.y - eye.y) * (p.y - eye.y) + (p.z - eye.z) * (p.z - eye.z);
+    };
+    std::stable_sort(out.begin(), out.end(),
+                     [&distance](const Tile* a, const Tile* b) { return distance(a) < distance(b); });
 }
+}
+
 
 void GLRender::drawTile(Tile* tile)
 {
@@ -222,20 +243,20 @@ void GLRender::renderTileParts()
         if (t && !first)
             first = t;
     const TilePart body(first, bodyName), face(first, faceName);
-    if (body.mesh) {
-        beginBodies(engine, body.mesh);
-        for (const Tile* t : tiles)
-            if (drawn(t))
-                drawPart(engine, t, body.of(t), body.mesh, true);
-    }
+    frontToBack(tiles, engine->camera.eye, tileOrder);
+    // The faces lie just above the bodies' tops: drawn first, they keep the
+    // covered part of every top from being textured at all.
     if (face.mesh) {
-        if (!body.mesh)
-            beginBodies(engine, face.mesh);
+        beginBodies(engine, face.mesh);
         bool pictureOn = true;
         const bool unit1 = beginFaces(engine, face.mesh);
-        for (const Tile* t : tiles)
-            if (drawn(t))
-                drawFaceOf(engine, t, face, unit1, pictureOn, true);
+        for (const Tile* t : tileOrder)
+            drawFaceOf(engine, t, face, unit1, pictureOn, true);
+    }
+    if (body.mesh) {
+        beginBodies(engine, body.mesh);
+        for (const Tile* t : tileOrder)
+            drawPart(engine, t, body.of(t), body.mesh, true);
     }
     endBoardTextures();
 }

@@ -69,6 +69,9 @@ public:
     // SDL ticks when the window's place was last read while drawing.
     unsigned int lastPlacementTicks = 0;
     bool firstFrameLogged = false;        // "First frame drawn" is written once
+    // The window's picture was lost or overwritten (exposed, resized, a
+    // splash picture or the movie shown): the next frame is drawn whole.
+    bool redrawAll = true;
 
     // The real renderer: an OpenGL one (nothing is opened before init()).
     RenderEngine();

@@ -127,6 +127,14 @@ void Texture::freeSurface()
     surface = nullptr;
 }
 
+void Texture::dropPixels()
+{
+    if (!surface || fileName.empty())
+        return;
+    freeSurface();
+    decodeAgain = true;
+}
+
 SDL_Surface* Texture::decodeFile(const std::string& file)
 {
     SDL_Surface* loaded = IMG_Load(file.c_str());

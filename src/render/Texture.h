@@ -7,8 +7,9 @@ class RenderEngine;
 
 // One picture decoded into memory and uploaded as a mip-mapped OpenGL
 // texture. Every live texture is registered in Texture::textures so that the
-// whole set can be dropped and re-uploaded from the kept pixels whenever the
-// video mode changes.
+// whole set can be re-uploaded when the OpenGL context is lost. A picture
+// loaded from a file is not kept once OpenGL holds it: it is decoded from
+// the file again for a new context.
 class Texture {
 public:
     RenderEngine* engine = nullptr;
@@ -34,6 +35,9 @@ public:
     // fully opaque; every pixel of one colour (filtering cannot change it).
     bool translucent = false;
     bool uniform = false;
+    // The decoded picture was let go after its upload; a re-upload decodes
+    // fileName again.
+    bool decodeAgain = false;
 
     // Every live texture in creation order.
     static std::vector<Texture*> textures;
@@ -86,4 +90,6 @@ public:
 
     // Frees the surface; pixels pointing into it are forgotten.
     void freeSurface();
+    // Lets go of the decoded picture once OpenGL holds it (decodeAgain).
+    void dropPixels();
 };

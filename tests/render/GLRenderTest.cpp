@@ -64,6 +64,8 @@ TEST_F(GLRenderTest, UploadsBottomRowFirstAndDraggingAWindowEdgeUploadsNothingAg
     // Bottom row first: blue, half-transparent white, then red, green.
     EXPECT_EQ(picture(a), (std::vector<unsigned char>{0, 0, 255, 255, 255, 255, 255, 128,
                                                         255, 0, 0, 255, 0, 255, 0, 255}));
+    // OpenGL holds the pictures: no decoded copy is kept beside them.
+    EXPECT_EQ(a.surface, nullptr);
     const GLuint nameA = a.glName;
     const auto pictureB = picture(b);
     const int uploads = gl->textureUploads;
@@ -102,4 +104,20 @@ TEST_F(GLRenderTest, ALostContextGetsEveryTextureBackAndAKeptOneNone)
     ASSERT_NE(a.glName, 0u);
     EXPECT_TRUE(glIsTexture(a.glName));
     EXPECT_EQ(picture(a), before);
+}
+
+TEST_F(GLRenderTest, AFrameEqualToTheOneShownIsNotDrawnAgain)
+{
+    gl->paceFrames = false;
+    engine->renderScene();
+    const int skipped = gl->framesSkipped;
+    engine->renderScene();
+    EXPECT_EQ(gl->framesSkipped, skipped + 1);
+    engine->camera.eye.x += 1.0f;  // the view moved
+    engine->renderScene();
+    engine->redrawAll = true;      // the window was uncovered
+    engine->renderScene();
+    EXPECT_EQ(gl->framesSkipped, skipped + 1);
+    engine->renderScene();
+    EXPECT_EQ(gl->framesSkipped, skipped + 2);
 }

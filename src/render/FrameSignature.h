@@ -1,0 +1,38 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+class MenuItem;
+class Model;
+class RenderEngine;
+class Tile;
+
+// A digest of everything a frame draws, so that a frame equal to the last
+// one need not be drawn again: the scene part (window, camera, lights,
+// materials, the room and other sprites, the board's tiles and where the
+// rewards stand), the rewards' turning parts, and the overlay part (the
+// menus with their text and the parked tiles). Equal digests mean equal
+// pictures; any change of what is drawn changes a digest (up to the odd
+// collision of a 64-bit hash).
+class FrameSignature {
+public:
+    static std::uint64_t scene(const RenderEngine& engine);
+    static std::uint64_t rewards(const RenderEngine& engine);
+    static std::uint64_t overlay(const RenderEngine& engine);
+
+private:
+    std::uint64_t h = 14695981039346656037ull;  // 64-bit FNV-1a
+
+    void bytes(const void* p, std::size_t n);
+    void add(float v) { bytes(&v, sizeof v); }
+    void add(double v) { bytes(&v, sizeof v); }
+    void add(int v) { bytes(&v, sizeof v); }
+    void add(unsigned int v) { bytes(&v, sizeof v); }
+    void add(bool v) { add(v ? 1 : 0); }
+    void add(const void* p);
+    void add(const std::string& s);
+    void add(const float* v, int n);
+    void model(const Model* m);
+    void tile(const Tile* t);
+    void menuItem(const MenuItem* item);
+};
