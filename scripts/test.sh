@@ -28,6 +28,12 @@ bash "$root/scripts/build.sh" "$root/build-asan" -DJADELOOM_SANITIZE=ON -DCMAKE_
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build-asan" --output-on-failure -j2 -L unit || status=1
 
+echo "== soak: random input to the game under ASan and UBSan"
+# Leaks are left to the unit tests: the display libraries' own leaks at exit
+# would drown the game's.
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 RANDOM_INPUT_COUNT=2000 \
+  bash "$root/tests/e2e/test_random_input.sh" "$root/build-asan/jadeloom" "$root" "$root/build-asan/soak" || status=1
+
 if [[ -x "$root/fuzz/run_fuzzers.sh" || -f "$root/fuzz/run_fuzzers.sh" ]]; then
   echo "== fuzzing the file readers"
   bash "$root/fuzz/run_fuzzers.sh" || status=1

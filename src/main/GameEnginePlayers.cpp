@@ -243,7 +243,8 @@ void GameEngine::changePlayer(const std::string& labelId)
 
 void GameEngine::selectPlayer()
 {
-    showItem("PlayerPanel", false);
+    // Closed as any panel is, so that the doors under it take clicks again.
+    closePanels();
     // A choice that names no player changes nothing.
     if (Player* chosen = findPlayer(lastPlayerName)) {
         createSaveData();

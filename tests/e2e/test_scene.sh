@@ -19,7 +19,7 @@ dark() {
   convert "$OUT/$1.png" -colorspace Gray -threshold 2% -negate -format '%[fx:mean]' info:
 }
 
-prepare_work run
+INTRO=1 prepare_work run
 printf 'WindowSize: 1280 800\nWindowPos: 0 0\nDifficulty: Advanced\nVolume: 0' > "$WORK/jadeloom_demo.cfg"
 start_game
 # While the board loads, the logo covers the window: dark all round, not

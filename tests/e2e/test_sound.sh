@@ -120,7 +120,7 @@ changed() {
 # selection showed; CLEAR the time the pair was asked to go; STARTED and
 # LOGGED bound the opening of the sound output, ENDED its closing.
 play() {
-  prepare_work "$1"
+  INTRO=1 prepare_work "$1"
   printf 'WindowSize: 1280 800\nWindowPos: 0 0\nDifficulty: Advanced\nVolume: 5\nPlayMusic: %s' "$2" \
     > "$WORK/jadeloom_demo.cfg"
   printf '[general]\ndrivers=wave\nsample-type=int16\nchannels=mono\ndither=false\n[wave]\nfile=%s\n' \

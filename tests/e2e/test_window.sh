@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The window opens, is resized and moved, closes cleanly on the close
-# request (and on the end of the session), and the configuration written at
-# exit holds the window's last size and place.
+# The window opens, is resized and moved, goes full screen and back with the
+# board still drawn, closes cleanly on the close request (and on the end of
+# the session), and the configuration written at exit holds the window's last
+# size and place. Start-up ends with exit code 1 without either required
+# file; any other asset missing or broken leaves the game running.
 source "$(dirname "$0")/lib.sh" "$@"
 
-prepare_work run
+INTRO=1 prepare_work run
 printf 'WindowSize: 800 600\nWindowPos: 0 0\nDifficulty: Advanced\nVolume: 4' > "$WORK/jadeloom_demo.cfg"
 start_game
 find_window
@@ -38,10 +40,7 @@ screenshot fullscreen
 WID=$(xdotool search --onlyvisible --name '^Jadeloom$' | head -n 1)
 xdotool mousemove --window "$WID" 500 350
 xdotool key --window "$WID" f
-for _ in $(seq 1 100); do
-  [[ $(grep -c -xF "Toggle Fullscreen" "$WORK/log.txt") -ge 2 ]] && break
-  sleep 0.1
-done
+wait_for_log "Toggle Fullscreen" 20 2
 sleep 3
 WID=$(xdotool search --onlyvisible --name '^Jadeloom$' | head -n 1)
 geometry=$(xwininfo -id "$WID" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
@@ -76,3 +75,58 @@ code=0
 grep -qxF "jadeloom.cfg is missing" "$WORK/log.txt" || fail "missing-file line"
 tail -n 1 "$WORK/log.txt" | grep -qxF "Failed to load config file" || fail "failure line"
 pass "missing configuration ends start-up with exit code 1"
+
+# detach PATH: the linked directories above PATH become directories of the
+# run's own, so that PATH can be removed or replaced leaving the source alone.
+detach() {
+  local cur=$WORK part target parts
+  IFS=/ read -ra parts <<<"$(dirname "$1")"
+  for part in "${parts[@]}"; do
+    cur=$cur/$part
+    [[ -L "$cur" ]] || continue
+    target=$(readlink -f "$cur")
+    rm "$cur" && mkdir "$cur" && ln -s "$target"/* "$cur/"
+  done
+  rm -f "$WORK/$1"
+}
+
+prepare_work no_rewards
+detach Assets/Rewards/luckycat.cfg
+code=0
+(cd "$WORK" && timeout 60 "$GAME") || code=$?
+[[ "$code" == 1 ]] || fail "exit code $code without the rewards file"
+[[ "$(tail -n 2 "$WORK/log.txt")" == $'Could not open Assets/Rewards/luckycat.cfg\nFailed to load config file' ]] \
+  || fail "no rewards-file failure at the end of the log"
+pass "missing rewards file ends start-up with exit code 1"
+
+# Every other kind of asset missing, then broken (text files garbled, the
+# others cut short): the game plays on, takes input and closes cleanly.
+for how in missing broken; do
+  prepare_work "$how"
+  config 'PlayMusic: true\nLastLayout: Assets/Layouts/arch.lyt\n'
+  files="Assets/Menu/menu.cfg Assets/Menu/font.cfg Assets/Menu/menu.anim Assets/Scenes/Bedroom/floor.png
+    Assets/Rewards/luckycat.obj Assets/Tiles/tile.anim Assets/Sounds/click.wav Assets/Sounds/sakura.ogg logo.png"
+  [[ "$how" == broken ]] && files+=" Assets/Layouts/arch.lyt Assets/Tiles/tile.obj"
+  for f in $files; do
+    whole=$(readlink -f "$WORK/$f")
+    detach "$f"
+    [[ "$how" == missing ]] && continue
+    case "$f" in
+      *.png|*.wav|*.ogg) head -c 300 "$whole" > "$WORK/$f" ;;
+      *) rev "$whole" > "$WORK/$f" ;;
+    esac
+  done
+  play
+  xdotool key h Return mousemove --window "$WID" 300 300 click 1 click 3 key Escape space
+  screenshot "$how"
+  quit
+done
+for line in "Missing menu config file Assets/Menu/menu.cfg" "Missing font config file Assets/Menu/font.cfg" \
+    "Unable to load animation file: Assets/Menu/menu.anim" "Unable to load animation file: Assets/Tiles/tile.anim" \
+    "Missing texture file: Assets/Scenes/Bedroom/floor.png" "Missing model file Assets/Rewards/luckycat.obj" \
+    "Missing texture file: logo.png" "Failed to load sound file: Assets/Sounds/click.wav" \
+    "Could not open Ogg stream: Assets/Sounds/sakura.ogg"; do
+  grep -q "^$line" "$OUT/missing/log.txt" || fail "no line \"$line\" for a missing file"
+done
+grep -qxF "Layout without a grid size refused: Assets/Layouts/arch.lyt" "$OUT/broken/log.txt" || fail "broken layout taken"
+pass "with assets missing or broken the game runs, logs them and closes cleanly"

@@ -14,26 +14,10 @@ for _ in $(seq 1 100); do
 done
 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "the window manager did not start"
 
-# The game's settings as the test gives them; no intro, to start quickly.
+# The game's settings as the test gives them.
 setup() {
   prepare_work "$1"
-  rm -f "$WORK/intro.avi"
   printf 'WindowSize: 800 600\nWindowPos: 100 80\nVolume: 4' > "$WORK/jadeloom_demo.cfg"
-}
-
-# start: runs the game until its board is set up.
-start() {
-  start_game
-  find_window
-  wait_for_log "Level initialized" 60 || fail "the board was not set up"
-  sleep 1.5
-}
-
-# quit: the close request; the game must end cleanly and save.
-quit() {
-  end_game TERM
-  [[ "$GAME_CODE" == 0 ]] || fail "exit code $GAME_CODE"
-  tail -n 1 "$WORK/log.txt" | grep -qxF "Exit ok" || fail "no Exit ok"
 }
 
 # place: "X Y WIDTHxHEIGHT" of the window's frame corner and drawing area.
@@ -51,7 +35,7 @@ cfg_line() { grep "^$1:" "$WORK/jadeloom_demo.cfg" | cut -d' ' -f2-; }
 
 # The frame is the window manager's: the drawing area sits inside it.
 setup places
-start
+play
 [[ "$(place)" == "100 80 800x600" ]] || fail "first start at $(place), not 100 80 800x600"
 extents=$(xprop -id "$WID" _NET_FRAME_EXTENTS)
 grep -q '= [0-9]*, [0-9]*, [1-9]' <<<"$extents" || fail "no frame around the window: $extents"
@@ -61,7 +45,7 @@ sleep 1
 quit
 [[ "$(cfg_line WindowPos)" == "300 200" ]] || fail "saved place $(cfg_line WindowPos) after a move to 300 200"
 for run in 1 2 3; do
-  start
+  play
   [[ "$(place)" == "300 200 800x600" ]] || fail "start $run at $(place), not where it was left"
   quit
   [[ "$(cfg_line WindowPos)" == "300 200" ]] || fail "start $run saved $(cfg_line WindowPos)"
@@ -69,7 +53,7 @@ done
 pass "the window comes back at the same outer place, start after start ($extents)"
 
 # Quitting maximised saves the restored place and size.
-start
+play
 wmctrl -i -r "$WID" -b add,maximized_vert,maximized_horz
 wait_for_log "Window resize finished" 20 || fail "the maximised window was not resized"
 sleep 1.5
@@ -125,10 +109,7 @@ pass "a maximised start draws at $size"
 
 # Restoring it gives back the windowed place and size.
 wmctrl -i -r "$WID" -b remove,maximized_vert,maximized_horz
-for _ in $(seq 1 100); do
-  [[ $(grep -c -xF "Window resize finished" "$WORK/log.txt") -ge 2 ]] && break
-  sleep 0.1
-done
+wait_for_log "Window resize finished" 20 2
 sleep 0.5
 [[ "$(place)" == "300 200 800x600" ]] || fail "restored to $(place)"
 quit
@@ -137,7 +118,7 @@ quit
 pass "the restored window is back at 300 200 800x600"
 
 # Quitting in full screen keeps the windowed place and size.
-start
+play
 xdotool mousemove --window "$WID" 400 300
 xdotool key --window "$WID" f
 wait_for_log "Toggle Fullscreen" 20 || fail "F did not switch to full screen"
@@ -145,14 +126,11 @@ sleep 2
 quit
 [[ "$(cfg_line WindowPos) $(cfg_line WindowSize) $(cfg_line Fullscreen)" == "300 200 800 600 true" ]] ||
   fail "quitting in full screen saved: $(head -n 4 "$WORK/jadeloom_demo.cfg" | tr '\n' ' ')"
-start
+play
 WID=$(xdotool search --onlyvisible --name '^Jadeloom$' | head -n 1)
 xdotool mousemove --window "$WID" 400 300
 xdotool key --window "$WID" f
-for _ in $(seq 1 100); do
-  [[ $(grep -c -xF "Toggle Fullscreen" "$WORK/log.txt") -ge 2 ]] && break
-  sleep 0.1
-done
+wait_for_log "Toggle Fullscreen" 20 2
 sleep 2
 WID=$(xdotool search --onlyvisible --name '^Jadeloom$' | head -n 1)
 [[ "$(place)" == "300 200 800x600" ]] || fail "back from full screen at $(place)"

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# A player's life with the game: the first start asks for a name, typed with
+# a correction; closing and starting again finds the same player, board,
+# clock and score; a short game played by hints (H, then Return) is won:
+# the won panel, the statistics and the trophy, and its OK deals again; a
+# game with no move left shows the no-moves panel, whose Undo takes the last
+# pair back.
+source "$(dirname "$0")/lib.sh" "$@"
+
+NO_PLAYER=1 prepare_work run
+config 'LastPlayer: DefaultNoNameYet'
+# resume TILES STATES0 [STATES1 SCORE]: makes the current player's saved game
+# one on the Turtle layout holding the given tiles ("Name x y z" lines) in the
+# given states (snapshot 0 and optionally 1, "Name x y z state shown" lines).
+resume() {
+  { printf '<Save>\nTime: 100\nNumHint: 0\nNumShuffle: 0\nNumUndo: 0\nRandomSeed: 7\n'
+    printf 'Layout: Assets/Layouts/turtle_demo.lyt\nTileSet: Assets/Tiles/Standard/standard_tiles_demo.tls\n'
+    printf 'Difficulty: Advanced\n<Score>\n%s</Score>\n<Tiles>\n%s</Tiles>\n<TileStates0>\n%s</TileStates>\n' \
+      "${4:-}" "$1" "$2"
+    [[ -n "${3:-}" ]] && printf '<TileStates1>\n%s</TileStates>\n' "$3"
+    printf '</Save>\n'; } > "$OUT/save.txt"
+  awk -v f="$OUT/save.txt" '/<Save>/ { while ((getline l < f) > 0) print l; skip = 1; next }
+    /<\/Save>/ { skip = 0; next } !skip' "$PLAYERS" > "$OUT/players.new" && mv "$OUT/players.new" "$PLAYERS"
+}
+# The stored board without the clock.
+board_of() { sed -n '/<Score>/,/<\/Save>/p' "$PLAYERS"; }
+
+# First start: no player file, the new-player panel takes the first name.
+play
+grep -qxF "Missing player file: Assets/Players/players_demo.dat" "$WORK/log.txt" || fail "a player file was found"
+screenshot panel
+# Typed through the X test extension: events sent to the window carry no
+# Shift state, and a letter sent twice looks to SDL like a held key.
+xdotool mousemove --window "$WID" 500 200 type --delay 120 'Ann Lex'
+xdotool key BackSpace sleep 0.3 type --delay 120 'e'
+screenshot typed
+xdotool key Return
+wait_for_log "Added player: Ann Lee" 20 || fail "the typed player was not added"
+xdotool mousemove --window "$WID" $((WIN_W / 2)) $((WIN_H - 8))
+wait_change MenuNewPlayer panel dealt || fail "the new-player panel did not close"
+pass "the first player, Ann Lee, was named in the new-player panel"
+
+# A pair taken by a hint, then closed and started again.
+xdotool key h sleep 0.3 key Return
+wait_change all dealt moved 400 || fail "H and Return took no pair"
+quit
+grep -qxF "LastPlayer: Ann Lee" "$WORK/jadeloom_demo.cfg" || fail "the configuration forgot the player"
+grep -qxF "	Name: Ann Lee" "$PLAYERS" || fail "the player file lacks the player"
+board_of > "$OUT/board1.txt"
+time1=$(saved Time)
+(( $(grep -c ' 1000 false$' "$OUT/board1.txt") == 2 )) || fail "the saved game does not hold the pair taken"
+play
+screenshot resumed
+(( $(changed all moved resumed) < 20000 )) || fail "the board on the screen is not the one left"
+quit
+board_of > "$OUT/board2.txt"
+cmp -s "$OUT/board1.txt" "$OUT/board2.txt" || fail "the board or score changed across the restart"
+(( $(saved Time) >= time1 )) || fail "the clock went back from $time1 to $(saved Time)"
+grep -qxF "	Name: Ann Lee" "$PLAYERS" && grep -qxF "LastPlayer: Ann Lee" "$WORK/jadeloom_demo.cfg" \
+  || fail "the player was not current again"
+pass "the next start found Ann Lee's board, score and clock ($time1 s, then $(saved Time) s)"
+
+# Eight free tiles: four hints clear them and win.
+tiles= states=
+for t in "Red 0 0" "Red 4 0" "Green 8 0" "Green 12 0" "East 0 4" "East 4 4" "West 8 4" "West 12 4"; do
+  tiles+="$t 0"$'\n'
+  states+="$t 0 1002 true"$'\n'
+done
+resume "$tiles" "$states"
+play
+screenshot short
+for round in $(seq 1 12); do
+  xdotool key h sleep 0.3 key Return sleep 0.5
+  screenshot won
+  (( $(changed GameWonPanel short won) > 60000 )) && break
+done
+wait_change GameWonPanel short won 60000 || fail "no won panel after $round hints"
+click GameWonOK
+wait_change GameWonPanel won dealt_again 60000 || fail "the won panel did not close"
+quit
+grep -qxF "		Assets/Rewards/luckycat.obj" "$PLAYERS" || fail "no trophy in the player file"
+stats=$(sed -n '/<Layouts>/,/<\/TileSets>/p' "$PLAYERS" | tr -d '\t' | tr '\n' ' ')
+[[ "$stats" =~ "<Layouts> Name: Turtle Time: "[0-9]+" Score: "[1-9][0-9]*" Completed: 1 " ]] \
+  || fail "no Turtle statistics: $stats"
+[[ "$stats" =~ "<TileSets> Name: Standard Grade: A Time: "[0-9]+" Score: "[1-9][0-9]*" Completed: 1 " ]] \
+  || fail "no Standard statistics: $stats"
+(( $(sed -n '/<TileStates0>/,/<\/TileStates>/p' "$PLAYERS" | grep -c ' 1002 true$') == 144 )) \
+  || fail "OK on the won panel did not deal a new game"
+pass "won by $round hints: the won panel, statistics ($stats), trophy, and OK deals again"
+
+# No move left: two pairs of a row block each other once the free pair went.
+resume $'East 0 0 0\nWest 2 0 0\nEast 4 0 0\nWest 6 0 0\nRed 10 0 0\nRed 14 0 0\n' \
+  $'East 0 0 0 1002 true\nWest 2 0 0 1002 true\nEast 4 0 0 1002 true\nWest 6 0 0 1002 true\nRed 10 0 0 1002 true\nRed 14 0 0 1002 true\n' \
+  $'Red 10 0 0 1000 false\nRed 14 0 0 1000 false\n' $'2500\n'
+play
+screenshot stuck
+click NoMovesUndo
+wait_change all stuck undone 1000 || fail "the no-moves panel's Undo changed nothing"
+quit
+[[ "$(saved NumUndo)" == 1 ]] || fail "the undo was not counted"
+grep -q '<TileStates1>' "$PLAYERS" && fail "the undo did not take the pair back"
+pass "with no move left the no-moves panel's Undo takes the last pair back"
