@@ -41,6 +41,22 @@ int bestOf(uint32_t value)
 {
     return value > 0x7fffffffu ? -1 : static_cast<int>(value);
 }
+
+// Counts a win in the statistics of one layout or tile set: the entry found
+// for it, or a new one at the end of the list for a first win.
+template <class Stats>
+Stats& countWin(std::vector<Stats>& list, Stats* found, const std::string& name, uint32_t time,
+                uint32_t score, uint32_t hints, uint32_t shuffles, uint32_t undos)
+{
+    if (found) {
+        found->addWin(time, score, hints, shuffles, undos);
+        return *found;
+    }
+    Stats& stats = list.emplace_back();
+    stats.name = name;
+    stats.firstWin(time, score, hints, shuffles, undos);
+    return stats;
+}
 }
 
 // ---- the list -------------------------------------------------------------
@@ -111,31 +127,15 @@ void GameEngine::updatePlayerStats()
         const uint32_t h = unsignedOf(hintsUsed), sh = unsignedOf(shufflesUsed), u = unsignedOf(undosUsed);
 
         const std::string layoutName = level->layout ? level->layout->name : std::string();
-        LayoutStats* ls = p->findLayoutStats(layoutName);
-        if (ls) {
-            ls->addWin(t, s, h, sh, u);
-        } else {
-            p->layoutStats.emplace_back();
-            ls = &p->layoutStats.back();
-            ls->name = layoutName;
-            ls->firstWin(t, s, h, sh, u);
-        }
-        layoutBestTime = bestOf(ls->time);
-        layoutBestScore = bestOf(ls->score);
+        LayoutStats& ls = countWin(p->layoutStats, p->findLayoutStats(layoutName), layoutName, t, s, h, sh, u);
+        layoutBestTime = bestOf(ls.time);
+        layoutBestScore = bestOf(ls.score);
 
         const std::string setName = level->tileSet ? level->tileSet->name : std::string();
-        TileSetStats* ts = p->findTileSetStats(setName);
-        if (ts) {
-            ts->addWin(t, s, h, sh, u);
-        } else {
-            p->tileSetStats.emplace_back();
-            ts = &p->tileSetStats.back();
-            ts->name = setName;
-            ts->firstWin(t, s, h, sh, u);
-        }
-        ts->grade = "A";
-        tileSetBestTime = bestOf(ts->time);
-        tileSetBestScore = bestOf(ts->score);
+        TileSetStats& ts = countWin(p->tileSetStats, p->findTileSetStats(setName), setName, t, s, h, sh, u);
+        ts.grade = "A";
+        tileSetBestTime = bestOf(ts.time);
+        tileSetBestScore = bestOf(ts.score);
     }
     // Without a player the panel still opens: it is the way on to the next game.
     action = "GAME_WON_PANEL";

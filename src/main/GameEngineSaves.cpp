@@ -106,20 +106,19 @@ bool GameEngine::loadSavedGame()
         return false;
     }
     const SavedGame game = SavedGame::parse(p->saveLines);
-    if (game.hasLayout) {
-        auto it = findEntry(layoutFiles, game.layout);
-        if (it != layoutFiles.end())
-            selectedLayout = currentLayout = it;
+    // The saved game's layout and tile set become current when listed.
+    auto choose = [](std::vector<std::string>& list, const std::string& file, const char* what,
+                     std::vector<std::string>::iterator& selected, std::vector<std::string>::iterator& current) {
+        auto it = findEntry(list, file);
+        if (it != list.end())
+            selected = current = it;
         else
-            outputError("Saved game of an unknown layout: " + game.layout);
-    }
-    if (game.hasTileSet) {
-        auto it = findEntry(tileSetFiles, game.tileSet);
-        if (it != tileSetFiles.end())
-            selectedTileSet = currentTileSet = it;
-        else
-            outputError("Saved game of an unknown tile set: " + game.tileSet);
-    }
+            outputError(std::string("Saved game of an unknown ") + what + ": " + file);
+    };
+    if (game.hasLayout)
+        choose(layoutFiles, game.layout, "layout", selectedLayout, currentLayout);
+    if (game.hasTileSet)
+        choose(tileSetFiles, game.tileSet, "tile set", selectedTileSet, currentTileSet);
     if (!game.difficulty.empty()) {
         if (game.difficulty == "Easy")
             difficulty = DIFFICULTY_EASY;
