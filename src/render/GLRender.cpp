@@ -34,6 +34,10 @@ void GLRender::setVideoAttributes(bool multisample)
     // Vertical sync where the driver grants it: nothing is drawn that the
     // screen cannot show.
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+    // The depth buffer comes with stencil bits. Every clear of the depth
+    // buffer clears the stencil with it: a software renderer clears the
+    // pair in one sweep, but the depth alone by reading and masking every
+    // sample.
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 1);
 }
 

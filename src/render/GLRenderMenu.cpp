@@ -108,7 +108,7 @@ void GLRender::renderMenu()
     glDisableClientState(GL_NORMAL_ARRAY);
 
     // The window is the unit square, y upwards; depth orders the items.
-    glClear(GL_DEPTH_BUFFER_BIT);
+    glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glMatrixMode(GL_PROJECTION);

@@ -76,7 +76,7 @@ void GLRender::drawMovie(Movie* movie)
 {
     if (!movie || !haveMovieContext())
         return;
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glDisable(GL_LIGHTING);
     movie->grabAVIFrame(movie->frame);
     glLoadIdentity();

@@ -176,7 +176,7 @@ void GLRender::drawScene()
     establishProjectionMatrix(engine->windowWidth, engine->windowHeight, camera.fovy);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glPushMatrix();
     updateView(&camera);
     calculateFrustumPlanes();
@@ -449,7 +449,7 @@ void GLRender::renderSplashScreen(std::string image)
 
     SDL_WM_GrabInput(SDL_GRAB_ON);
     SDL_ShowCursor(SDL_DISABLE);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -0.5f);
     static const GLfloat vertices[] = {0, 0, 1, 1, 0, 1, 1, 1, 1, 0, 1, 1};

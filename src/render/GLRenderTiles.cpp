@@ -279,7 +279,7 @@ void GLRender::renderTileSlots()
         anyTile = anyTile || (slot && slot->tile);
     if (!anyTile)
         return;
-    glClear(GL_DEPTH_BUFFER_BIT);
+    glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
