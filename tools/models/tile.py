@@ -24,7 +24,10 @@ FACE_LIFT = 0.02                # face quad above the body top
 FW, FD = 2.36, 3.32             # picture size, ratio 0.711 (one atlas cell)
 JADE_Y = 0.78                   # height of the jade back layer
 CORNER_SEGS = 3                 # enough for a rounded corner a few pixels across
-BEVEL_SEGS = 2                  # the bevel is a couple of pixels wide at play distance
+# The bevel is a pixel or two wide at play distance: one flat band shows it.
+# A software renderer pays for every block of pixels a thin band crosses,
+# so the body has as few long thin bands as its look allows.
+BEVEL_SEGS = 1
 
 
 def outline(delta):
@@ -61,8 +64,8 @@ def build_body():
     for k in range(BEVEL_SEGS + 1):
         phi = math.radians(90.0 * k / BEVEL_SEGS)
         rings.append((RB * (1 - math.cos(phi)), HB - RB + RB * math.sin(phi), math.sin(phi), math.cos(phi)))
-    # extra ring exactly at the jade line keeps the colour edge crisp
-    rings.insert(BEVEL_SEGS + 1, (0.0, JADE_Y, 0.0, 1.0))
+    # No ring at the jade line: the side's texture coordinate is linear in y,
+    # so one band from bevel to bevel shows the same colour edge.
     P, T, N = [], [], []
     _, _, s = outline(0)
     ring_pts = []
@@ -84,12 +87,19 @@ def build_body():
     p, _, _ = outline(RB)
     P, T, N = [], [], []
     for y, up, u0 in ((HB, 1.0, 0.25), (0.0, -1.0, 0.75)):
-        c = np.array([0, y, 0])
         def uv(q):
             return (u0 + q[0] / W * 0.44, 0.75 - q[2] / D * 0.44)
-        for i in range(len(p) - 1):
-            a = np.array([p[i][0], y, p[i][1]]); b = np.array([p[i + 1][0], y, p[i + 1][1]])
-            P.append([c, a, b]); T.append([uv(c), uv(a), uv(b)]); N.append([[0, up, 0]] * 3)
+        # A zigzag across the outline, not a fan from the centre: broad
+        # triangles instead of thin wedges at the corners.
+        q = [np.array([x, y, z]) for x, z in p[:-1]]
+        order, lo, hi = [], 0, len(q) - 1
+        while lo <= hi:
+            order.append(lo); lo += 1
+            if lo <= hi:
+                order.append(hi); hi -= 1
+        for k in range(len(order) - 2):
+            a, b, d = (q[order[k + j]] for j in range(3))
+            P.append([a, b, d]); T.append([uv(a), uv(b), uv(d)]); N.append([[0, up, 0]] * 3)
     return body + ml.tri_list(P, T, N)
 
 
