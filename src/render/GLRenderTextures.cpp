@@ -4,11 +4,14 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <vector>
 
 #include "main/Log.h"
+#include "render/GLExtensions.h"
 #include "render/GLRender.h"
 #include "render/Material.h"
 #include "render/RenderEngine.h"
@@ -33,11 +36,55 @@ bool haveContext()
 // Larger TGA images are refused rather than allocated.
 constexpr int maxTGASide = 16384;
 
-// Fills the bound texture with every mipmap level of the picture.
+// Whether the driver takes a picture of any size up to its largest texture
+// (OpenGL 2.0 or the non-power-of-two extension).
+bool takesAnySize(int width, int height)
+{
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    if (width > largest || height > largest)
+        return false;
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    return (version && std::atoi(version) >= 2) || GLExtensions::hasExtension("GL_ARB_texture_non_power_of_two");
+}
+
+// Fills the bound texture with every mipmap level of the picture (4 bytes a
+// pixel), each level the 2 x 2 average of the one above. Built here rather
+// than by GLU, which rescales and converts every level through floating
+// point, or by the driver, which on a software renderer waits for a blit
+// per level: this is several times faster, and start-up decodes every
+// picture of the game.
 void uploadMipmaps(const unsigned char* pixels, int width, int height, GLenum format)
 {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 4, width, height, format, GL_UNSIGNED_BYTE, pixels);
+    const bool fourBytes = format == GL_RGBA || format == GL_BGRA;
+    if (!fourBytes || !takesAnySize(width, height)) {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, 4, width, height, format, GL_UNSIGNED_BYTE, pixels);
+        return;
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
+    const unsigned char* above = pixels;
+    std::vector<unsigned char> current, below;
+    for (int level = 1; width > 1 || height > 1; ++level) {
+        const int w = std::max(1, width / 2), h = std::max(1, height / 2);
+        below.resize(static_cast<size_t>(w) * h * 4);
+        for (int y = 0; y < h; ++y) {
+            const int y0 = std::min(2 * y, height - 1), y1 = std::min(2 * y + 1, height - 1);
+            const unsigned char* r0 = &above[static_cast<size_t>(y0) * width * 4];
+            const unsigned char* r1 = &above[static_cast<size_t>(y1) * width * 4];
+            unsigned char* out = &below[static_cast<size_t>(y) * w * 4];
+            for (int x = 0; x < w; ++x) {
+                const int x0 = std::min(2 * x, width - 1) * 4, x1 = std::min(2 * x + 1, width - 1) * 4;
+                for (int c = 0; c < 4; ++c)
+                    out[x * 4 + c] = static_cast<unsigned char>((r0[x0 + c] + r0[x1 + c] + r1[x0 + c] + r1[x1 + c] + 2) / 4);
+            }
+        }
+        glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA, w, h, 0, format, GL_UNSIGNED_BYTE, below.data());
+        current.swap(below);
+        above = current.data();
+        width = w;
+        height = h;
+    }
 }
 }
 
