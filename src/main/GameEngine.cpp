@@ -91,6 +91,9 @@ bool GameEngine::Engine_Init()
     outputError("Loaded Config File");
     loadPlayerFile();
 
+    // The pictures of the first frame are decoded while the window opens.
+    renderEngine.pictures.start(startupPictures());
+
     soundEngine = new SoundEngine();
     soundEngine->setVolume(volume);
 
@@ -126,9 +129,29 @@ bool GameEngine::Engine_Init()
     level->init(&renderEngine, soundEngine, tileSet);
     setRewards();
 
+    renderEngine.pictures.stop();
     renderEngine.camera.resetCamera();
     labelPlayers(nullptr);
     return true;
+}
+
+std::vector<std::string> GameEngine::startupPictures() const
+{
+    // In the order loading asks for them; a picture listed but not used is
+    // only freed again.
+    std::vector<std::string> files{"logo.png"};
+    const std::string tileSetFile = currentTileSet != tileSetFiles.end() ? *currentTileSet
+                                                                         : std::string(TileSet::standardFile);
+    for (const std::string& model : {std::string("Assets/Menu/menu.obj"), std::string(TileSet::tileModelFile),
+                                     tileSetFile, std::string(Level::roomModelFile),
+                                     std::string(Level::rewardsFile)}) {
+        const size_t slash = model.find_last_of('/');
+        if (slash == std::string::npos)
+            continue;
+        for (std::string& f : PictureDecoder::picturesIn(model.substr(0, slash)))
+            files.push_back(std::move(f));
+    }
+    return files;
 }
 
 void GameEngine::Start_Game()

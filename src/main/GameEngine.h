@@ -125,6 +125,8 @@ public:
     ~GameEngine();
 
     bool Engine_Init();
+    // The pictures loading will ask for, to be decoded ahead.
+    std::vector<std::string> startupPictures() const;
     void Start_Game();
     void quitGame();
     void exitGame();

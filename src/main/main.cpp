@@ -1,3 +1,5 @@
+#include <malloc.h>
+
 #include <exception>
 
 #include "main/GameEngine.h"
@@ -7,6 +9,10 @@
 // (the render engine included) or the main loop failed.
 int SDL_main(int, char**)
 {
+    // One heap for every thread: a picture decoded ahead on another thread
+    // is freed into the heap the textures are allocated from next, instead
+    // of into a second heap that only adds to the peak memory.
+    mallopt(M_ARENA_MAX, 1);
     openLog();
     GameEngine engine;
     bool started = false;

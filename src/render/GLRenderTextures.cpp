@@ -161,7 +161,7 @@ float GLRender::anisotropyDegree()
 
 bool GLRender::loadImage(Texture* t, std::string file, unsigned int format)
 {
-    if (!t || !t->prepareImage(file, format))
+    if (!t || !t->prepareImage(file, format, engine ? engine->pictures.take(file) : nullptr))
         return false;
     t->pixels = static_cast<unsigned char*>(t->surface->pixels);
     t->decodeAgain = false;

@@ -4,6 +4,7 @@
 
 #include "game/MtRng.h"
 #include "render/Camera.h"
+#include "render/PictureDecoder.h"
 #include "render/Vector3.h"
 #include "render/WindowPlatform.h"
 
@@ -54,6 +55,7 @@ public:
     std::vector<Tile*> pickHits;
     std::vector<Sprite*> sprites;         // owned
     std::vector<Tile*> boardTiles;        // not owned
+    PictureDecoder pictures;              // pictures decoded ahead at start-up
     MenuTileSlot* holdingSlots[3] = {nullptr, nullptr, nullptr};
     Material* stampMaterial = nullptr;
     int captionHeight = 0;

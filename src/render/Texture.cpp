@@ -142,34 +142,46 @@ SDL_Surface* Texture::decodeFile(const std::string& file)
         outputError("Missing texture file: " + file);
         return nullptr;
     }
-    SDL_Surface* converted = nullptr;
-    if (SDL_GetVideoSurface()) {
-        converted = SDL_DisplayFormatAlpha(loaded);
-    } else {
-        // No video mode: the same layout the display format gives under
-        // OpenGL, 32 bits in blue, green, red, alpha byte order.
-#if SDL_BYTEORDER == SDL_LIL_ENDIAN
-        const Uint32 r = 0x00FF0000, g = 0x0000FF00, b = 0x000000FF, a = 0xFF000000;
-#else
-        const Uint32 r = 0x0000FF00, g = 0x00FF0000, b = 0xFF000000, a = 0x000000FF;
-#endif
-        SDL_Surface* model = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, r, g, b, a);
-        if (model) {
-            converted = SDL_ConvertSurface(loaded, model->format, SDL_SWSURFACE);
-            SDL_FreeSurface(model);
-        }
-    }
+    SDL_Surface* converted = SDL_GetVideoSurface() ? SDL_DisplayFormatAlpha(loaded) : toDisplayLayout(loaded);
     SDL_FreeSurface(loaded);
     if (!converted)
         outputError("Missing texture file: " + file);
     return converted;
 }
 
-bool Texture::prepareImage(const std::string& file, unsigned int& fmt)
+SDL_Surface* Texture::decodeQuietly(const std::string& file)
+{
+    SDL_Surface* loaded = IMG_Load(file.c_str());
+    if (!loaded)
+        return nullptr;
+    SDL_Surface* converted = toDisplayLayout(loaded);
+    SDL_FreeSurface(loaded);
+    return converted;
+}
+
+SDL_Surface* Texture::toDisplayLayout(SDL_Surface* loaded)
+{
+    // The layout the display format with alpha has under OpenGL: 32 bits in
+    // blue, green, red, alpha byte order.
+#if SDL_BYTEORDER == SDL_LIL_ENDIAN
+    const Uint32 r = 0x00FF0000, g = 0x0000FF00, b = 0x000000FF, a = 0xFF000000;
+#else
+    const Uint32 r = 0x0000FF00, g = 0x00FF0000, b = 0xFF000000, a = 0x000000FF;
+#endif
+    SDL_Surface* model = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, r, g, b, a);
+    if (!model)
+        return nullptr;
+    SDL_Surface* converted = SDL_ConvertSurface(loaded, model->format, SDL_SWSURFACE);
+    SDL_FreeSurface(model);
+    return converted;
+}
+
+bool Texture::prepareImage(const std::string& file, unsigned int& fmt, SDL_Surface* decoded)
 {
     if (fmt == 0)
         fmt = GL_RGBA;
-    SDL_Surface* decoded = decodeFile(file);
+    if (!decoded)
+        decoded = decodeFile(file);
     if (!decoded)
         return false;
     const bool pixelsInOld = surface && pixels == static_cast<unsigned char*>(surface->pixels);

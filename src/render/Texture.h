@@ -77,13 +77,20 @@ public:
     // red, alpha order (the display format with alpha, or the same layout
     // when no video mode is set). Logs "Missing texture file: " on failure.
     static SDL_Surface* decodeFile(const std::string& file);
+    // The same without a log line and without asking the video mode for its
+    // format, so that another thread may call it; null on failure.
+    static SDL_Surface* decodeQuietly(const std::string& file);
+    // A new surface in that layout, converted from loaded; null on failure.
+    static SDL_Surface* toDisplayLayout(SDL_Surface* loaded);
 
     // The decoding part of loading, without OpenGL: decodes file into
     // surface, sets the size and depth, reverses the rows and, for GL_RGB or
     // GL_RGBA (0 counts as GL_RGBA), turns the bytes into red-green-blue
     // order. format receives the layout of the prepared pixels. False when
     // the picture is missing, empty or of another depth than 24 or 32 bits.
-    bool prepareImage(const std::string& file, unsigned int& format);
+    // decoded, when given, is file already decoded by decodeQuietly; the
+    // texture takes it over.
+    bool prepareImage(const std::string& file, unsigned int& format, SDL_Surface* decoded = nullptr);
 
     // Sets translucent and uniform from the kept 32-bit pixels.
     void examinePixels();

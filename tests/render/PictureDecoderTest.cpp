@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "render/PictureDecoder.h"
+#include "render/Texture.h"
+#include "support/WorkDir.h"
+
+namespace {
+bool samePixels(SDL_Surface* a, SDL_Surface* b)
+{
+    if (!a || !b || a->w != b->w || a->h != b->h || a->pitch != b->pitch
+        || a->format->BitsPerPixel != b->format->BitsPerPixel)
+        return false;
+    return std::memcmp(a->pixels, b->pixels, static_cast<size_t>(a->pitch) * a->h) == 0;
+}
+}
+
+// A picture decoded ahead is the one the main thread would have decoded;
+// one that fails, one never listed and one taken twice come back null, so
+// that the caller decodes (and logs) them itself. Pictures nobody takes are
+// freed by stop (the sanitizer build reports a leak otherwise).
+TEST(PictureDecoderTest, HandsOverEachListedPictureOnce)
+{
+    WorkDir dir;
+    const std::string rgba = WorkDir::dataDir() + "quad_rgba.png";
+    const std::string black = WorkDir::dataDir() + "quad_black.png";
+    PictureDecoder decoder;
+    decoder.start({rgba, "absent.png", black, rgba});
+    SDL_Surface* ahead = decoder.take(rgba);
+    SDL_Surface* own = Texture::decodeFile(rgba);
+    EXPECT_TRUE(samePixels(ahead, own));
+    EXPECT_EQ(decoder.take("absent.png"), nullptr);
+    EXPECT_EQ(decoder.take("never listed.png"), nullptr);
+    SDL_Surface* again = decoder.take(rgba);  // listed twice: the second entry
+    EXPECT_TRUE(samePixels(again, own));
+    EXPECT_EQ(decoder.take(rgba), nullptr);
+    decoder.stop();
+    EXPECT_EQ(decoder.take(black), nullptr);
+    for (SDL_Surface* s : {ahead, own, again})
+        SDL_FreeSurface(s);
+}
+
+TEST(PictureDecoderTest, ListsTheFoldersPicturesSorted)
+{
+    const auto files = PictureDecoder::picturesIn(WorkDir::dataDir().substr(0, WorkDir::dataDir().size() - 1));
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0], WorkDir::dataDir() + "quad_black.png");
+    EXPECT_EQ(files[1], WorkDir::dataDir() + "quad_rgba.png");
+    EXPECT_TRUE(PictureDecoder::picturesIn("no such folder").empty());
+}
