@@ -22,6 +22,7 @@ RB = 0.18                       # bevel radius of top and bottom edges
 RC = 0.38                       # corner radius seen from above
 FACE_LIFT = 0.02                # face quad above the body top
 FW, FD = 2.36, 3.32             # picture size, ratio 0.711 (one atlas cell)
+HOLE_MARGIN = 0.2               # the top's hole under the face, inside the face's edge
 JADE_Y = 0.78                   # height of the jade back layer
 CORNER_SEGS = 3                 # enough for a rounded corner a few pixels across
 # The bevel is a pixel or two wide at play distance: one flat band shows it.
@@ -85,21 +86,40 @@ def build_body():
     body = ml.tri_list(P, T, N)
     # caps: top is ivory (texture's upper-left quarter), bottom jade (upper-right)
     p, _, _ = outline(RB)
+    q2 = p[:-1]
     P, T, N = [], [], []
-    for y, up, u0 in ((HB, 1.0, 0.25), (0.0, -1.0, 0.75)):
-        def uv(q):
-            return (u0 + q[0] / W * 0.44, 0.75 - q[2] / D * 0.44)
-        # A zigzag across the outline, not a fan from the centre: broad
-        # triangles instead of thin wedges at the corners.
-        q = [np.array([x, y, z]) for x, z in p[:-1]]
-        order, lo, hi = [], 0, len(q) - 1
-        while lo <= hi:
-            order.append(lo); lo += 1
-            if lo <= hi:
-                order.append(hi); hi -= 1
-        for k in range(len(order) - 2):
-            a, b, d = (q[order[k + j]] for j in range(3))
-            P.append([a, b, d]); T.append([uv(a), uv(b), uv(d)]); N.append([[0, up, 0]] * 3)
+
+    def cap_uv(q, u0):
+        return (u0 + q[0] / W * 0.44, 0.75 - q[2] / D * 0.44)
+
+    def add(tri, up, u0):
+        P.append(tri); T.append([cap_uv(v, u0) for v in tri]); N.append([[0, up, 0]] * 3)
+
+    # The top is a ring around the face: the face is opaque and always drawn
+    # with the body, so the top under it could never show, yet a software
+    # renderer would still test every sample of it against the face's depth.
+    # The hole stays HOLE_MARGIN inside the face's edge, so that a view along
+    # the table sees the top, not the hollow, past the lifted face.
+    xi, zi = FW / 2 - HOLE_MARGIN, FD / 2 - HOLE_MARGIN
+    inner = [np.array([x, HB, z]) for x, z in ((xi, -zi), (-xi, -zi), (-xi, zi), (xi, zi))]
+    top = [np.array([x, HB, z]) for x, z in q2]
+    per = CORNER_SEGS + 1
+    for c in range(4):
+        for k in range(CORNER_SEGS):
+            add([top[c * per + k], top[c * per + k + 1], inner[c]], 1.0, 0.25)
+        last, first = top[c * per + CORNER_SEGS], top[((c + 1) % 4) * per]
+        add([last, first, inner[(c + 1) % 4]], 1.0, 0.25)
+        add([last, inner[(c + 1) % 4], inner[c]], 1.0, 0.25)
+    # The bottom never faces the camera: a zigzag across the outline, broad
+    # triangles rather than thin wedges from the centre.
+    bottom = [np.array([x, 0.0, z]) for x, z in q2]
+    order, lo, hi = [], 0, len(bottom) - 1
+    while lo <= hi:
+        order.append(lo); lo += 1
+        if lo <= hi:
+            order.append(hi); hi -= 1
+    for k in range(len(order) - 2):
+        add([bottom[order[k + j]] for j in range(3)], -1.0, 0.75)
     return body + ml.tri_list(P, T, N)
 
 
