@@ -161,8 +161,30 @@ def build_curtains():
     return out
 
 
+def top_with_hole(t, core, hole, y, density):
+    """The flat core of a box's top (x0, z0, x1, z1) replaced by a frame
+    around a hole: four strips with the same world-planar coordinates."""
+    flat = (np.abs(t.P[:, :, 1] - y) < 1e-6).all(axis=1) & (t.N[:, :, 1] > 0.999).all(axis=1)
+    inside = ((t.P[:, :, 0] >= core[0] - 1e-6) & (t.P[:, :, 0] <= core[2] + 1e-6)
+              & (t.P[:, :, 2] >= core[1] - 1e-6) & (t.P[:, :, 2] <= core[3] + 1e-6)).all(axis=1)
+    keep = ~(flat & inside)
+    rest = ml.Tris(t.P[keep], t.T[keep], t.N[keep])
+    x0, z0, x1, z1 = core
+    hx0, hz0, hx1, hz1 = hole
+    P, T, N = [], [], []
+    for a, b, c, d in ((x0, z0, x1, hz0), (x0, hz1, x1, z1), (x0, hz0, hx0, hz1), (hx1, hz0, x1, hz1)):
+        q = [np.array([x, y, z]) for x, z in ((a, b), (c, b), (c, d), (a, d))]
+        for tri in ((q[0], q[1], q[2]), (q[0], q[2], q[3])):
+            P.append(tri); T.append([(v[0] * density, v[2] * density) for v in tri]); N.append([(0, 1, 0)] * 3)
+    return rest + ml.tri_list(P, T, N)
+
+
 def build_table():
     t = ml.rounded_box((-44, TABLE_TOP - 4, -33), (44, TABLE_TOP, 33), 1.0, 2, uv_density=1 / 45.0)
+    # The mat lies on the table for good and hides the wood under it; left
+    # out, that wood costs a software renderer nothing. The hole stays a
+    # unit inside the mat's edge.
+    t = top_with_hole(t, (-43, -32, 43, 32), (-28, -20.3, 28, 20.3), TABLE_TOP, 1 / 45.0)
     for sx in (-1, 1):
         for sz in (-1, 1):
             x, z = sx * 37, sz * 26
