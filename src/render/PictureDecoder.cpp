@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "render/Texture.h"
 
@@ -51,7 +52,7 @@ void PictureDecoder::run()
         }
         // Without a log line: a picture that fails is decoded again by the
         // main thread, which says so in the log in its place.
-        SDL_Surface* surface = Texture::decodeQuietly(file);
+        SDL_Surface* surface = plainPicture(file) ? Texture::decodeQuietly(file) : nullptr;
         std::lock_guard<std::mutex> hold(lock);
         entries[i].surface = surface;
         entries[i].state = State::done;
@@ -93,6 +94,23 @@ void PictureDecoder::stop()
         if (e.surface)
             SDL_FreeSurface(e.surface);
     entries.clear();
+}
+
+bool PictureDecoder::plainPicture(const std::string& file)
+{
+    // The PNG signature, then the header chunk's width and height, big-endian.
+    unsigned char head[24] = {};
+    std::ifstream in(file, std::ios::binary);
+    if (!in.read(reinterpret_cast<char*>(head), sizeof head))
+        return false;
+    static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (!std::equal(signature, signature + 8, head))
+        return false;
+    auto word = [&head](int at) {
+        return (static_cast<unsigned long long>(head[at]) << 24) | (head[at + 1] << 16) | (head[at + 2] << 8)
+               | head[at + 3];
+    };
+    return word(16) * word(20) <= maxPixels;
 }
 
 std::vector<std::string> PictureDecoder::picturesIn(const std::string& folder)

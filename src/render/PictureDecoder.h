@@ -18,6 +18,9 @@
 class PictureDecoder {
 public:
     static constexpr size_t aheadBytes = 24u << 20;
+    // Larger pictures are left to the main thread, which decodes only what
+    // the game names: a stray huge file in a folder costs nothing.
+    static constexpr unsigned long long maxPixels = 4096ull * 4096ull;
 
     PictureDecoder() = default;
     PictureDecoder(const PictureDecoder&) = delete;
@@ -35,6 +38,8 @@ public:
     // Ends the decoding and frees every picture nobody took.
     void stop();
 
+    // Whether file is a PNG picture of at most maxPixels, by its header.
+    static bool plainPicture(const std::string& file);
     // The "*.png" files of a folder, sorted by name; none when it cannot be read.
     static std::vector<std::string> picturesIn(const std::string& folder);
 

@@ -41,6 +41,24 @@ TEST(PictureDecoderTest, HandsOverEachListedPictureOnce)
         SDL_FreeSurface(s);
 }
 
+// Only what the header shows to be a PNG of a sane size is decoded ahead: a
+// stray huge picture in a folder must not cost the start-up its memory.
+TEST(PictureDecoderTest, LeavesOddAndHugeFilesToTheMainThread)
+{
+    WorkDir dir;
+    EXPECT_TRUE(PictureDecoder::plainPicture(WorkDir::dataDir() + "quad_rgba.png"));
+    const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    WorkDir::write("huge.png", png + std::string("\0\1\0\0\0\1\0\0", 8));    // 65536 x 65536
+    WorkDir::write("fine.png", png + std::string("\0\0\x10\0\0\0\x10\0", 8));  // 4096 x 4096
+    WorkDir::write("text.png", "not a picture at all, just text");
+    WorkDir::write("short.png", png.substr(0, 10));
+    EXPECT_FALSE(PictureDecoder::plainPicture("huge.png"));
+    EXPECT_TRUE(PictureDecoder::plainPicture("fine.png"));
+    EXPECT_FALSE(PictureDecoder::plainPicture("text.png"));
+    EXPECT_FALSE(PictureDecoder::plainPicture("short.png"));
+    EXPECT_FALSE(PictureDecoder::plainPicture("absent.png"));
+}
+
 TEST(PictureDecoderTest, ListsTheFoldersPicturesSorted)
 {
     const auto files = PictureDecoder::picturesIn(WorkDir::dataDir().substr(0, WorkDir::dataDir().size() - 1));
