@@ -4,6 +4,7 @@
 #include <SDL/SDL_image.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "main/Log.h"
@@ -159,6 +160,56 @@ SDL_Surface* Texture::decodeQuietly(const std::string& file)
     return converted;
 }
 
+namespace {
+int shiftOf(Uint32 mask)
+{
+    int shift = 0;
+    while (mask && !(mask & 1u)) {
+        mask >>= 1;
+        ++shift;
+    }
+    return shift;
+}
+
+// Pictures of 3 or 4 whole bytes a pixel without a colour key (what PNG
+// pictures decode to) are copied channel by channel: SDL's general
+// converter takes several times as long for the same pixels. Null for any
+// other picture.
+SDL_Surface* copyChannels(SDL_Surface* in, Uint32 r, Uint32 g, Uint32 b, Uint32 a)
+{
+    const SDL_PixelFormat* f = in->format;
+    const int bytes = f->BytesPerPixel;
+    const bool wholeBytes = !f->Rloss && !f->Gloss && !f->Bloss && f->Rshift % 8 == 0 && f->Gshift % 8 == 0
+                            && f->Bshift % 8 == 0 && (!f->Amask || (!f->Aloss && f->Ashift % 8 == 0));
+    if ((bytes != 3 && bytes != 4) || f->palette || (in->flags & SDL_SRCCOLORKEY) || !wholeBytes
+        || SDL_MUSTLOCK(in) || in->w <= 0 || in->h <= 0)
+        return nullptr;
+    SDL_Surface* out = SDL_CreateRGBSurface(SDL_SWSURFACE, in->w, in->h, 32, r, g, b, a);
+    if (!out)
+        return nullptr;
+    const int toR = shiftOf(r), toG = shiftOf(g), toB = shiftOf(b), toA = shiftOf(a);
+    for (int y = 0; y < in->h; ++y) {
+        const Uint8* from = static_cast<const Uint8*>(in->pixels) + static_cast<size_t>(in->pitch) * y;
+        Uint32* to = reinterpret_cast<Uint32*>(static_cast<Uint8*>(out->pixels) + static_cast<size_t>(out->pitch) * y);
+        for (int x = 0; x < in->w; ++x, from += bytes) {
+            Uint32 p = 0;
+            if (bytes == 4)
+                std::memcpy(&p, from, 4);
+            else
+#if SDL_BYTEORDER == SDL_LIL_ENDIAN
+                p = from[0] | (from[1] << 8) | (from[2] << 16);
+#else
+                p = (from[0] << 16) | (from[1] << 8) | from[2];
+#endif
+            const Uint32 alpha = f->Amask ? (p >> f->Ashift) & 0xFFu : 0xFFu;
+            to[x] = (((p >> f->Rshift) & 0xFFu) << toR) | (((p >> f->Gshift) & 0xFFu) << toG)
+                    | (((p >> f->Bshift) & 0xFFu) << toB) | (alpha << toA);
+        }
+    }
+    return out;
+}
+}
+
 SDL_Surface* Texture::toDisplayLayout(SDL_Surface* loaded)
 {
     // The layout the display format with alpha has under OpenGL: 32 bits in
@@ -168,6 +219,8 @@ SDL_Surface* Texture::toDisplayLayout(SDL_Surface* loaded)
 #else
     const Uint32 r = 0x0000FF00, g = 0x00FF0000, b = 0xFF000000, a = 0x000000FF;
 #endif
+    if (SDL_Surface* copied = copyChannels(loaded, r, g, b, a))
+        return copied;
     SDL_Surface* model = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, r, g, b, a);
     if (!model)
         return nullptr;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <SDL/SDL_image.h>
+
 #include <cstring>
 
 #include "render/PictureDecoder.h"
@@ -39,6 +41,23 @@ TEST(PictureDecoderTest, HandsOverEachListedPictureOnce)
     EXPECT_EQ(decoder.take(black), nullptr);
     for (SDL_Surface* s : {ahead, own, again})
         SDL_FreeSurface(s);
+}
+
+// The quick copy of whole-byte pictures gives exactly what SDL's general
+// converter gives, for pictures with and without alpha.
+TEST(PictureDecoderTest, QuickConversionEqualsSDLs)
+{
+    for (const char* name : {"quad_rgba.png", "rgb24.bmp", "quad_black.png"}) {
+        SDL_Surface* loaded = IMG_Load((WorkDir::dataDir() + name).c_str());
+        ASSERT_NE(loaded, nullptr) << name;
+        SDL_Surface* quick = Texture::toDisplayLayout(loaded);
+        SDL_Surface* model = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, quick->format->Rmask, quick->format->Gmask,
+                                                  quick->format->Bmask, quick->format->Amask);
+        SDL_Surface* general = SDL_ConvertSurface(loaded, model->format, SDL_SWSURFACE);
+        EXPECT_TRUE(samePixels(quick, general)) << name;
+        for (SDL_Surface* s : {loaded, quick, model, general})
+            SDL_FreeSurface(s);
+    }
 }
 
 // Only what the header shows to be a PNG of a sane size is decoded ahead: a
