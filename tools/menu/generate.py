@@ -121,7 +121,10 @@ def arrow(glyph):
 def build(font):
     b = Builder(font)
     root = Item("Rect", "MenuRoot")
-    root.picture(b.ui, (0, 0, W, H), b.blank)
+    # A box of no size: the root holds the pointer wherever it is (a zero
+    # size sets no limit) and draws nothing, where a blank picture over the
+    # whole window would cost every frame a pass over every pixel.
+    root.picture(b.ui, (0, 0, 0, 0), b.blank)
 
     # Holding slots, left of the board.
     well = b.ui.cell(84, 108, lambda ctx: art.slot_well(ctx, 84, 108))
