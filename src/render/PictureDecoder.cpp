@@ -72,7 +72,7 @@ SDL_Surface* PictureDecoder::take(const std::string& file)
     // it holds may be ones nobody will take.
     ++waiting;
     changed.notify_all();
-    changed.wait(hold, [this, &it] { return it->state == State::done || !worker.joinable() || finished; });
+    changed.wait(hold, [this, &it] { return it->state == State::done || finished; });
     --waiting;
     SDL_Surface* surface = it->surface;
     it->surface = nullptr;

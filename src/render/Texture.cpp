@@ -138,16 +138,10 @@ void Texture::dropPixels()
 
 SDL_Surface* Texture::decodeFile(const std::string& file)
 {
-    SDL_Surface* loaded = IMG_Load(file.c_str());
-    if (!loaded) {
+    SDL_Surface* decoded = decodeQuietly(file);
+    if (!decoded)
         outputError("Missing texture file: " + file);
-        return nullptr;
-    }
-    SDL_Surface* converted = SDL_GetVideoSurface() ? SDL_DisplayFormatAlpha(loaded) : toDisplayLayout(loaded);
-    SDL_FreeSurface(loaded);
-    if (!converted)
-        outputError("Missing texture file: " + file);
-    return converted;
+    return decoded;
 }
 
 SDL_Surface* Texture::decodeQuietly(const std::string& file)

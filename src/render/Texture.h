@@ -74,11 +74,12 @@ public:
     static void release(Texture* t);
 
     // Decodes a picture into a new 32-bit surface with bytes in blue, green,
-    // red, alpha order (the display format with alpha, or the same layout
-    // when no video mode is set). Logs "Missing texture file: " on failure.
+    // red, alpha order (the layout of the display format with alpha under
+    // OpenGL, made without asking the video mode). Logs "Missing texture
+    // file: " on failure.
     static SDL_Surface* decodeFile(const std::string& file);
-    // The same without a log line and without asking the video mode for its
-    // format, so that another thread may call it; null on failure.
+    // The same without the log line, so that another thread may call it;
+    // null on failure.
     static SDL_Surface* decodeQuietly(const std::string& file);
     // A new surface in that layout, converted from loaded; null on failure.
     static SDL_Surface* toDisplayLayout(SDL_Surface* loaded);
