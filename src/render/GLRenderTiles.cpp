@@ -320,6 +320,9 @@ void GLRender::drawSlotTile(Tile* tile, double x, double z)
     glPushMatrix();
     glTranslated(x, -2.0, z);
     glScalef(0.023f, 0.023f, 0.023f);
+    // The scale would lengthen the normals forty-fold and light the tile
+    // white: they are brought back to unit length.
+    glEnable(GL_NORMALIZE);
     if (body.mesh) {
         beginBodies(engine, body.mesh);
         drawPart(engine, tile, body.mesh, body.mesh, false);
@@ -331,6 +334,7 @@ void GLRender::drawSlotTile(Tile* tile, double x, double z)
         const bool unit1 = beginFaces(engine, face.mesh);
         drawFaceOf(engine, tile, face, unit1, pictureOn, false);
     }
+    glDisable(GL_NORMALIZE);
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     endBoardTextures();

@@ -16,7 +16,8 @@ parked_board() {
   DIFFICULTY=Normal resume "$tiles" "$states"
 }
 
-# The parked tile shows in its slot in play and not on the closed doors.
+# The parked tile shows in its slot in play, lit as the board's tiles are,
+# and not on the closed doors.
 for state in 1005 1000; do
   prepare_work "slot$state"
   config
@@ -29,6 +30,13 @@ for state in 1005 1000; do
   quit
 done
 (( $(changed Slot1 play1005 play1000) > 300 )) || fail "the parked tile does not show in its slot"
+# Lit like the board's tiles, not washed out to white.
+IFS='x+' read -r w h x y <<<"$(box Slot1)"
+white=$(/usr/bin/python3 -c "
+from PIL import Image; import numpy as np
+a = np.asarray(Image.open('$OUT/play1005.png').convert('RGB'))[$y:$y + $h, $x:$x + $w]
+print(int((a > 245).all(axis=2).sum()))")
+(( white < 100 )) || fail "the parked tile is washed out: $white white pixels"
 (( $(changed Slot1 menu1005 menu1000) < 50 )) || fail "the parked tile shows on the closed doors"
 pass "a parked tile shows in its slot in play and stays under the closed doors"
 
