@@ -75,14 +75,18 @@ TEST_F(PlayersTest, StatisticsKeepTheBestOfSeveralWinsAndTheRewardOnce)
     addPlayerMenu();
     Player* p = add("Cy");
     struct Win {
-        int seconds, points, hints;
+        int seconds, points, hints, shuffles, undos;
     };
-    for (Win w : {Win{300, 5000, 3}, Win{400, 6000, 0}, Win{200, 100, 5}}) {
+    // Each best comes from a different game, never the first.
+    for (Win w : {Win{300, 5000, 3, 2, 4}, Win{400, 6000, 0, 3, 5}, Win{200, 100, 5, 1, 6},
+                  Win{500, 200, 4, 4, 1}}) {
         p->saveLines = {"Time: 1"};
         engine->minutes = w.seconds / 60;
         engine->seconds = w.seconds % 60;
         level->matchPoints = {w.points};
         engine->hintsUsed = w.hints;
+        engine->shufflesUsed = w.shuffles;
+        engine->undosUsed = w.undos;
         engine->updatePlayerStats();
         EXPECT_TRUE(p->saveLines.empty());
         EXPECT_EQ("GAME_WON_PANEL", engine->action);
@@ -90,10 +94,12 @@ TEST_F(PlayersTest, StatisticsKeepTheBestOfSeveralWinsAndTheRewardOnce)
     ASSERT_EQ(1u, p->layoutStats.size());
     const LayoutStats& ls = p->layoutStats[0];
     EXPECT_EQ("Turtle", ls.name);
-    EXPECT_EQ(3u, ls.completed);
+    EXPECT_EQ(4u, ls.completed);
     EXPECT_EQ(200u, ls.time);
     EXPECT_EQ(6000u, ls.score);
     EXPECT_EQ(0u, ls.hints);
+    EXPECT_EQ(1u, ls.shuffles);
+    EXPECT_EQ(1u, ls.undos);
     ASSERT_EQ(1u, p->tileSetStats.size());
     EXPECT_EQ("Standard", p->tileSetStats[0].name);
     EXPECT_EQ("A", p->tileSetStats[0].grade);
