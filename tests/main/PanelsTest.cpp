@@ -246,3 +246,21 @@ TEST_F(PanelsTest, TheNoMovesPanelsButtonsCloseItAndTheWonPanelClosesTheOthers)
     EXPECT_FALSE(shown("LayoutPanel"));
     EXPECT_EQ("", labelText("GameWonLayoutBestTime"));
 }
+
+TEST_F(PanelsTest, ANewGameStartsEveryCounterTheClockAndTheBonusAfresh)
+{
+    startBuiltin();
+    addPanels();
+    engine->hintsUsed = 3;
+    engine->shufflesUsed = 2;
+    engine->undosUsed = 4;
+    engine->minutes = 5;
+    engine->seconds = 6;
+    level->timeBonus = 200;
+    run("NEW_GAME");
+    EXPECT_EQ(0, engine->hintsUsed);
+    EXPECT_EQ(0, engine->shufflesUsed);
+    EXPECT_EQ(0, engine->undosUsed);
+    EXPECT_EQ(0, 60 * engine->minutes + engine->seconds);
+    EXPECT_EQ(1000, level->timeBonus);
+}

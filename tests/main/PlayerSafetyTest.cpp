@@ -111,8 +111,15 @@ TEST_F(PlayerSafetyTest, ARefusedSavedGameChangesNothingAndARestoredOneHasAFresh
     playSomeMoves();
     engine->createSaveData();
     level->timeBonus = 300;
+    engine->hintsUsed = engine->shufflesUsed = engine->undosUsed = engine->minutes = 9;
     ASSERT_TRUE(engine->loadSavedGame());
     EXPECT_EQ(1000, level->timeBonus);
+    // The counters and the clock are the saved game's.
+    EXPECT_EQ(1, engine->hintsUsed);
+    EXPECT_EQ(0, engine->shufflesUsed);
+    EXPECT_EQ(2, engine->undosUsed);
+    EXPECT_EQ(2, engine->minutes);
+    EXPECT_EQ(5, engine->seconds);
 }
 
 TEST_F(PlayerSafetyTest, ALayoutAndTileSetWithoutANameAreCountedUnderTheirFileNames)
