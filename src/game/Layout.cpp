@@ -17,6 +17,10 @@ Layout::Layout(RenderEngine* re, const std::string& file) : fileName(file), rend
         loadLayoutFile();
 }
 
+Layout::Layout(RenderEngine* re) : renderEngine(re)
+{
+}
+
 Layout::~Layout() = default;
 
 void Layout::loadPreview()

@@ -34,6 +34,8 @@ public:
     RenderEngine* renderEngine = nullptr;
 
     Layout(RenderEngine* re, const std::string& file);
+    // An empty layout that reads no file, for shapes made in memory.
+    explicit Layout(RenderEngine* re);
     Layout(const Layout&) = delete;
     Layout& operator=(const Layout&) = delete;
     ~Layout();
