@@ -47,6 +47,8 @@ public:
     // at least two positions, and every position inside the grid. Otherwise
     // the reason is logged and false returned.
     bool isPlayable() const;
+    // The same test without the log line: what is wrong, or empty.
+    std::string playableProblem() const;
 
 private:
     void loadPreview();

@@ -18,6 +18,7 @@
 #include "menu/MenuLabel.h"
 #include "menu/MenuTextbox.h"
 #include "persist/Player.h"
+#include "persist/PlayerLayouts.h"
 
 namespace {
 const char* const musicFile = "Assets/Sounds/sakura.ogg";
@@ -241,7 +242,7 @@ void GameEngine::showLayoutEntry()
 {
     std::string name;
     if (layout)
-        name = layout->name.empty() ? layout->fileName : layout->name;
+        name = PlayerLayouts::shownName(*layout);
     showEntry(*this, "LayoutName", "LayoutPreview", name, layout ? layout->previewTexture : nullptr);
 }
 
