@@ -204,22 +204,22 @@ def ladder():
 
 
 LAYOUTS = [
-    ("Meadow", meadow, 11.0),
+    ("Meadow", meadow, 12.5),
     ("Spire", spire, 6.5),
     ("Bridges", bridges, 8.0),
     ("Pagoda", pagoda, 8.5),
-    ("Archipelago", archipelago, 11.0),
-    ("Rampart", rampart, 10.5),
-    ("Diamond", diamond, 10.5),
-    ("Hourglass", hourglass, 11.0),
-    ("Twins", twins, 11.0),
+    ("Archipelago", archipelago, 12.5),
+    ("Rampart", rampart, 11.0),
+    ("Diamond", diamond, 14.0),
+    ("Hourglass", hourglass, 11.5),
+    ("Twins", twins, 11.5),
     ("Serpent", serpent, 9.5),
-    ("Trellis", trellis, 10.0),
-    ("Star", star, 10.5),
+    ("Trellis", trellis, 12.5),
+    ("Star", star, 13.0),
     ("Temple", temple, 9.5),
-    ("Junk", junk, 9.0),
-    ("Comb", comb, 11.0),
-    ("Crescent", crescent, 10.0),
+    ("Junk", junk, 10.0),
+    ("Comb", comb, 12.0),
+    ("Crescent", crescent, 11.5),
     ("Ladder", ladder, 10.0),
 ]
 
