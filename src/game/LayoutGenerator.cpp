@@ -12,8 +12,6 @@
 
 #include "game/Layout.h"
 #include "main/Log.h"
-#include "render/RenderEngine.h"
-#include "render/Renderer.h"
 
 constexpr int LayoutGenerator::sizes[3];
 
