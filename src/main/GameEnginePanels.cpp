@@ -9,6 +9,7 @@
 
 #include "audio/SoundEngine.h"
 #include "game/Layout.h"
+#include "game/LayoutCatalog.h"
 #include "game/Level.h"
 #include "game/TileSet.h"
 #include "main/GameEngine.h"
@@ -269,7 +270,7 @@ void GameEngine::layoutPanelChange(int step)
 {
     if (level && (step == 1 || step == -1))
         browseStep(layout, level->layout, layoutFiles, selectedLayout, currentLayout, step,
-                   [this](const std::string& file) { return new Layout(&renderEngine, file); });
+                   [this](const std::string& file) { return LayoutCatalog::open(&renderEngine, file); });
     showLayoutEntry();
     action.clear();
 }

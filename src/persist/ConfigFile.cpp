@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "game/LayoutCatalog.h"
 #include "main/GameEngine.h"
 #include "main/Log.h"
 #include "persist/AtomicFile.h"
@@ -52,6 +53,9 @@ void GameEngine::loadConfig()
     // The player's own layouts follow ours; only those that deal are listed.
     for (const std::string& file : PlayerLayouts::scan())
         layoutFiles.push_back(file);
+    // Then generated layouts, named by size and number.
+    for (const std::string& entry : LayoutCatalog::generatedEntries())
+        layoutFiles.push_back(entry);
     outputError("Layout files loaded");
     outputError("Load tileSet files");
     tileSetFiles = chooserFiles({"Assets/Tiles/Standard/standard_tiles_demo.tls",

@@ -95,7 +95,9 @@ TEST_F(PlayerLayoutsTest, TheChooserListsThemAfterOursMarkedAsThePlayers)
     WorkDir::write("jadeloom_demo.cfg", "LastLayout: layouts/mine.lyt\n");
     GameEngine engine{new Renderer};
     engine.loadConfig();
-    EXPECT_EQ((std::vector<std::string>{Layout::builtinTurtleFile, "Assets/Layouts/ours.lyt", "layouts/mine.lyt"}),
+    // Ours, the player's, then the generated ones.
+    EXPECT_EQ((std::vector<std::string>{Layout::builtinTurtleFile, "Assets/Layouts/ours.lyt", "layouts/mine.lyt",
+                                        "Generated/72/1", "Generated/108/1", "Generated/144/1"}),
               engine.layoutFiles);
     ASSERT_NE(engine.layoutFiles.end(), engine.currentLayout);
     EXPECT_EQ("layouts/mine.lyt", *engine.currentLayout);
