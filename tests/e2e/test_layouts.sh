@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Layouts: a layout file dropped into the player's folder is offered after
 # ours (its name marked as the player's) and dealt, while a damaged one
-# beside it is left out with its line; five of our newer designs are dealt
-# and drawn.
+# beside it is left out with its line; once the file is gone, the game saved
+# on it is refused; five of our newer designs and a generated layout are
+# dealt and drawn.
 source "$(dirname "$0")/lib.sh" "$@"
 
 prepare_work run
@@ -31,21 +32,32 @@ wait_change all menu_closed chooser || fail "the layouts chooser did not open"
 quit
 grep -qxF "LastLayout: layouts/kite.lyt" "$WORK/jadeloom_demo.cfg" || fail "the player's layout was not kept as the last one"
 
+# The player's file gone, the game saved on it is refused and a new one dealt.
+rm "$WORK/layouts/kite.lyt"
+play
+(( $(log_count "Saved game of an unknown layout: layouts/kite.lyt") == 1 )) || fail "the saved game on a lost layout was not refused"
+(( $(log_count "No known layout in config, using Assets/Layouts/turtle_demo.lyt") == 1 )) || fail "no fallback layout"
+quit
+pass "a saved game whose layout file has gone is refused and the Turtle dealt"
+
 # The player without a saved game, so that each start deals the layout the
 # settings name instead of resuming the last board.
 fresh_player() {
   printf '<Player>\n\tName: Tester\n\tFreeTiles: false\n\t<Rewards>\n\t</Rewards>\n\t<Save>\n\t</Save>\n</Player>' \
     > "$PLAYERS"
 }
-for name in meadow temple trellis archipelago spire; do
+for name in meadow temple trellis archipelago spire Generated/144/1; do
   fresh_player
-  config "LastLayout: Assets/Layouts/$name.lyt\n"
+  entry="Assets/Layouts/$name.lyt"
+  [[ "$name" == Generated/* ]] && entry=$name
+  config "LastLayout: $entry\n"
   play
   grep -q "No known layout in config" "$WORK/log.txt" && fail "$name is not offered"
-  (( $(log_count "Loaded layout file: Assets/Layouts/$name.lyt") >= 1 )) || fail "$name was not read"
+  (( $(log_count "Loaded layout file: $entry") + $(log_count "Generated layout: $entry") >= 1 )) || fail "$name was not read"
+  name=${name//\//_}
   sleep 1
   screenshot "$name"
   (( $(colours "$name") > 1000 )) || fail "$name was not drawn"
   quit
 done
-pass "five of our newer layouts are dealt and drawn"
+pass "five of our newer layouts and a generated one are dealt and drawn"

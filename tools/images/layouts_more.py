@@ -214,7 +214,7 @@ LAYOUTS = [
     ("Hourglass", hourglass, 11.5),
     ("Twins", twins, 11.5),
     ("Serpent", serpent, 9.5),
-    ("Trellis", trellis, 12.5),
+    ("Trellis", trellis, 14.0),
     ("Star", star, 13.0),
     ("Temple", temple, 9.5),
     ("Junk", junk, 10.0),
