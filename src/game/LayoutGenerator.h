@@ -25,8 +25,8 @@ public:
 
     uint32_t number() const { return number_; }
     int size() const { return size_; }
-    // In generation order: layer by layer from the bottom, and within a layer
-    // each left tile followed by its mirror image.
+    // Layer by layer from the bottom, each layer front to back and left to
+    // right; the grid just holds them (the smallest x and y are 0).
     const std::vector<Point>& positions() const { return positions_; }
     int gridX() const { return gridX_; }
     int gridY() const { return gridY_; }
