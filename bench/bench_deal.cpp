@@ -1,8 +1,10 @@
 // Deals every shipped layout (the built-in Turtle and each file under
 // Assets/Layouts) with each built-in tile set over many seeds and prints the
 // median time of a deal (faces, shuffle and solvability pass), how often the
-// first solvability pass succeeds, and the most passes one deal needed. Run
-// from the repository root or a prepared working directory.
+// first solvability pass succeeds, and the most passes one deal needed; then
+// generated layouts of each size over as many numbers: the median and worst
+// time to generate one, and to generate and deal it. Run from the repository
+// root or a prepared working directory.
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -13,6 +15,7 @@
 
 #include "audio/SoundEngine.h"
 #include "game/Layout.h"
+#include "game/LayoutGenerator.h"
 #include "game/Level.h"
 #include "game/TileSet.h"
 #include "render/RenderEngine.h"
@@ -53,6 +56,40 @@ void run(RenderEngine& re, SoundEngine& se, const std::string& layoutFile, const
                 100.0 * firstPass / seeds, solved, seeds, mostPasses, mostSteps, seed42Passes);
     level.renderEngine = nullptr;
 }
+
+void runGenerated(RenderEngine& re, SoundEngine& se, int size, const char* setFile, unsigned int numbers)
+{
+    Level level;
+    level.renderEngine = &re;
+    level.soundEngine = &se;
+    TileSet* ts = new TileSet(&re, &se, &level);
+    ts->createTileSet(setFile);
+    level.setTileSet(ts);
+    using Clock = std::chrono::steady_clock;
+    auto msSince = [](Clock::time_point t) {
+        return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
+    };
+    std::vector<double> generate, total;
+    int solved = 0, firstPass = 0, mostPasses = 0;
+    for (unsigned int number = 1; number <= numbers; ++number) {
+        const auto start = Clock::now();
+        LayoutGenerator g(number, size);
+        generate.push_back(msSince(start));
+        level.setLayout(g.makeLayout(&re));
+        const bool ok = level.deal();
+        total.push_back(msSince(start));
+        solved += ok ? 1 : 0;
+        firstPass += (ok && level.solveAttempts == 1) ? 1 : 0;
+        mostPasses = std::max(mostPasses, level.solveAttempts);
+    }
+    std::sort(generate.begin(), generate.end());
+    std::sort(total.begin(), total.end());
+    std::printf("Generated %-3d %-16s numbers %u  generate median %.2f ms (max %.2f)  generate and deal median "
+                "%.2f ms (max %.2f)  first pass solvable %d/%u  solved %d/%u  most passes %d\n",
+                size, ts->name.c_str(), numbers, generate[generate.size() / 2], generate.back(),
+                total[total.size() / 2], total.back(), firstPass, numbers, solved, numbers, mostPasses);
+    level.renderEngine = nullptr;
+}
 }
 
 int main(int argc, char** argv)
@@ -73,6 +110,9 @@ int main(int argc, char** argv)
     for (const std::string& layout : layouts)
         for (const char* set : {TileSet::standardFile, TileSet::hiraganaFile})
             run(re, se, layout, set, seeds);
+    for (int size : LayoutGenerator::sizes)
+        for (const char* set : {TileSet::standardFile, TileSet::hiraganaFile})
+            runGenerated(re, se, size, set, seeds);
     re.clean_up();
     return 0;
 }

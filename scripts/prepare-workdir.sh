@@ -15,6 +15,13 @@ done
 for file in intro.avi splash.png logo.png icon.bmp; do
   [[ -e "$src/$file" ]] && ln -sfn "$src/$file" "$work/$file"
 done
+# The player's own layouts: a folder that belongs to the player, never a
+# link into the game's data, so a layout the player keeps is never written
+# into the source tree. A link left by an older set-up is replaced.
+if [[ -L "$work/layouts" ]]; then
+  rm "$work/layouts"
+fi
+mkdir -p "$work/layouts"
 # The player's settings are copied once and then belong to the player.
 if [[ ! -e "$work/jadeloom_demo.cfg" ]]; then
   cp "$src/config/jadeloom_demo.cfg" "$work/jadeloom_demo.cfg"

@@ -17,6 +17,10 @@ Layout::Layout(RenderEngine* re, const std::string& file) : fileName(file), rend
         loadLayoutFile();
 }
 
+Layout::Layout(RenderEngine* re) : renderEngine(re)
+{
+}
+
 Layout::~Layout() = default;
 
 void Layout::loadPreview()
@@ -80,30 +84,22 @@ void Layout::loadLayoutFile()
     outputError("Loaded layout file: " + fileName);
 }
 
-bool Layout::isPlayable() const
+std::string Layout::playableProblem() const
 {
-    if (gridX <= 0 || gridY <= 0 || gridZ <= 0) {
-        outputError("Layout without a grid size refused: " + fileName);
-        return false;
-    }
+    if (gridX <= 0 || gridY <= 0 || gridZ <= 0)
+        return "Layout without a grid size";
     if (gridX < 2 || gridY < 2 || gridX > maxGridSize || gridY > maxGridSize || gridZ > maxGridSize
-        || static_cast<long long>(gridX) * gridY * gridZ > maxGridCells) {
-        outputError("Layout grid size out of range refused: " + fileName);
-        return false;
-    }
-    if (tileCoordinates.size() < 2) {
-        outputError("Layout without positions refused: " + fileName);
-        return false;
-    }
+        || static_cast<long long>(gridX) * gridY * gridZ > maxGridCells)
+        return "Layout grid size out of range";
+    if (tileCoordinates.size() < 2)
+        return "Layout without positions";
     for (const Vector3& p : tileCoordinates) {
         // Positions are truncated to whole cells when tiles are placed.
         if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)
             || std::trunc(p.x) < 0 || std::trunc(p.x) > gridX - 2
             || std::trunc(p.y) < 0 || std::trunc(p.y) > gridY - 2
-            || std::trunc(p.z) < 0 || std::trunc(p.z) > gridZ - 1) {
-            outputError("Layout position outside its grid refused: " + fileName);
-            return false;
-        }
+            || std::trunc(p.z) < 0 || std::trunc(p.z) > gridZ - 1)
+            return "Layout position outside its grid";
     }
     // A tile covers two by two cells of its layer; two tiles in one cell
     // would each block and free the other unpredictably.
@@ -112,12 +108,18 @@ bool Layout::isPlayable() const
         const int x = static_cast<int>(p.x), y = static_cast<int>(p.y), z = static_cast<int>(p.z);
         for (int dx = 0; dx < 2; ++dx)
             for (int dy = 0; dy < 2; ++dy)
-                if (!taken.insert({x + dx, y + dy, z}).second) {
-                    outputError("Layout with overlapping positions refused: " + fileName);
-                    return false;
-                }
+                if (!taken.insert({x + dx, y + dy, z}).second)
+                    return "Layout with overlapping positions";
     }
-    return true;
+    return std::string();
+}
+
+bool Layout::isPlayable() const
+{
+    const std::string problem = playableProblem();
+    if (!problem.empty())
+        outputError(problem + " refused: " + fileName);
+    return problem.empty();
 }
 
 void Layout::createLayout()

@@ -34,6 +34,8 @@ public:
     RenderEngine* renderEngine = nullptr;
 
     Layout(RenderEngine* re, const std::string& file);
+    // An empty layout that reads no file, for shapes made in memory.
+    explicit Layout(RenderEngine* re);
     Layout(const Layout&) = delete;
     Layout& operator=(const Layout&) = delete;
     ~Layout();
@@ -45,6 +47,8 @@ public:
     // at least two positions, and every position inside the grid. Otherwise
     // the reason is logged and false returned.
     bool isPlayable() const;
+    // The same test without the log line: what is wrong, or empty.
+    std::string playableProblem() const;
 
 private:
     void loadPreview();

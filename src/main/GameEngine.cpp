@@ -6,6 +6,7 @@
 #include "audio/Movie.h"
 #include "audio/SoundEngine.h"
 #include "game/Layout.h"
+#include "game/LayoutCatalog.h"
 #include "game/Level.h"
 #include "game/TileSet.h"
 #include "main/Log.h"
@@ -121,8 +122,9 @@ bool GameEngine::Engine_Init()
     renderEngine.camera.level = level;
     if (currentLayout != layoutFiles.end())
         level->layoutFile = *currentLayout;
-    layout = new Layout(&renderEngine, selectedLayout != layoutFiles.end() ? *selectedLayout
-                                                                           : std::string(Layout::builtinTurtleFile));
+    layout = LayoutCatalog::open(&renderEngine, selectedLayout != layoutFiles.end()
+                                                    ? *selectedLayout
+                                                    : std::string(Layout::builtinTurtleFile));
     level->setLayout(layout);
     tileSet = new TileSet(&renderEngine, soundEngine, level);
     tileSet->createTileSet(currentTileSet != tileSetFiles.end() ? *currentTileSet

@@ -9,6 +9,7 @@
 
 #include "audio/SoundEngine.h"
 #include "game/Layout.h"
+#include "game/LayoutCatalog.h"
 #include "game/Level.h"
 #include "game/TileSet.h"
 #include "main/GameEngine.h"
@@ -18,6 +19,7 @@
 #include "menu/MenuLabel.h"
 #include "menu/MenuTextbox.h"
 #include "persist/Player.h"
+#include "persist/PlayerLayouts.h"
 
 namespace {
 const char* const musicFile = "Assets/Sounds/sakura.ogg";
@@ -241,7 +243,7 @@ void GameEngine::showLayoutEntry()
 {
     std::string name;
     if (layout)
-        name = layout->name.empty() ? layout->fileName : layout->name;
+        name = PlayerLayouts::shownName(*layout);
     showEntry(*this, "LayoutName", "LayoutPreview", name, layout ? layout->previewTexture : nullptr);
 }
 
@@ -268,7 +270,7 @@ void GameEngine::layoutPanelChange(int step)
 {
     if (level && (step == 1 || step == -1))
         browseStep(layout, level->layout, layoutFiles, selectedLayout, currentLayout, step,
-                   [this](const std::string& file) { return new Layout(&renderEngine, file); });
+                   [this](const std::string& file) { return LayoutCatalog::open(&renderEngine, file); });
     showLayoutEntry();
     action.clear();
 }

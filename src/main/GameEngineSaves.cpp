@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "game/Layout.h"
+#include "game/LayoutCatalog.h"
 #include "game/Level.h"
 #include "game/Tile.h"
 #include "game/TileSet.h"
@@ -131,7 +132,7 @@ bool GameEngine::loadSavedGame()
         return false;
     }
 
-    Layout* newLayout = new Layout(&renderEngine, *layoutEntry);
+    Layout* newLayout = LayoutCatalog::open(&renderEngine, *layoutEntry);
     TileSet* newSet = new TileSet(&renderEngine, soundEngine, level, *tileSetEntry);
     newSet->createTileSet(*tileSetEntry);
     if (!tilesFit(game, *newLayout, *newSet)) {

@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <fstream>
 
+#include "game/LayoutCatalog.h"
 #include "main/GameEngine.h"
 #include "main/Log.h"
 #include "persist/AtomicFile.h"
 #include "persist/Player.h"
+#include "persist/PlayerLayouts.h"
 #include "persist/WordReader.h"
 
 namespace {
@@ -48,6 +50,12 @@ void GameEngine::loadConfig()
     outputError("Iterator created");
     // The built-in entries always come first, then the files found on disk.
     layoutFiles = chooserFiles({"Assets/Layouts/turtle_demo.lyt"}, "Assets/Layouts", ".lyt");
+    // The player's own layouts follow ours; only those that deal are listed.
+    for (const std::string& file : PlayerLayouts::scan())
+        layoutFiles.push_back(file);
+    // Then generated layouts, named by size and number.
+    for (const std::string& entry : LayoutCatalog::generatedEntries())
+        layoutFiles.push_back(entry);
     outputError("Layout files loaded");
     outputError("Load tileSet files");
     tileSetFiles = chooserFiles({"Assets/Tiles/Standard/standard_tiles_demo.tls",

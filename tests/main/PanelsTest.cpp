@@ -70,7 +70,8 @@ TEST_F(PanelsTest, NewGameDealsTheLayoutInPlayAndSelectLayoutTheBrowsedOne)
     level->layoutFile = Layout::builtinTurtleFile;
     run("LAYOUT_PANEL");
     run("PREV_LAYOUT");  // the chooser wraps both ways
-    EXPECT_EQ("NoGrid", labelText("LayoutName"));
+    // Files of the working directory's layouts folder are the player's own.
+    EXPECT_EQ("NoGrid (yours)", labelText("LayoutName"));
     run("NEXT_LAYOUT");
     EXPECT_EQ("Turtle", labelText("LayoutName"));
     run("NEXT_LAYOUT");

@@ -13,6 +13,7 @@ cd "$here"
 "$py" hiragana_tiles.py
 "$py" turtle_layout.py       # the Turtle as a layout file, and its preview
 "$py" layouts.py             # the other shipped layouts and their previews
+"$py" layouts_more.py        # seventeen more layouts and their previews
 "$py" titles.py              # splash.png, logo.png, icon.bmp (use the Standard atlas)
 "$py" intro.py               # intro.avi
 "$py" check.py
