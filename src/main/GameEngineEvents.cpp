@@ -335,6 +335,7 @@ void GameEngine::checkKeys(SDLKey key)
     case SDLK_f:
         if (down) {
             fullscreenWanted = !renderEngine.fullscreen;
+            savedFullscreen.reset();
             resizeWindow(&event, fullscreenWanted);
         }
         break;
@@ -487,6 +488,7 @@ void GameEngine::fullscreen()
     if (box)
         box->ticked = box->toggled = on;
     fullscreenWanted = on;
+    savedFullscreen.reset();
     resizeWindow(&event, fullscreenWanted);
     action.clear();
 }

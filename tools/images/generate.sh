@@ -14,6 +14,7 @@ cd "$here"
 "$py" turtle_layout.py       # the Turtle as a layout file, and its preview
 "$py" layouts.py             # the other shipped layouts and their previews
 "$py" titles.py              # splash.png, logo.png, icon.bmp (use the Standard atlas)
+"$py" icons.py               # the desktop icon in the smaller hicolor sizes
 "$py" intro.py               # intro.avi
 "$py" check.py
 "$py" contact_sheet.py       # build-images/contact_*.png, for looking at (not committed)
