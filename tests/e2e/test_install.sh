@@ -8,14 +8,24 @@ build=$(dirname "$GAME")
 prefix="$OUT/prefix"
 cmake --install "$build" --prefix "$prefix" >"$OUT/install.log" || fail "cmake --install"
 for f in bin/jadeloom share/applications/jadeloom.desktop share/icons/hicolor/256x256/apps/jadeloom.png \
-         share/jadeloom/Assets/Layouts/turtle_demo.lyt share/jadeloom/config/jadeloom_demo.cfg; do
+         share/jadeloom/Assets/Layouts/turtle_demo.lyt share/jadeloom/config/jadeloom_demo.cfg \
+         share/metainfo/org.jadeloom.jadeloom.metainfo.xml share/man/man6/jadeloom.6.gz \
+         share/doc/jadeloom/copyright share/doc/jadeloom/changelog.gz; do
   [[ -e "$prefix/$f" ]] || fail "not installed: $f"
 done
 grep -qx 'Exec=jadeloom' "$prefix/share/applications/jadeloom.desktop" || fail "desktop entry runs something else"
+for size in 16 32 48 64 128 256; do
+  identify -format '%wx%h' "$prefix/share/icons/hicolor/${size}x$size/apps/jadeloom.png" 2>/dev/null |
+    grep -qx "${size}x$size" || fail "no $size-pixel icon"
+done
 pass "installed under $prefix"
 
-# Started from an unrelated directory, with a home of its own.
+# Help is answered at once: no working directory is made for it.
 export XDG_DATA_HOME="$OUT/home"
+"$prefix/bin/jadeloom" --help | grep -q '^Usage: jadeloom' || fail "the launcher's --help"
+[[ ! -e "$XDG_DATA_HOME" ]] || fail "--help made a working directory"
+
+# Started from an unrelated directory, with a home of its own.
 WORK="$XDG_DATA_HOME/jadeloom"
 mkdir -p "$OUT/elsewhere"
 (cd "$OUT/elsewhere" && exec "$prefix/bin/jadeloom") &
