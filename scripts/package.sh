@@ -10,5 +10,6 @@ bash "$root/scripts/deps.sh"
 cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJADELOOM_TESTS=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games >/dev/null
 cmake --build "$dir" -j"$(nproc)"
+rm -f "$dir"/jadeloom_*.deb
 (cd "$dir" && cpack -G DEB >/dev/null)
 ls "$dir"/jadeloom_*.deb
