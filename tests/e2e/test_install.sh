@@ -20,6 +20,23 @@ for size in 16 32 48 64 128 256; do
 done
 pass "installed under $prefix"
 
+# Every file that names the version names the project's.
+version=$(sed -n 's/^project(jadeloom VERSION \([0-9.]*\).*/\1/p' "$SRC/CMakeLists.txt")
+gzip -dc "$prefix/share/man/man6/jadeloom.6.gz" | grep -q "^\.TH JADELOOM 6 [0-9-]* \"Jadeloom $version\"" ||
+  fail "the manual page is not of version $version"
+grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$prefix/share/metainfo/org.jadeloom.jadeloom.metainfo.xml" ||
+  fail "no AppStream release $version"
+gzip -dc "$prefix/share/doc/jadeloom/changelog.gz" | head -n 1 | grep -q "^jadeloom ($version)" ||
+  fail "the change log does not begin with $version"
+# The desktop validators, where installed (CI has them).
+if command -v appstreamcli >/dev/null && command -v desktop-file-validate >/dev/null && command -v mandoc >/dev/null; then
+  appstreamcli validate --no-net "$prefix/share/metainfo/org.jadeloom.jadeloom.metainfo.xml" >"$OUT/appstream.txt" 2>&1 ||
+    { cat "$OUT/appstream.txt"; fail "appstreamcli validate"; }
+  desktop-file-validate "$prefix/share/applications/jadeloom.desktop" || fail "desktop-file-validate"
+  gzip -dc "$prefix/share/man/man6/jadeloom.6.gz" | mandoc -T lint -W warning || fail "mandoc -T lint"
+  pass "the metadata, desktop entry and manual page validate"
+fi
+
 # Help is answered at once: no working directory is made for it.
 export XDG_DATA_HOME="$OUT/home"
 "$prefix/bin/jadeloom" --help | grep -q '^Usage: jadeloom' || fail "the launcher's --help"
