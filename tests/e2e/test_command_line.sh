@@ -80,6 +80,16 @@ pass "a bad command line ends with exit code 2 and a message"
 ) || exit 1
 pass "without a display start-up stops with one line and exit code 1"
 
+# A video driver the player names is SDL's to try; when SDL cannot start,
+# its own reason is in the line, on the terminal and in the log.
+SDL_VIDEODRIVER=nosuchdriver run
+[[ "$CODE" == 1 ]] || fail "an unknown video driver: exit code $CODE"
+grep -q "^jadeloom: SDL Failed to Init: .*video device" "$OUT/stderr" ||
+  fail "SDL's failure without its reason: $(cat "$OUT/stderr")"
+grep -q "^SDL Failed to Init: .*video device" "$WORK/log.txt" || fail "SDL's failure is not in the log"
+untouched "an unknown video driver"
+pass "a failed SDL start names SDL's reason"
+
 cfg_line() { sed -n "s/^$1: //p" "$WORK/jadeloom_demo.cfg"; }
 geometry() { xwininfo -id "$WID" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 
