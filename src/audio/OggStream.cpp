@@ -67,10 +67,21 @@ bool OggStream::fillAndPlay()
 {
     // The source is stopped here: whatever it still holds has been played.
     empty();
-    for (unsigned int buffer : buffers)
-        if (!stream(buffer))
-            return false;
-    alSourceQueueBuffers(source, 4, buffers);
+    int filled = 0;
+    for (unsigned int buffer : buffers) {
+        bool ok = stream(buffer);
+        // A looping file at its end starts over wherever it is refilled, so
+        // that music stopped or starved near its end is never silent for good.
+        if (!ok && loop && ov_pcm_seek(&vorbisFile, 0) == 0)
+            ok = stream(buffer);
+        if (!ok)
+            break;
+        ++filled;
+    }
+    // What is left of a file shorter than the queue still plays.
+    if (filled == 0)
+        return false;
+    alSourceQueueBuffers(source, filled, buffers);
     alSourcePlay(source);
     check();
     return true;

@@ -112,6 +112,7 @@ void GameEngine::newGame()
         return;
     gameWonShown = false;
     closePanels();
+    closeNoMovesPanel();
     level->restart();
     boardPlayer = activePlayer();  // a new deal is the current player's game
     hintsUsed = shufflesUsed = undosUsed = 0;
@@ -186,10 +187,19 @@ void GameEngine::restart()
 void GameEngine::undo()
 {
     // Outside play the undo waits, pending, until play resumes.
-    if (gameState != GS_PLAYING)
+    if (gameState != GS_PLAYING) {
+        // A click queued behind it must not wait for play that only the
+        // click can bring back.
+        if (!queuedAction.empty())
+            action.clear();
         return;
-    if (level && level->undo())
+    }
+    if (level && level->undo()) {
         ++undosUsed;
+        // The board has moves again (the check after the counts reopens
+        // the panel if not).
+        closeNoMovesPanel();
+    }
     updateBottomText();
     updateSlots();
     action.clear();
@@ -337,6 +347,15 @@ void GameEngine::resetTime()
 
 // ---- end-of-game panels ---------------------------------------------------
 
+void GameEngine::closeNoMovesPanel()
+{
+    if (const MenuItem* panel = menuItem("NoMovesPanel"); panel && panel->visible) {
+        showItem("NoMovesPanel", false);
+        if (menu)
+            menu->setActive("TopBar", true);
+    }
+}
+
 void GameEngine::noMovesPanel(bool close)
 {
     showItem("NoMovesPanel", close ? false : true);
@@ -348,6 +367,10 @@ void GameEngine::noMovesPanel(bool close)
 void GameEngine::gameWonPanel(int time, int score, int tileSetBestTime, int tileSetBestScore,
                               int layoutBestTime, int layoutBestScore)
 {
+    // The won panel is the only one open: a chooser, the options or the
+    // player panel left live under it could restart or replace the board.
+    closePanels();
+    closeNoMovesPanel();
     if (menu) {
         menu->setActive("TopBar", false);
         menu->setActive("MainMenuLeft", false);
@@ -358,11 +381,14 @@ void GameEngine::gameWonPanel(int time, int score, int tileSetBestTime, int tile
 
     // A best value equal to this game's was just set: it is shown in blue.
     auto best = [this](const char* id, int value, int current, bool isTime) {
-        if (value < 0)
-            return;
         auto* label = dynamic_cast<MenuLabel*>(menuItem(id));
         if (!label)
             return;
+        // Without a player there is no best to show, not the last winner's.
+        if (value < 0) {
+            label->changeText(std::string());
+            return;
+        }
         label->changeText(isTime ? clockText(value) : numberText(value));
         const float* colour = value == current ? BLUE : BLACK;
         for (int i = 0; i < 3; ++i)

@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <stdexcept>
+#include <utility>
 
 #include "audio/Movie.h"
 #include "audio/SoundEngine.h"
@@ -182,6 +183,7 @@ void GameEngine::Start_Game()
         level->attachSlots(slot1, slot2, slot3);
     mainMenuLeft = menuItem("MainMenuLeft");
     mainMenuRight = menuItem("MainMenuRight");
+    markBoardCovers();
     // Play goes on without any of them, but the log says which is missing.
     const std::pair<const char*, const void*> needed[] = {
         {"TilesText", tilesText}, {"MovesText", movesText}, {"ScoreText", scoreText},
@@ -271,6 +273,8 @@ void GameEngine::runFrame()
         SDL_Delay(static_cast<Uint32>(frameDelay));
     updateClock();
     checkEventQueue();
+    if (action.empty() && !queuedAction.empty())
+        action = std::exchange(queuedAction, std::string());
     if (!action.empty())
         processAction();
     timer.update();

@@ -51,8 +51,13 @@ public:
 
     // Game flow.
     std::string action;
+    // A menu click that came while the pending action was still waiting;
+    // it runs once that one is done.
+    std::string queuedAction;
     int gameState = 0;
     int prevGameState = 0;
+    // What the game was doing when the window was minimised, restored with it.
+    int stateBeforeMinimise = 0;
     bool done = false;
     int frameDelay = 0;
     int difficulty = DIFFICULTY_NORMAL;
@@ -174,7 +179,16 @@ public:
     void drawTime();
     void resetTime();
     void closePanels();
+    // Whether any panel lies over the board (choosers, options, players, the
+    // new-player, no-moves, won and delete panels): the board then takes no
+    // click.
+    bool panelOpen() const;
+    // Marks the doors and the panels as lying over the board's layer, so that
+    // the parked tiles are drawn under them.
+    void markBoardCovers();
     void noMovesPanel(bool close);
+    // Closes the no-moves panel if it is open and gives the top bar back.
+    void closeNoMovesPanel();
     void gameWonPanel(int time, int score, int tileSetBestTime, int tileSetBestScore,
                       int layoutBestTime, int layoutBestScore);
     void gameWonPanelToggle(bool close);
@@ -203,6 +217,9 @@ public:
 
     // Players, statistics and rewards (GameEnginePlayers.cpp).
     void loadPlayerFile();
+    // Copies a file read with damage to path + ".damaged", unless a copy of
+    // an earlier damage is there already.
+    static void keepDamagedFile(const std::string& path);
     // False (logged) when the file could not be replaced; the old one stays.
     bool savePlayerFile();
     void updatePlayerStats();
@@ -272,7 +289,12 @@ private:
     void makeCurrent(Player* p);
     std::string typedPlayerName() const;
     void resetNameBox();
-    bool acceptablePlayerName(const std::string& name) const;
+    // Why a typed name cannot be a new player's, or empty when it can.
+    std::string playerNameProblem(const std::string& name) const;
+    // The new-player panel's prompt line: the text given, or its own prompt
+    // when that is empty.
+    void showNamePrompt(const std::string& text);
+    std::string namePrompt;
     bool confirmDeletion(const std::string& name);
     bool gameResumable() const;
     std::vector<std::string> boardSaveLines();

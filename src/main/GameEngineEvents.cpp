@@ -96,12 +96,16 @@ void GameEngine::activeEvent()
             SDL_ShowCursor(SDL_ENABLE);
             frameDelay = 500;
             // A second loss while minimised must not overwrite the state to
-            // return to.
-            if (gameState != GS_MINIMIZED)
-                setGameState(GS_MINIMIZED);
+            // return to. The state a panel returns to (prevGameState) is
+            // left alone: the new-player panel, say, may be open.
+            if (gameState != GS_MINIMIZED) {
+                stateBeforeMinimise = gameState;
+                gameState = GS_MINIMIZED;
+            }
         } else if (frameDelay > 0) {
             frameDelay = 0;
-            std::swap(gameState, prevGameState);
+            if (gameState == GS_MINIMIZED)
+                gameState = stateBeforeMinimise;
         }
     }
     if (a.state & SDL_APPMOUSEFOCUS)
@@ -149,7 +153,7 @@ void GameEngine::mouseMotion()
         if (leftHeld)
             root->setClick(true);
     }
-    if (gameState == GS_PLAYING)
+    if (gameState == GS_PLAYING && !panelOpen())
         tileHover(m.x, m.y);
 }
 
@@ -183,7 +187,7 @@ void GameEngine::mouseButtonDown()
         // Menu actions fire on release; only the volume knob acts on press.
         // Nothing else touches the pending action here, which may be one
         // still waiting for its moment (the won panel, the opening doors).
-        if (menu && menu->getAction() == VOLUME_GRAB)
+        if (menu && menu->getAction() == VOLUME_GRAB && action.empty())
             action = VOLUME_GRAB;
         if (root)
             root->setClick(true);
@@ -245,11 +249,18 @@ void GameEngine::mouseButtonUp()
         if (altHeld || shiftHeld)
             break;
         // A release with no menu item under it leaves a pending action alone.
+        // One with an item never throws away an action still waiting for its
+        // moment (the won panel after the last pair's animation, the doors
+        // opening): it waits behind it, a later click taking its place.
         const std::string menuAction = menu ? menu->getAction() : std::string();
-        if (!menuAction.empty())
-            action = menuAction;
-        else if (gameState == GS_PLAYING)
+        if (!menuAction.empty()) {
+            if (action.empty() || action == menuAction)
+                action = menuAction;
+            else
+                queuedAction = menuAction;
+        } else if (gameState == GS_PLAYING && !panelOpen()) {
             boardClick(b.x, b.y);
+        }
         break;
     }
     case SDL_BUTTON_MIDDLE:

@@ -98,6 +98,9 @@ void GameEngine::mainMenuToggle()
     if (gameState == GS_MAIN_MENU) {
         if (doorsMoving)
             return;
+        // The doors open on the board alone: a chooser or the player panel
+        // left open would stay live in play.
+        closePanels();
         prevGameState = GS_MAIN_MENU;
         gameState = GS_PLAYING;
         if (menu)
@@ -136,6 +139,30 @@ void GameEngine::openPanel(const char* id)
         menu->setActive(id, true);
     showItem(id, true);
     activateDoors(false);
+}
+
+namespace {
+// Every panel that can lie over the board.
+const char* const boardPanels[] = {"LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel", "NoMovesPanel",
+                                   "GameWonPanel", "MenuNewPlayer", "DeletePlayerConfirmation"};
+}
+
+bool GameEngine::panelOpen() const
+{
+    for (const char* id : boardPanels)
+        if (const MenuItem* panel = menuItem(id); panel && panel->visible)
+            return true;
+    return false;
+}
+
+void GameEngine::markBoardCovers()
+{
+    for (const char* id : boardPanels)
+        if (MenuItem* panel = menuItem(id))
+            panel->coversBoard = true;
+    for (const char* id : {"MainMenuLeft", "MainMenuRight"})
+        if (MenuItem* door = menuItem(id))
+            door->coversBoard = true;
 }
 
 void GameEngine::closePanels()
@@ -415,6 +442,7 @@ void GameEngine::newPlayerPanelToggle(bool close)
     if (!close) {
         // Opening twice would make the panel its own state to return to.
         if (players.size() < maxPlayers && gameState != GS_NEW_PLAYER) {
+            showNamePrompt(std::string());
             setModalActive(false);
             showItem("MenuNewPlayer", true);
             setGameState(GS_NEW_PLAYER);

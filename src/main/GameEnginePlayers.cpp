@@ -3,6 +3,8 @@
 #include <SDL/SDL.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "game/Layout.h"
 #include "game/Level.h"
@@ -40,6 +42,20 @@ uint32_t unsignedOf(int value)
 int bestOf(uint32_t value)
 {
     return value > 0x7fffffffu ? -1 : static_cast<int>(value);
+}
+
+// The name statistics keep for a layout or tile set: its own, or for a file
+// that names none its file name, as one word (a stats name reads back as one
+// word, and an empty one would be written as a bare key).
+std::string statsName(const std::string& name, const std::string& file)
+{
+    if (!name.empty())
+        return name;
+    std::string word = std::filesystem::path(file).filename().string();
+    for (char& c : word)
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            c = '_';
+    return word.empty() ? std::string("Unnamed") : word;
 }
 
 // Counts a win in the statistics of one layout or tile set: the entry found
@@ -96,11 +112,16 @@ void GameEngine::labelPlayers(const Player* highlighted)
 void GameEngine::loadPlayerFile()
 {
     WordReader in{std::string(PlayerFile::path)};
+    bool damaged = false;
     if (!in.ok())
         outputError(std::string("Missing player file: ") + PlayerFile::path);
     else
-        for (Player* p : PlayerFile::read(in))
+        for (Player* p : PlayerFile::read(in, &damaged))
             players.push_back(p);
+    // The file is rewritten with what could be read: the damaged original
+    // is kept first, once, so that a later damage never replaces it.
+    if (damaged)
+        keepDamagedFile(PlayerFile::path);
     makeCurrent(lastPlayerName != noPlayerName ? findPlayer(lastPlayerName) : nullptr);
     outputError(std::string("Loaded player file: ") + PlayerFile::path);
 }
@@ -111,6 +132,22 @@ bool GameEngine::savePlayerFile()
     return AtomicFile::write(PlayerFile::path, [&](std::ostream& out) {
         PlayerFile::write(out, players, current, [this](std::ostream& o) { saveGame(o); });
     });
+}
+
+void GameEngine::keepDamagedFile(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    const std::string kept = path + ".damaged";
+    std::error_code ec;
+    if (fs::exists(kept, ec)) {
+        outputError("Damaged player file read, an earlier copy is kept: " + kept);
+        return;
+    }
+    fs::copy_file(path, kept, ec);
+    if (ec)
+        outputError("Damaged player file read, it could not be kept: " + kept);
+    else
+        outputError("Damaged player file read, the original is kept as: " + kept);
 }
 
 // ---- statistics and rewards -----------------------------------------------
@@ -126,12 +163,15 @@ void GameEngine::updatePlayerStats()
         const uint32_t t = unsignedOf(time), s = unsignedOf(score);
         const uint32_t h = unsignedOf(hintsUsed), sh = unsignedOf(shufflesUsed), u = unsignedOf(undosUsed);
 
-        const std::string layoutName = level->layout ? level->layout->name : std::string();
+        const std::string layoutName =
+            level->layout ? statsName(level->layout->name, level->layout->fileName) : std::string();
         LayoutStats& ls = countWin(p->layoutStats, p->findLayoutStats(layoutName), layoutName, t, s, h, sh, u);
         layoutBestTime = bestOf(ls.time);
         layoutBestScore = bestOf(ls.score);
 
-        const std::string setName = level->tileSet ? level->tileSet->name : std::string();
+        const std::string setName = level->tileSet
+            ? statsName(level->tileSet->name, currentTileSet != tileSetFiles.end() ? *currentTileSet : std::string())
+            : std::string();
         TileSetStats& ts = countWin(p->tileSetStats, p->findTileSetStats(setName), setName, t, s, h, sh, u);
         ts.grade = "A";
         tileSetBestTime = bestOf(ts.time);
@@ -140,8 +180,11 @@ void GameEngine::updatePlayerStats()
     // Without a player the panel still opens: it is the way on to the next game.
     action = "GAME_WON_PANEL";
     gameWonPanel(time, score, tileSetBestTime, tileSetBestScore, layoutBestTime, layoutBestScore);
-    if (p)
+    if (p) {
         checkRewards();
+        // A win is kept at once: a crash before the normal end must not lose it.
+        savePlayerFile();
+    }
 }
 
 void GameEngine::setRewards()
@@ -180,25 +223,41 @@ void GameEngine::resetNameBox()
         box->reset();
 }
 
-bool GameEngine::acceptablePlayerName(const std::string& name) const
+std::string GameEngine::playerNameProblem(const std::string& name) const
 {
     // A name must come back from the files as it went in: one line, within
     // what the configuration file reads back, and not the "no player" marker.
     auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"));
-    if (name.empty() || name.size() > maxNameLength || name == noPlayerName || (box && name == box->defaultText))
-        return false;
-    if (name.find_first_of("\r\n") != std::string::npos)
-        return false;
-    if (name.find_first_not_of(" \t") == std::string::npos)
-        return false;
-    return findPlayer(name) == nullptr;
+    if (name.empty() || (box && name == box->defaultText) || name.find_first_not_of(" \t") == std::string::npos)
+        return "Type a name first.";
+    if (name.size() > maxNameLength)
+        return "That name is too long.";
+    if (name == noPlayerName || name.find_first_of("\r\n") != std::string::npos)
+        return "That name cannot be used.";
+    if (findPlayer(name))
+        return "That name is already taken.";
+    return std::string();
+}
+
+void GameEngine::showNamePrompt(const std::string& text)
+{
+    auto* prompt = dynamic_cast<MenuLabel*>(menuItem("MenuNewPlayerPrompt"));
+    if (!prompt)
+        return;
+    // The panel's own prompt is what the menu file gave it.
+    if (namePrompt.empty())
+        namePrompt = prompt->text;
+    prompt->changeText(text.empty() ? namePrompt : text);
 }
 
 void GameEngine::addPlayer()
 {
     const std::string name = typedPlayerName();
     bool gameStored = false;
-    if (acceptablePlayerName(name)) {
+    const std::string problem = playerNameProblem(name);
+    // A refused name says why, on the panel, in place of its prompt.
+    showNamePrompt(problem);
+    if (problem.empty()) {
         Player* previous = activePlayer();
         if (previous) {
             createSaveData();
@@ -220,6 +279,7 @@ void GameEngine::addPlayer()
         // The new player has earned nothing and keeps no option yet.
         setRewards();
         highlightTiles(p->highlightFreeTiles);
+        savePlayerFile();
     }
     resetNameBox();
     action.clear();
@@ -252,6 +312,7 @@ void GameEngine::selectPlayer()
         setRewards();
         loadSavedGame();
         highlightTiles(chosen->highlightFreeTiles);
+        savePlayerFile();
     }
     if (action != "NEW_GAME")
         action.clear();
@@ -275,12 +336,16 @@ bool GameEngine::confirmDeletion(const std::string& name)
     }
     showItem("DeletePlayerConfirmation", true);
     setLabel("DeletePlayerLabelName", name);
+    // The deletion running is the action in hand: the answer takes its place,
+    // and nothing but the answer does.
+    action.clear();
     while (action != "DELETE_CONFIRMED" && action != "DELETE_CANCELLED") {
         // Closing the window answers the question: nothing is deleted.
         if (done) {
             action = "DELETE_CANCELLED";
             break;
         }
+        action.clear();
         confirmationFrame(*this);
     }
     if (menu)
@@ -312,8 +377,12 @@ void GameEngine::deletePlayer(const std::string& labelId)
             }
             delete victim;
             makeCurrent(current);
-            lastPlayerName = current->name;
+            // With nobody in play (settings naming no listed player) the
+            // deletion changes who is current no more than it did before.
+            if (current)
+                lastPlayerName = current->name;
             labelPlayers(current);
+            savePlayerFile();
             if (wasCurrent) {
                 setRewards();
                 highlightTiles(current->highlightFreeTiles);

@@ -106,47 +106,48 @@ bool GameEngine::loadSavedGame()
         return false;
     }
     const SavedGame game = SavedGame::parse(p->saveLines);
-    // The saved game's layout and tile set become current when listed.
-    auto choose = [](std::vector<std::string>& list, const std::string& file, const char* what,
-                     std::vector<std::string>::iterator& selected, std::vector<std::string>::iterator& current) {
+    // Everything is checked before anything changes: a game refused leaves
+    // the layout, tile set and difficulty in force as they were.
+    auto find = [](std::vector<std::string>& list, bool named, const std::string& file, const char* what,
+                   std::vector<std::string>::iterator selected) {
+        if (!named)
+            return selected;
         auto it = findEntry(list, file);
-        if (it != list.end())
-            selected = current = it;
-        else
+        if (it == list.end())
             outputError(std::string("Saved game of an unknown ") + what + ": " + file);
+        return it;
     };
-    if (game.hasLayout)
-        choose(layoutFiles, game.layout, "layout", selectedLayout, currentLayout);
-    if (game.hasTileSet)
-        choose(tileSetFiles, game.tileSet, "tile set", selectedTileSet, currentTileSet);
-    if (!game.difficulty.empty()) {
-        if (game.difficulty == "Easy")
-            difficulty = DIFFICULTY_EASY;
-        else if (game.difficulty == "Normal")
-            difficulty = DIFFICULTY_NORMAL;
-        else if (game.difficulty == "Advanced")
-            difficulty = DIFFICULTY_ADVANCED;
-        setDifficulty(0);
-    }
-    const bool knownFiles = (!game.hasLayout || findEntry(layoutFiles, game.layout) != layoutFiles.end())
-        && (!game.hasTileSet || findEntry(tileSetFiles, game.tileSet) != tileSetFiles.end())
-        && selectedLayout != layoutFiles.end() && selectedTileSet != tileSetFiles.end();
-    if (!game.complete || !knownFiles) {
+    const auto layoutEntry = find(layoutFiles, game.hasLayout, game.layout, "layout", selectedLayout);
+    const auto tileSetEntry = find(tileSetFiles, game.hasTileSet, game.tileSet, "tile set", selectedTileSet);
+    int savedDifficulty = difficulty;
+    if (game.difficulty == "Easy")
+        savedDifficulty = DIFFICULTY_EASY;
+    else if (game.difficulty == "Normal")
+        savedDifficulty = DIFFICULTY_NORMAL;
+    else if (game.difficulty == "Advanced")
+        savedDifficulty = DIFFICULTY_ADVANCED;
+    if (!game.complete || layoutEntry == layoutFiles.end() || tileSetEntry == tileSetFiles.end()) {
         action = "NEW_GAME";
         return false;
     }
 
-    if (game.seed != 0)
-        level->seedRand(game.seed);
-    Layout* newLayout = new Layout(&renderEngine, *selectedLayout);
-    TileSet* newSet = new TileSet(&renderEngine, soundEngine, level, *selectedTileSet);
-    newSet->createTileSet(*selectedTileSet);
+    Layout* newLayout = new Layout(&renderEngine, *layoutEntry);
+    TileSet* newSet = new TileSet(&renderEngine, soundEngine, level, *tileSetEntry);
+    newSet->createTileSet(*tileSetEntry);
     if (!tilesFit(game, *newLayout, *newSet)) {
         outputError("Saved game does not fit its layout, a new game is dealt");
         delete newLayout;
         delete newSet;
         action = "NEW_GAME";
         return false;
+    }
+    if (game.seed != 0)
+        level->seedRand(game.seed);
+    selectedLayout = layoutEntry;
+    selectedTileSet = tileSetEntry;
+    if (!game.difficulty.empty()) {
+        difficulty = savedDifficulty;
+        setDifficulty(0);
     }
     gameWonShown = false;
 
@@ -211,6 +212,9 @@ bool GameEngine::loadSavedGame()
     shufflesUsed = game.shuffles;
     undosUsed = game.undos;
     level->matchPoints = game.score;
+    // The time bonus is not stored: the game comes back with a fresh one,
+    // not the one the board before had run down.
+    level->timeBonus = 1000;
     const int time = std::max(game.time, 0);
     minutes = time / 60;
     seconds = time % 60;

@@ -31,6 +31,9 @@ public:
     bool inside = false;              // the pointer is over the item
     bool clicked = false;
     bool toggled = false;             // shows its "on" look
+    // Lies over the board's layer with its children (the doors, the panels):
+    // the tiles parked in the holding slots are hidden where it is drawn.
+    bool coversBoard = false;
     Input* input = nullptr;
     RenderEngine* renderEngine = nullptr;
     float x = 0.0f;                   // top-left corner in pixels, y downwards

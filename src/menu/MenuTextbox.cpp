@@ -107,17 +107,27 @@ void MenuTextbox::draw()
         child->draw();
 }
 
-void MenuTextbox::update(bool /*repeat*/)
+void MenuTextbox::update(bool repeat)
 {
     if (!label || !input || !input->lastKey)
         return;
     const long key = input->lastKey - Input::currentKeys;
     if (key < 0 || key >= Input::keyCount)
         return;
+    // Enter acts once per press: a held one must not answer again, nor
+    // undo the selection of the prompt shown after a name was refused.
+    if (repeat && (key == KEY_RETURN || key == KEY_KP_ENTER))
+        return;
     const bool shift = Input::currentKeys[Input::EITHER_SHIFT];
-    if (const char* typed = typedText(static_cast<int>(key), shift))
+    if (const char* typed = typedText(static_cast<int>(key), shift)) {
+        // Typing never mixes a name into the prompt, selected or not.
+        if (showsPrompt()) {
+            setText(std::string());
+            cursorPos = 0;
+            keySelection = mouseSelection = false;
+        }
         updateText(typed);
-    else
+    } else
         editKey(static_cast<int>(key), shift);
 }
 
@@ -357,8 +367,20 @@ void MenuTextbox::update()
         mouseSelecting = false;
         return;
     }
+    // The prompt is a placeholder: the first click into it empties the box
+    // rather than placing the cursor inside the prompt's words.
+    if (showsPrompt()) {
+        setText(std::string());
+        cursorPos = 0;
+        setCursorOffset();
+    }
     keySelection = mouseSelection = false;
     if (Input::mouseButtons[0])
         setCursorPos(positionAtPointer());
     MenuItem::update();
+}
+
+bool MenuTextbox::showsPrompt() const
+{
+    return !defaultText.empty() && text() == defaultText;
 }

@@ -38,7 +38,7 @@ public:
 
     void draw() override;
     // Applies the last key pressed. repeat tells a held key's repetition
-    // from the press; both type the same.
+    // from the press; both type the same, but Enter acts on the press only.
     void update(bool repeat);
     // Every frame: the pointer's cursor shape, clicks and drags.
     void update() override;
@@ -58,6 +58,8 @@ public:
     void createLabel(Model* menuModel, const std::string& prompt);
 
     const std::string& text() const;
+    // Whether the box shows its prompt (the default text) rather than a name.
+    bool showsPrompt() const;
     bool hasSelection() const { return keySelection || mouseSelection; }
 
 private:

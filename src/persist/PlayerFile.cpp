@@ -1,5 +1,7 @@
 #include "persist/PlayerFile.h"
 
+#include <memory>
+
 #include "main/Log.h"
 #include "persist/Player.h"
 #include "persist/WordReader.h"
@@ -40,37 +42,56 @@ bool readResult(WordReader& in, const std::string& key, BestResults& r)
     return true;
 }
 
-LayoutStats readLayoutStats(WordReader& in)
+// How a block of a record ended. A "<Player>" inside a block means the
+// block lost its end tag: the block ends there so the records after it are
+// still read.
+enum class BlockEnd { Tag, NextPlayer, EndOfFile };
+
+// A stats name is one word; a "Name:" with nothing after it on its line is
+// an empty name, not the first word of the next line.
+std::string readStatsName(WordReader& in)
 {
-    LayoutStats s;
-    std::string word;
-    while (in.next(word) && word != "</Layouts>") {
-        if (word == "Name:")
-            in.next(s.name);
-        else
-            readResult(in, word, s);
-    }
-    return s;
+    const std::string rest = in.restOfLine(WordReader::maxWord);
+    const size_t start = rest.find_first_not_of(" \t\r");
+    if (start == std::string::npos)
+        return std::string();
+    const size_t end = rest.find_first_of(" \t\r", start);
+    return rest.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-TileSetStats readTileSetStats(WordReader& in)
+template <class Stats, class Key>
+BlockEnd readStats(WordReader& in, const char* endTag, Stats& s, Key key)
 {
-    TileSetStats s;
     std::string word;
-    while (in.next(word) && word != "</TileSets>") {
+    while (in.next(word)) {
+        if (word == endTag)
+            return BlockEnd::Tag;
+        if (word == "<Player>")
+            return BlockEnd::NextPlayer;
         if (word == "Name:")
-            in.next(s.name);
-        else if (word == "Grade:")
-            in.next(s.grade);
-        else
+            s.name = readStatsName(in);
+        else if (!key(word))
             readResult(in, word, s);
     }
-    return s;
+    return BlockEnd::EndOfFile;
+}
+
+BlockEnd readRewards(WordReader& in, std::vector<std::string>& rewards)
+{
+    std::string path;
+    while (in.next(path)) {
+        if (path == "</Rewards>")
+            return BlockEnd::Tag;
+        if (path == "<Player>")
+            return BlockEnd::NextPlayer;
+        rewards.push_back(path);
+    }
+    return BlockEnd::EndOfFile;
 }
 
 // The lines of a "<Save>" block, without tabs and carriage returns, up to the
-// line "</Save>" or the end of the file.
-void readSaveLines(WordReader& in, std::vector<std::string>& lines)
+// line "</Save>", a line starting a new record, or the end of the file.
+BlockEnd readSaveLines(WordReader& in, std::vector<std::string>& lines)
 {
     in.restOfLine(0);  // the end of the tag's own line
     std::string line;
@@ -81,9 +102,13 @@ void readSaveLines(WordReader& in, std::vector<std::string>& lines)
             if (c != '\t' && c != '\r')
                 clean.push_back(c);
         if (clean == "</Save>")
-            return;
+            return BlockEnd::Tag;
+        const size_t first = clean.find_first_not_of(' ');
+        if (first != std::string::npos && clean.compare(first, 8, "<Player>") == 0)
+            return BlockEnd::NextPlayer;
         lines.push_back(clean);
     }
+    return BlockEnd::EndOfFile;
 }
 
 void writeResults(std::ostream& out, const BestResults& r)
@@ -93,28 +118,36 @@ void writeResults(std::ostream& out, const BestResults& r)
 }
 }
 
-std::vector<Player*> PlayerFile::read(std::istream& in)
+std::vector<Player*> PlayerFile::read(std::istream& in, bool* damaged)
 {
     WordReader reader(in);
-    return read(reader);
+    return read(reader, damaged);
 }
 
-std::vector<Player*> PlayerFile::read(WordReader& in)
+std::vector<Player*> PlayerFile::read(WordReader& in, bool* damaged)
 {
     std::vector<Player*> players;
-    Player* record = nullptr;  // owned until it is appended
+    std::unique_ptr<Player> record;  // owned until it is appended
+    bool harmed = false;
     std::string word;
-    while (in.next(word)) {
-        if (word == "<Player>") {
+    bool startRecord = false;  // a block ended at the next record's tag
+    while (startRecord || in.next(word)) {
+        if (startRecord || word == "<Player>") {
             // A record whose end tag never came is abandoned.
-            delete record;
-            record = new Player;
-        } else if (!record) {
-            continue;  // nothing outside a record is read
-        } else if (word == "</Player>") {
-            players.push_back(record);
+            harmed = harmed || record;
+            record = std::make_unique<Player>();
+            startRecord = false;
+            continue;
+        }
+        if (!record) {
+            // Nothing outside a record is read; anything there is damage.
+            harmed = true;
+            continue;
+        }
+        BlockEnd end = BlockEnd::Tag;
+        if (word == "</Player>") {
             outputError("Loaded player: " + record->name);
-            record = nullptr;
+            players.push_back(record.release());
         } else if (word == "Name:") {
             std::string name = in.restOfLine(WordReader::maxWord);
             if (!name.empty())
@@ -125,18 +158,28 @@ std::vector<Player*> PlayerFile::read(WordReader& in)
             in.next(value);
             record->highlightFreeTiles = value == "true";
         } else if (word == "<Rewards>") {
-            std::string path;
-            while (in.next(path) && path != "</Rewards>")
-                record->rewards.push_back(path);
+            end = readRewards(in, record->rewards);
         } else if (word == "<Save>") {
-            readSaveLines(in, record->saveLines);
+            end = readSaveLines(in, record->saveLines);
         } else if (word == "<Layouts>") {
-            record->layoutStats.push_back(readLayoutStats(in));
+            end = readStats(in, "</Layouts>", record->layoutStats.emplace_back(),
+                            [](const std::string&) { return false; });
         } else if (word == "<TileSets>") {
-            record->tileSetStats.push_back(readTileSetStats(in));
+            TileSetStats& s = record->tileSetStats.emplace_back();
+            end = readStats(in, "</TileSets>", s, [&in, &s](const std::string& key) {
+                if (key != "Grade:")
+                    return false;
+                in.next(s.grade);
+                return true;
+            });
         }
+        if (end == BlockEnd::NextPlayer)
+            startRecord = true;
+        harmed = harmed || end != BlockEnd::Tag;
     }
-    delete record;
+    harmed = harmed || record;
+    if (damaged)
+        *damaged = harmed;
     return players;
 }
 

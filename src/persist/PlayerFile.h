@@ -17,9 +17,13 @@ public:
     static constexpr const char* path = "Assets/Players/players_demo.dat";
 
     // The records of a stream, in order; the caller owns them. A record
-    // without its end tag is dropped; unknown words are skipped.
-    static std::vector<Player*> read(std::istream& in);
-    static std::vector<Player*> read(WordReader& in);
+    // without its end tag is dropped; unknown words are skipped. A block that
+    // lost its end tag ends at the next "<Player>", so the records after it
+    // are kept. damaged, when given, tells whether anything was dropped or
+    // cut short (a record or block without its end tag, words outside any
+    // record).
+    static std::vector<Player*> read(std::istream& in, bool* damaged = nullptr);
+    static std::vector<Player*> read(WordReader& in, bool* damaged = nullptr);
 
     // Writes every record. The saved game of the player current is written
     // by writeCurrentSave (the live board) instead of from its stored lines.

@@ -141,6 +141,16 @@ void GLRender::drawMenuItem(MenuItem* item)
 {
     if (!item)
         return;
+    // Where an item over the board's layer is drawn, the stencil is marked:
+    // the parked tiles, drawn after the menus, keep out of those pixels.
+    bool covers = false;
+    for (const MenuItem* at = item; at && !covers; at = at->parent)
+        covers = at->coversBoard;
+    if (covers) {
+        glEnable(GL_STENCIL_TEST);
+        glStencilFunc(GL_ALWAYS, 1, 1);
+        glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+    }
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glMatrixMode(GL_MODELVIEW);
@@ -148,6 +158,8 @@ void GLRender::drawMenuItem(MenuItem* item)
     translateTo(item->position);
     drawItemObjects(engine, item, true);
     glPopMatrix();
+    if (covers)
+        glDisable(GL_STENCIL_TEST);
 }
 
 void GLRender::drawMenuLabel(MenuLabel* label)

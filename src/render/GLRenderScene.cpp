@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "render/BoxProjection.h"
 #include "render/Camera.h"
 #include "render/FrameSignature.h"
 #include "render/Frustum.h"
@@ -137,26 +138,16 @@ bool GLRender::rewardBox(int box[4])
             GLdouble modelview[16];
             glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
             glPopMatrix();
-            for (const Vector3& c : o->corners) {
-                // A corner at or behind the eye: the part may cover any pixel.
-                const double depth = modelview[2] * c.x + modelview[6] * c.y + modelview[10] * c.z + modelview[14];
-                GLdouble sx = 0, sy = 0, sz = 0;
-                if (depth > -0.5
-                    || gluProject(c.x, c.y, c.z, modelview, projection, viewport, &sx, &sy, &sz) != GL_TRUE) {
-                    x0 = y0 = 0;
-                    x1 = w;
-                    y1 = h;
-                    continue;
-                }
-                x0 = std::min(x0, sx);
-                y0 = std::min(y0, sy);
-                x1 = std::max(x1, sx);
-                y1 = std::max(y1, sy);
-            }
+            BoxProjection::extend(o->corners, modelview, projection, viewport, x0, y0, x1, y1);
         }
         glPopMatrix();
     }
     glLoadIdentity();
+    // A point just in front of the eye may project far outside the window.
+    x0 = std::clamp(x0, -4.0, w + 4.0);
+    x1 = std::clamp(x1, -4.0, w + 4.0);
+    y0 = std::clamp(y0, -4.0, h + 4.0);
+    y1 = std::clamp(y1, -4.0, h + 4.0);
     const int left = std::max(0, static_cast<int>(std::floor(x0)) - 2);
     const int bottom = std::max(0, static_cast<int>(std::floor(y0)) - 2);
     const int right = std::min(w, static_cast<int>(std::ceil(x1)) + 2);

@@ -279,13 +279,36 @@ void GLRender::renderTileSlots()
         anyTile = anyTile || (slot && slot->tile);
     if (!anyTile)
         return;
-    glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    // The parked tiles belong to the board's layer: the doors and the panels
+    // marked the stencil where they lie over it. The depth is cleared only
+    // around the slots (a slot's size beyond them on every side), keeping
+    // the stencil and sparing a software renderer a masked full-window clear.
+    int x0 = engine->windowWidth, y0 = engine->windowHeight, x1 = 0, y1 = 0;
+    for (const MenuTileSlot* slot : engine->holdingSlots) {
+        if (!slot || !slot->tile)
+            continue;
+        const int w = static_cast<int>(slot->width), h = static_cast<int>(slot->height);
+        x0 = std::min(x0, static_cast<int>(slot->x) - w);
+        x1 = std::max(x1, static_cast<int>(slot->x) + 2 * w);
+        y0 = std::min(y0, static_cast<int>(slot->y) - h);
+        y1 = std::max(y1, static_cast<int>(slot->y) + 2 * h);
+    }
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(x0, engine->windowHeight - y1, std::max(x1 - x0, 0), std::max(y1 - y0, 0));
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
+    glEnable(GL_STENCIL_TEST);
+    glStencilFunc(GL_NOTEQUAL, 1, 1);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
     for (MenuTileSlot* slot : engine->holdingSlots)
         if (slot && slot->tile)
             drawSlotTile(slot->tile, slot->projectedPosition[0], slot->projectedPosition[2]);
+    glDisable(GL_STENCIL_TEST);
 }
 
 void GLRender::drawSlotTile(Tile* tile, double x, double z)
@@ -297,6 +320,9 @@ void GLRender::drawSlotTile(Tile* tile, double x, double z)
     glPushMatrix();
     glTranslated(x, -2.0, z);
     glScalef(0.023f, 0.023f, 0.023f);
+    // The scale would lengthen the normals forty-fold and light the tile
+    // white: they are brought back to unit length.
+    glEnable(GL_NORMALIZE);
     if (body.mesh) {
         beginBodies(engine, body.mesh);
         drawPart(engine, tile, body.mesh, body.mesh, false);
@@ -308,6 +334,7 @@ void GLRender::drawSlotTile(Tile* tile, double x, double z)
         const bool unit1 = beginFaces(engine, face.mesh);
         drawFaceOf(engine, tile, face, unit1, pictureOn, false);
     }
+    glDisable(GL_NORMALIZE);
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     endBoardTextures();

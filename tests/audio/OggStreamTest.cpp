@@ -48,6 +48,21 @@ TEST_F(OggStreamTest, ALoopingStreamStartsOverAtItsEndAndAnotherFinishes)
     }
 }
 
+TEST_F(OggStreamTest, ALoopingStreamStoppedNearItsEndPlaysAgainFromItsStart)
+{
+    SoundEngine engine;
+    const int music = engine.addStream(stereo, true);
+    OggStream& stream = *engine.streams.at(static_cast<size_t>(music));
+    engine.playStream(music);
+    engine.stopStream(music);
+    // Less than the queued buffers' worth of the file is left.
+    ASSERT_EQ(0, ov_pcm_seek(&stream.vorbisFile, ov_pcm_total(&stream.vorbisFile, -1) - 1000));
+    engine.playStream(music);
+    frames(engine, 200);
+    EXPECT_TRUE(stream.playing());
+    EXPECT_LT(ov_pcm_tell(&stream.vorbisFile), ov_pcm_total(&stream.vorbisFile, -1));
+}
+
 TEST_F(OggStreamTest, ADecodingErrorStopsOnlyThatStream)
 {
     WorkDir scratch;

@@ -187,3 +187,20 @@ wait_change() {
 
 # saved KEY: the value of a line of the current player's saved game.
 saved() { sed -n "s/^\t\t$1: //p" "$PLAYERS" | head -n 1; }
+
+# resume TILES STATES0 [STATES1 SCORE]: makes the current player's saved game
+# one on the Turtle layout holding the given tiles ("Name x y z" lines) in the
+# given states (snapshot 0 and optionally 1, "Name x y z state shown" lines),
+# at DIFFICULTY (Advanced when unset).
+resume() {
+  { printf '<Save>\nTime: 100\nNumHint: 0\nNumShuffle: 0\nNumUndo: 0\nRandomSeed: 7\n'
+    printf 'Layout: Assets/Layouts/turtle_demo.lyt\nTileSet: Assets/Tiles/Standard/standard_tiles_demo.tls\n'
+    printf 'Difficulty: %s\n<Score>\n%s</Score>\n<Tiles>\n%s</Tiles>\n<TileStates0>\n%s</TileStates>\n' \
+      "${DIFFICULTY:-Advanced}" "${4:-}" "$1" "$2"
+    [[ -n "${3:-}" ]] && printf '<TileStates1>\n%s</TileStates>\n' "$3"
+    printf '</Save>\n'; } > "$OUT/save.txt"
+  awk -v f="$OUT/save.txt" '/<Save>/ { while ((getline l < f) > 0) print l; skip = 1; next }
+    /<\/Save>/ { skip = 0; next } !skip' "$PLAYERS" > "$OUT/players.new" && mv "$OUT/players.new" "$PLAYERS"
+}
+# The stored board without the clock.
+board_of() { sed -n '/<Score>/,/<\/Save>/p' "$PLAYERS"; }

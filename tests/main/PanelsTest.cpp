@@ -25,7 +25,15 @@ protected:
         for (int row = 1; row <= 10; ++row)
             players->addLabel("Player" + std::to_string(row), "");
         root->addRect("OptionsPanel");
-        box = root->addRect("MenuNewPlayer")->addTextBox("MenuNewPlayerTextBox");
+        MenuItem* noMoves = root->getItemByID("NoMovesPanel");
+        noMoves->addButton("NoMovesUndo")->action = "UNDO";
+        noMoves->addButton("NoMovesNewGame")->action = "NEW_GAME";
+        for (const char* id : {"GameWonLayoutBestTime", "GameWonLayoutBestScore", "GameWonTilesetBestTime",
+                               "GameWonTilesetBestScore"})
+            root->getItemByID("GameWonPanel")->addLabel(id, "");
+        MenuItem* newPlayer = root->addRect("MenuNewPlayer");
+        newPlayer->addLabel("MenuNewPlayerPrompt", "Type a name, then press Enter.");
+        box = newPlayer->addTextBox("MenuNewPlayerTextBox");
         box->label = box->addLabel("TextBoxText", "");
         box->defaultText = "Enter Name Here";
         box->reset();
@@ -139,4 +147,102 @@ TEST_F(PanelsTest, NewPlayerPanelOpensBelowTenAndCancelsOnlyWithAPlayer)
     run("NEW_PLAYER");
     run("NEW_PLAYER_CANCELLED");
     EXPECT_TRUE(shown("PlayerPanel") && activeItem("PlayerPanel"));
+}
+
+TEST_F(PanelsTest, RestoringTheWindowGivesBackTheNewPlayerPanelAndThenPlay)
+{
+    startBuiltin();
+    addPanels();
+    run("NEW_PLAYER");
+    auto active = [this](bool gain) {
+        SDL_Event e{};
+        e.type = SDL_ACTIVEEVENT;
+        e.active.state = SDL_APPACTIVE;
+        e.active.gain = gain ? 1 : 0;
+        send(e);
+    };
+    active(false);
+    active(true);
+    EXPECT_EQ(GS_NEW_PLAYER, engine->gameState);
+    engine->setLabel("TextBoxText", "Gil");
+    run("ADD_PLAYER");
+    EXPECT_EQ(GS_PLAYING, engine->gameState);
+    auto [a, b] = freePair();
+    ASSERT_NE(nullptr, a);
+    level->selectTile(a);
+    level->selectTile(b);
+    EXPECT_EQ(142, level->tilesLeft());
+}
+
+TEST_F(PanelsTest, ARefusedNameSaysWhyAndTheNextOpeningPromptsAgain)
+{
+    startBuiltin();
+    addPanels();
+    addPlayers(1);
+    run("NEW_PLAYER");
+    for (const auto& [name, why] : {std::pair<std::string, std::string>{"", "Type a name first."},
+                                    {"P1", "That name is already taken."},
+                                    {std::string(300, 'x'), "That name is too long."}}) {
+        engine->setLabel("TextBoxText", name);
+        run("ADD_PLAYER");
+        EXPECT_EQ(why, labelText("MenuNewPlayerPrompt")) << name;
+        EXPECT_TRUE(shown("MenuNewPlayer"));
+    }
+    run("NEW_PLAYER_CANCELLED");
+    run("NEW_PLAYER");
+    EXPECT_EQ("Type a name, then press Enter.", labelText("MenuNewPlayerPrompt"));
+}
+
+TEST_F(PanelsTest, AClickWaitsBehindAPendingActionAndThePanelsHoldTheBoard)
+{
+    startBuiltin();
+    addPanels();
+    MenuButton* hint = engine->menu->root->addButton("HintButton2");
+    hint->action = "HINT";
+    // The doors still opening: the click waits behind them, then runs.
+    engine->action = "MENU_OPEN_DOORS";
+    click();
+    EXPECT_EQ("MENU_OPEN_DOORS", engine->action);
+    EXPECT_EQ("HINT", engine->queuedAction);
+    hint->active = false;
+
+    // A click on a panel's blank part never reaches the board under it.
+    engine->action.clear();
+    engine->queuedAction.clear();
+    auto [a, b] = freePair();
+    renderer->pick = a;
+    for (const char* panel : {"OptionsPanel", "LayoutPanel", "PlayerPanel"}) {
+        engine->showItem(panel, true);
+        click();
+        EXPECT_EQ(nullptr, level->selectedTile) << panel;
+        engine->showItem(panel, false);
+    }
+    click();
+    EXPECT_EQ(a, level->selectedTile);
+}
+
+TEST_F(PanelsTest, TheNoMovesPanelsButtonsCloseItAndTheWonPanelClosesTheOthers)
+{
+    startBuiltin();
+    addPanels();
+    auto [a, b] = freePair();
+    level->selectTile(a);
+    level->selectTile(b);
+    stopAnimations();
+    for (const char* act : {"UNDO", "NEW_GAME"}) {
+        run("NOMOVES_LEFT");
+        ASSERT_TRUE(shown("NoMovesPanel"));
+        run(act);
+        EXPECT_FALSE(shown("NoMovesPanel")) << act;
+        EXPECT_TRUE(activeItem("TopBar")) << act;
+        stopAnimations();
+    }
+
+    // Won with a chooser open and nobody playing: the chooser goes, and no
+    // best result of an earlier winner stays on the panel.
+    run("LAYOUT_PANEL");
+    engine->setLabel("GameWonLayoutBestTime", "01:00");
+    engine->gameWonPanel(90, 500, -1, -1, -1, -1);
+    EXPECT_FALSE(shown("LayoutPanel"));
+    EXPECT_EQ("", labelText("GameWonLayoutBestTime"));
 }

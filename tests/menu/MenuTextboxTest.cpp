@@ -98,3 +98,35 @@ TEST_F(MenuTextboxTest, EditingKeysAtTheEdgesAndWithSelections)
     EXPECT_TRUE(box->escapePressed);
     EXPECT_EQ(text(), "Enter Name Here");
 }
+
+TEST_F(MenuTextboxTest, TheHeldEnterAndAClickNeverMixANameIntoThePrompt)
+{
+    // Enter pressed, the name refused and the prompt shown again, then held:
+    // the repeat neither answers again nor undoes the prompt's selection.
+    key(SDLK_RETURN);
+    box->enterPressed = false;
+    box->reset();
+    SDL_Event held{};
+    held.type = SDL_KEYDOWN;
+    held.key.keysym.sym = SDLK_RETURN;
+    input.update(&held);
+    box->update(true);
+    EXPECT_FALSE(box->enterPressed);
+    held.type = SDL_KEYUP;
+    input.update(&held);
+    type("b");
+    EXPECT_EQ(text(), "b");
+
+    // A click into the prompt empties the box: the first letter is the name's.
+    box->reset();
+    box->inside = true;
+    input.mouseDown = true;
+    Input::mouseButtons[0] = true;
+    Input::mouseX = 300;
+    box->update();
+    Input::mouseButtons[0] = false;
+    input.mouseDown = false;
+    EXPECT_EQ(text(), "");
+    type("cy");
+    EXPECT_EQ(text(), "cy");
+}

@@ -1,0 +1,54 @@
+#include "render/BoxProjection.h"
+
+#include <algorithm>
+
+namespace {
+struct Clip {
+    double x, y, z, w;
+};
+
+Clip transform(const double m[16], double x, double y, double z, double w)
+{
+    return {m[0] * x + m[4] * y + m[8] * z + m[12] * w, m[1] * x + m[5] * y + m[9] * z + m[13] * w,
+            m[2] * x + m[6] * y + m[10] * z + m[14] * w, m[3] * x + m[7] * y + m[11] * z + m[15] * w};
+}
+}
+
+bool BoxProjection::extend(const Vector3 (&corners)[8], const double modelview[16], const double projection[16],
+                           const int viewport[4], double& x0, double& y0, double& x1, double& y1)
+{
+    Clip clip[8];
+    double front[8];  // the distance in front of the near plane, in clip units
+    for (int i = 0; i < 8; ++i) {
+        const Clip eye = transform(modelview, corners[i].x, corners[i].y, corners[i].z, 1.0);
+        clip[i] = transform(projection, eye.x, eye.y, eye.z, eye.w);
+        front[i] = clip[i].z + clip[i].w;
+    }
+    bool any = false;
+    auto add = [&](const Clip& c) {
+        if (c.w <= 1e-9)
+            return;
+        const double sx = viewport[0] + viewport[2] * (c.x / c.w + 1.0) * 0.5;
+        const double sy = viewport[1] + viewport[3] * (c.y / c.w + 1.0) * 0.5;
+        x0 = std::min(x0, sx);
+        y0 = std::min(y0, sy);
+        x1 = std::max(x1, sx);
+        y1 = std::max(y1, sy);
+        any = true;
+    };
+    for (int i = 0; i < 8; ++i)
+        if (front[i] >= 0.0)
+            add(clip[i]);
+    // Where the box crosses the near plane: every segment between a corner
+    // in front and one behind meets it inside the box, and the box's own
+    // edges are among them, so these points bound the cut face.
+    for (int i = 0; i < 8; ++i)
+        for (int j = i + 1; j < 8; ++j) {
+            if ((front[i] >= 0.0) == (front[j] >= 0.0))
+                continue;
+            const double t = front[i] / (front[i] - front[j]);
+            add({clip[i].x + (clip[j].x - clip[i].x) * t, clip[i].y + (clip[j].y - clip[i].y) * t,
+                 clip[i].z + (clip[j].z - clip[i].z) * t, clip[i].w + (clip[j].w - clip[i].w) * t});
+        }
+    return any;
+}
