@@ -42,12 +42,12 @@ void closeLog()
     }
 }
 
-void reportFailure(const std::string& message)
+void reportFailure(const std::string& message, const std::string& terminalNote)
 {
     outputError(message);
     if (savedErrBuffer) {
         std::ostream terminal(savedErrBuffer);
-        terminal << "jadeloom: " << message << std::endl;
+        terminal << "jadeloom: " << message << terminalNote << std::endl;
     }
 }
 

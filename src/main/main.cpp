@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 
 #include "main/CommandLine.h"
@@ -12,9 +13,9 @@
 
 namespace {
 // Ends the run with its reason on the terminal and in the log.
-int failStartup(const std::string& reason)
+int failStartup(const std::string& reason, const std::string& terminalNote = std::string())
 {
-    reportFailure(reason);
+    reportFailure(reason, terminalNote);
     closeLog();
     return CommandLine::exitFailure;
 }
@@ -78,7 +79,10 @@ int SDL_main(int argc, char** argv)
     } catch (const std::exception& e) {
         return failStartup(e.what());
     } catch (const char* message) {
-        return failStartup(message);
+        // These fixed texts say what failed; the log line before says why.
+        std::error_code error;
+        const std::filesystem::path log = std::filesystem::current_path(error) / "log.txt";
+        return failStartup(message, " (the cause is in " + log.string() + ")");
     } catch (...) {
         return failStartup("Engine Initialization Failed");
     }

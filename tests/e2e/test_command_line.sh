@@ -90,6 +90,16 @@ grep -q "^SDL Failed to Init: .*video device" "$WORK/log.txt" || fail "SDL's fai
 untouched "an unknown video driver"
 pass "a failed SDL start names SDL's reason"
 
+# A fixed failure text points the terminal to the log that says why.
+mv "$WORK/jadeloom_demo.cfg" "$OUT/cfg.aside"
+run
+[[ "$CODE" == 1 ]] || fail "no settings file: exit code $CODE"
+[[ "$(cat "$OUT/stderr")" == "jadeloom: Failed to load config file (the cause is in $WORK/log.txt)" ]] ||
+  fail "no settings file: the terminal got: $(cat "$OUT/stderr")"
+mv "$OUT/cfg.aside" "$WORK/jadeloom_demo.cfg"
+untouched "no settings file"
+pass "a start-up failure on the terminal points to the log"
+
 cfg_line() { sed -n "s/^$1: //p" "$WORK/jadeloom_demo.cfg"; }
 geometry() { xwininfo -id "$WID" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 
