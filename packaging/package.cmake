@@ -25,6 +25,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# SDL opens libGL.so.1 (GLX) itself at run time, which no link shows to
+# dpkg-shlibdeps: without it the window cannot open. Mesa's drivers include
+# the software renderer for machines without a graphics driver.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri")
 # The launcher and the working-directory script need only bash, which every
 # Debian system has.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
