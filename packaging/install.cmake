@@ -19,3 +19,26 @@ install(PROGRAMS ${CMAKE_SOURCE_DIR}/scripts/prepare-workdir.sh DESTINATION ${CM
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/jadeloom.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/jadeloom.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+foreach(size 16 32 48 64 128)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${size}x${size}/jadeloom.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/org.jadeloom.jadeloom.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual page and the change log are installed compressed, as Debian
+# wants them; gzip -n keeps the name and time out, so equal input gives
+# equal bytes.
+set(JADELOOM_GZIPPED)
+foreach(file jadeloom.6 changelog)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/${file}.gz
+    COMMAND sh -c "gzip -9 -n -c \"$1\" > \"$2\"" gzip
+            ${CMAKE_SOURCE_DIR}/packaging/${file} ${CMAKE_BINARY_DIR}/packaging/${file}.gz
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${file}
+    VERBATIM)
+  list(APPEND JADELOOM_GZIPPED ${CMAKE_BINARY_DIR}/packaging/${file}.gz)
+endforeach()
+add_custom_target(jadeloom_docs ALL DEPENDS ${JADELOOM_GZIPPED})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/jadeloom.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -1,6 +1,7 @@
 #include "main/GameEngine.h"
 
 #include <csignal>
+#include <stdexcept>
 #include <utility>
 
 #include "audio/Movie.h"
@@ -62,6 +63,12 @@ GameEngine::~GameEngine()
     SDL_Quit();
 }
 
+void GameEngine::fullscreenThisRun(bool on)
+{
+    // Swapped with the loaded setting once the configuration is read.
+    savedFullscreen = on;
+}
+
 void GameEngine::setGameState(int state)
 {
     prevGameState = gameState;
@@ -78,10 +85,8 @@ bool GameEngine::Engine_Init()
 {
     setGameState(GS_LOADING);
 
-    if (SDL_Init(0xFFFF) < 0) {
-        outputError("SDL Failed to Init");
-        throw "SDL INIT Failed";
-    }
+    if (SDL_Init(0xFFFF) < 0)
+        throw std::runtime_error(std::string("SDL Failed to Init: ") + SDL_GetError());
     outputError("SDL initialized properly");
 
     // SDL turns SIGINT and SIGTERM into a quit request but leaves SIGHUP
@@ -91,6 +96,8 @@ bool GameEngine::Engine_Init()
 
     loadConfig();
     outputError("Loaded Config File");
+    if (savedFullscreen)
+        std::swap(*savedFullscreen, renderEngine.fullscreen);
     loadPlayerFile();
 
     // The pictures of the first frame are decoded while the window opens.

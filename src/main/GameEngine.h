@@ -1,5 +1,6 @@
 #pragma once
 #include <SDL/SDL.h>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -63,6 +64,9 @@ public:
     bool gameWonShown = false;
     float volume = 1.0f;
     bool fullscreenWanted = false;
+    // The loaded Fullscreen setting while the mode in force came from the
+    // command line: it is what is saved, until the player picks a mode.
+    std::optional<bool> savedFullscreen;
     bool showFreeTiles = false;
     bool playMusic = false;
     int musicStream = -1;
@@ -130,6 +134,8 @@ public:
     ~GameEngine();
 
     bool Engine_Init();
+    // Full screen or a window for this run only; call before Engine_Init.
+    void fullscreenThisRun(bool on);
     // The pictures loading will ask for, to be decoded ahead.
     std::vector<std::string> startupPictures() const;
     void Start_Game();

@@ -346,6 +346,7 @@ void GameEngine::checkKeys(SDLKey key)
     case SDLK_f:
         if (down) {
             fullscreenWanted = !renderEngine.fullscreen;
+            savedFullscreen.reset();
             resizeWindow(&event, fullscreenWanted);
         }
         break;
@@ -498,6 +499,7 @@ void GameEngine::fullscreen()
     if (box)
         box->ticked = box->toggled = on;
     fullscreenWanted = on;
+    savedFullscreen.reset();
     resizeWindow(&event, fullscreenWanted);
     action.clear();
 }

@@ -14,7 +14,12 @@ void openLog()
 {
     logFile.close();
     logFile.clear();
+    // Emptied, then written in append mode: a refused second start adds its
+    // line at the end (appendToLog) and the next line of this run must not
+    // write over it.
     logFile.open("log.txt", std::ios::out | std::ios::trunc);
+    logFile.close();
+    logFile.open("log.txt", std::ios::out | std::ios::app);
     if (!logFile.is_open()) {
         logFile.setstate(std::ios::failbit);
         return;
@@ -35,4 +40,19 @@ void closeLog()
         std::cerr.rdbuf(savedErrBuffer);
         savedErrBuffer = nullptr;
     }
+}
+
+void reportFailure(const std::string& message, const std::string& terminalNote)
+{
+    outputError(message);
+    if (savedErrBuffer) {
+        std::ostream terminal(savedErrBuffer);
+        terminal << "jadeloom: " << message << terminalNote << std::endl;
+    }
+}
+
+void appendToLog(const std::string& message)
+{
+    std::ofstream file("log.txt", std::ios::out | std::ios::app);
+    file << message << "\n";
 }

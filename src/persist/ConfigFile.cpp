@@ -151,7 +151,7 @@ void GameEngine::saveConfig()
             << (windowed ? renderEngine.getwindowWidth() : renderEngine.getPrevwindowWidth()) << " "
             << (windowed ? renderEngine.getwindowHeight() : renderEngine.getPrevwindowHeight()) << "\n";
         out << "WindowPos: " << renderEngine.windowX << " " << renderEngine.windowY << "\n";
-        out << "Fullscreen: " << (renderEngine.fullscreen ? "true" : "false") << "\n";
+        out << "Fullscreen: " << (savedFullscreen.value_or(renderEngine.fullscreen) ? "true" : "false") << "\n";
         out << "Maximized: " << (renderEngine.maximized ? "true" : "false") << "\n";
         out << "HighlightColor: " << static_cast<double>(renderEngine.highlightColor[0]) << " "
             << static_cast<double>(renderEngine.highlightColor[1]) << " "

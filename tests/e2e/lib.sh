@@ -45,10 +45,11 @@ config() {
     > "$WORK/jadeloom_demo.cfg"
 }
 
-# start_game: the game's error output goes to GAME_STDERR when that is set.
+# start_game [ARGS]: the game's error output goes to GAME_STDERR when that
+# is set.
 start_game() {
   rm -f "$WORK/log.txt"
-  (cd "$WORK" && exec "$GAME" 2>>"${GAME_STDERR:-/dev/stderr}") &
+  (cd "$WORK" && exec "$GAME" "$@" 2>>"${GAME_STDERR:-/dev/stderr}") &
   GAME_PID=$!
 }
 
@@ -73,10 +74,10 @@ find_window() {
   [[ -n "$WID" ]] || fail "no window named Jadeloom"
 }
 
-# play: starts the game and waits for its first frame of play; the pointer
-# rests on the bottom bar, where it hovers nothing.
+# play [ARGS]: starts the game and waits for its first frame of play; the
+# pointer rests on the bottom bar, where it hovers nothing.
 play() {
-  start_game
+  start_game "$@"
   find_window
   wait_for_log "First frame drawn" 120 || fail "no frame of play was drawn"
   xdotool mousemove --window "$WID" $((WIN_W / 2)) $((WIN_H - 8))

@@ -17,9 +17,10 @@ xdpyinfo -display ":$n" | grep -q GLX && fail "the display without OpenGL has GL
 
 prepare_work run
 code=0
-(cd "$WORK" && DISPLAY=":$n" timeout 60 "$GAME") || code=$?
+(cd "$WORK" && DISPLAY=":$n" timeout 60 "$GAME") 2>"$OUT/stderr" || code=$?
 [[ "$code" == 1 ]] || fail "exit code $code without OpenGL"
 grep -qxF "Rendering Engine failed to initialized" "$WORK/log.txt" || fail "no renderer failure line"
-tail -n 1 "$WORK/log.txt" | grep -qxF "Engine Initialization Failed" || fail "start-up did not end with its failure line"
+tail -n 1 "$WORK/log.txt" | grep -q "^Engine Initialization Failed: ." || fail "start-up did not end with its failure line and cause"
+grep -q "^jadeloom: Engine Initialization Failed: ." "$OUT/stderr" || fail "the terminal was not told why"
 grep -qxF "Exit ok" "$WORK/log.txt" && fail "the game ran without a renderer"
 pass "without OpenGL start-up ends with exit code 1"

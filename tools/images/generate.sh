@@ -15,6 +15,7 @@ cd "$here"
 "$py" layouts.py             # the other shipped layouts and their previews
 "$py" layouts_more.py        # seventeen more layouts and their previews
 "$py" titles.py              # splash.png, logo.png, icon.bmp (use the Standard atlas)
+"$py" icons.py               # the desktop icon in the smaller hicolor sizes
 "$py" intro.py               # intro.avi
 "$py" check.py
 "$py" contact_sheet.py       # build-images/contact_*.png, for looking at (not committed)

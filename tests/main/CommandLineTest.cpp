@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+#include "main/CommandLine.h"
+
+namespace {
+CommandLine parse(std::initializer_list<const char*> args)
+{
+    std::vector<const char*> argv{"jadeloom"};
+    argv.insert(argv.end(), args);
+    return CommandLine(static_cast<int>(argv.size()), argv.data());
+}
+}
+
+TEST(CommandLine, NoOptionsPlayWithTheSavedMode)
+{
+    const CommandLine line = parse({});
+    EXPECT_EQ(line.request(), CommandLine::Request::Play);
+    EXPECT_FALSE(line.fullscreen().has_value());
+}
+
+TEST(CommandLine, TheLastModeOptionWins)
+{
+    EXPECT_EQ(parse({"--fullscreen"}).fullscreen(), std::optional<bool>(true));
+    EXPECT_EQ(parse({"--windowed"}).fullscreen(), std::optional<bool>(false));
+    EXPECT_EQ(parse({"--windowed", "--fullscreen"}).fullscreen(), std::optional<bool>(true));
+    EXPECT_EQ(parse({"--fullscreen", "--windowed"}).fullscreen(), std::optional<bool>(false));
+    EXPECT_EQ(parse({"--fullscreen", "--windowed"}).request(), CommandLine::Request::Play);
+}
+
+TEST(CommandLine, HelpAndVersionAnswerAtOnceUnlessAnErrorCameFirst)
+{
+    EXPECT_EQ(parse({"--help"}).request(), CommandLine::Request::Help);
+    EXPECT_EQ(parse({"-h"}).request(), CommandLine::Request::Help);
+    EXPECT_EQ(parse({"--version"}).request(), CommandLine::Request::Version);
+    EXPECT_EQ(parse({"--fullscreen", "--version", "--bogus"}).request(), CommandLine::Request::Version);
+    EXPECT_EQ(parse({"--version", "--help"}).request(), CommandLine::Request::Version);
+    EXPECT_EQ(parse({"--bogus", "--help"}).request(), CommandLine::Request::Error);
+}
+
+TEST(CommandLine, UnknownWordsAreNamedInTheError)
+{
+    const CommandLine option = parse({"--windowed", "--fulscreen"});
+    EXPECT_EQ(option.request(), CommandLine::Request::Error);
+    EXPECT_EQ(option.error(), "unknown option '--fulscreen'");
+    EXPECT_EQ(parse({"-"}).error(), "unexpected argument '-'");
+    EXPECT_EQ(parse({"save.dat"}).error(), "unexpected argument 'save.dat'");
+    // Options are whole words: neither a prefix nor a value is taken.
+    EXPECT_EQ(parse({"--full"}).request(), CommandLine::Request::Error);
+    EXPECT_EQ(parse({"--fullscreen=yes"}).request(), CommandLine::Request::Error);
+    EXPECT_EQ(parse({""}).request(), CommandLine::Request::Error);
+}
+
+TEST(CommandLine, VersionAndUsageNameTheGame)
+{
+    EXPECT_EQ(CommandLine::version(), std::string("Jadeloom ") + JADELOOM_TEST_VERSION);
+    const std::string usage = CommandLine::usage();
+    for (const char* word : {"Usage: jadeloom", "--fullscreen", "--windowed", "--help", "--version"})
+        EXPECT_NE(usage.find(word), std::string::npos) << word;
+    EXPECT_EQ(usage.back(), '\n');
+}
