@@ -1,0 +1,155 @@
+#include "game/AnalystBoard.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <unordered_map>
+
+#include "game/Level.h"
+#include "game/Tile.h"
+
+AnalystBoard::AnalystBoard(const Level& level, const std::vector<int>& states)
+{
+    compileNeighbours(level, states);
+    compileKinds();
+    compileGroups();
+    compileUnder();
+}
+
+void AnalystBoard::compileNeighbours(const Level& level, const std::vector<int>& states)
+{
+    std::unordered_map<const Tile*, int> index;
+    for (size_t k = 0; k < level.tiles.size(); ++k) {
+        Tile* t = level.tiles[k];
+        if (!t)
+            continue;
+        const int state = k < states.size() ? states[k] : t->state;
+        if (state == TILE_CLEARED || state == TILE_SET_ASIDE)
+            continue;
+        index[t] = static_cast<int>(tiles.size());
+        tiles.push_back(t);
+        isParked.push_back(state == TILE_SLOTTED ? 1 : 0);
+    }
+    const int n = size();
+    wordCount = std::max(1, (n + 63) / 64);
+    dependantsOf.assign(n, {});
+    neighbourStart.assign(3 * n + 1, 0);
+    std::vector<int> sides[3];
+    for (int i = 0; i < n; ++i) {
+        for (std::vector<int>& s : sides)
+            s.clear();
+        const Tile* t = tiles[i];
+        if (!isParked[i]) {
+            // The cells the board itself looks at; only tiles on the board
+            // in this position hold a tile fast.
+            FreeTileRule::forEachNeighbourCell(
+                t->mapPoints, level.gridX, level.gridZ, [&](FreeTileRule::Side side, int x, int y, int z) {
+                    const Tile* other = level.cell(x, y, z);
+                    if (!other || other == t)
+                        return;
+                    auto it = index.find(other);
+                    if (it == index.end() || isParked[it->second])
+                        return;
+                    std::vector<int>& list = sides[side];
+                    if (std::find(list.begin(), list.end(), it->second) == list.end())
+                        list.push_back(it->second);
+                });
+        }
+        for (int s = 0; s < 3; ++s) {
+            neighbourStart[3 * i + s] = static_cast<int>(neighbourList.size());
+            for (int j : sides[s]) {
+                neighbourList.push_back(j);
+                std::vector<int>& deps = dependantsOf[j];
+                if (std::find(deps.begin(), deps.end(), i) == deps.end())
+                    deps.push_back(i);
+            }
+        }
+    }
+    neighbourStart[3 * n] = static_cast<int>(neighbourList.size());
+}
+
+void AnalystBoard::compileKinds()
+{
+    // Tiles of one kind carry the same name and the same match list, so any
+    // one of them answers for all.
+    std::map<std::string, int> kinds;
+    std::vector<const Tile*> sample;
+    kindOf.assign(tiles.size(), 0);
+    for (size_t i = 0; i < tiles.size(); ++i) {
+        std::string key = tiles[i]->name;
+        for (const std::string& m : tiles[i]->matches)
+            key += '\x1f' + m;
+        auto inserted = kinds.emplace(key, static_cast<int>(sample.size()));
+        if (inserted.second)
+            sample.push_back(tiles[i]);
+        kindOf[i] = inserted.first->second;
+    }
+    kindCount = static_cast<int>(sample.size());
+    kindPairs.assign(static_cast<size_t>(kindCount) * kindCount, 0);
+    // Either tile may be picked first, so a pair goes when either lists the other.
+    for (int a = 0; a < kindCount; ++a)
+        for (int b = 0; b < kindCount; ++b)
+            kindPairs[a * kindCount + b] = sample[a]->match(sample[b]) || sample[b]->match(sample[a]);
+}
+
+void AnalystBoard::compileGroups()
+{
+    const int n = size();
+    groupOf.assign(n, -1);
+    sideOf.assign(n, 0);
+    for (int start = 0; start < n; ++start) {
+        if (groupOf[start] >= 0)
+            continue;
+        const int g = groupCount();
+        groupTiles.emplace_back();
+        std::vector<int>& members = groupTiles.back();
+        // Breadth first over the pairing relation, colouring by distance.
+        groupOf[start] = g;
+        members.push_back(start);
+        for (size_t k = 0; k < members.size(); ++k)
+            for (int j = 0; j < n; ++j)
+                if (groupOf[j] < 0 && pairs(members[k], j)) {
+                    groupOf[j] = g;
+                    sideOf[j] = 1 - sideOf[members[k]];
+                    members.push_back(j);
+                }
+        bool clique = true, bipartite = true;
+        for (size_t a = 0; a < members.size(); ++a)
+            for (size_t b = a + 1; b < members.size(); ++b) {
+                const bool p = pairs(members[a], members[b]);
+                clique = clique && p;
+                bipartite = bipartite && p == (sideOf[members[a]] != sideOf[members[b]]);
+            }
+        groupShape.push_back(clique ? Shape::Clique : bipartite ? Shape::Bipartite : Shape::General);
+    }
+}
+
+void AnalystBoard::compileUnder()
+{
+    const int n = size();
+    under.assign(static_cast<size_t>(n) * wordCount, 0);
+    underCount.assign(n, 0);
+    auto layer = [this](int i) { return tiles[i]->mapPoints.empty() ? 0 : tiles[i]->mapPoints.front().z; };
+    std::vector<int> order(n);
+    for (int i = 0; i < n; ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return layer(a) < layer(b); });
+    // A cover lies one layer up, so by the time a tile is reached every tile
+    // it covers has its own row complete. While the upper tile is present
+    // the whole chain under it is (nothing covered can have gone first).
+    for (int j : order) {
+        for (int i : dependantsOf[j]) {
+            const int slot = 3 * i + FreeTileRule::Above;
+            if (!std::count(neighbourList.begin() + neighbourStart[slot],
+                            neighbourList.begin() + neighbourStart[slot + 1], j))
+                continue;
+            uint64_t* row = &under[static_cast<size_t>(j) * wordCount];
+            row[i >> 6] |= 1ull << (i & 63);
+            for (int w = 0; w < wordCount; ++w)
+                row[w] |= under[static_cast<size_t>(i) * wordCount + w];
+        }
+    }
+    for (int i = 0; i < n; ++i)
+        for (int w = 0; w < wordCount; ++w)
+            underCount[i] += __builtin_popcountll(under[static_cast<size_t>(i) * wordCount + w]);
+}
