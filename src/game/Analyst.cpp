@@ -1,28 +1,39 @@
 #include "game/Analyst.h"
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
+
+double Analyst::now(bool processorTime)
+{
+    if (processorTime) {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+    }
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 
 Analyst::Result Analyst::analyse(const Level& level, const AnalystBudget& budget, const std::vector<int>& states)
 {
-    const Clock::time_point start = Clock::now();
+    const double start = now(budget.processorTime);
     const AnalystBoard board(level, states);
     Analyst analyst(board, budget);
-    analyst.deadline = start + std::chrono::duration_cast<Clock::duration>(
-                                   std::chrono::duration<double, std::milli>(budget.milliseconds));
+    analyst.deadline = start + budget.milliseconds;
     Result result = analyst.run();
-    result.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    result.milliseconds = now(budget.processorTime) - start;
     return result;
 }
 
 Analyst::Analyst(const AnalystBoard& b, const AnalystBudget& limits)
-    : board(b), budget(limits), presentBits(b.words(), 0), groupLeft(b.groupCount(), 0), refuted(b.words())
+    : board(b), budget(limits), presentBits(b.words(), 0), groupLeft(b.groupCount(), 0), refuted(b.words()),
+      movesAt(b.size() / 2 + 2), freeNow(b.size(), 0), tileMark(b.size(), 0), groupMark(b.groupCount(), 0)
 {
     for (int i = 0; i < board.size(); ++i) {
         presentBits[i >> 6] |= 1ull << (i & 63);
         ++groupLeft[board.group(i)];
     }
     tilesLeft = board.size();
-    freeNow.assign(board.size(), 0);
 }
 
 Analyst::Result Analyst::run()
@@ -31,14 +42,15 @@ Analyst::Result Analyst::run()
     bool isLost = false;
     for (int g = 0; g < board.groupCount() && !isLost; ++g)
         isLost = lost(g);
-    // Short rounds with fresh tie-breaks, each twice as long as the last:
-    // a poor early choice then costs one round, not the whole budget. What a
-    // round proved lost stays proved.
+    // Short rounds with fresh tie-breaks, in the lengths of Luby's sequence:
+    // a poor early choice then costs one round, not the whole budget, and
+    // long rounds still come now and then. What a round proved lost stays
+    // proved.
     bool won = false;
-    for (long long length = firstRound; !isLost; length *= 2, ++round) {
-        roundEnd = nodes + length;
+    for (; !isLost; ++round) {
+        roundEnd = nodes + roundUnit * luby(round + 1);
         aborted = false;
-        won = search();
+        won = search(0, -1, -1);
         if (won || !aborted || outOfTotal())
             break;
         unwindTo(0);
@@ -55,13 +67,13 @@ Analyst::Result Analyst::run()
 
 bool Analyst::outOfTotal() const
 {
-    return nodes >= budget.nodes || Clock::now() > deadline;
+    return nodes >= budget.nodes || now(budget.processorTime) > deadline;
 }
 
 bool Analyst::outOfBudget()
 {
     ++nodes;
-    if (nodes >= roundEnd || nodes >= budget.nodes || ((nodes & 15) == 0 && Clock::now() > deadline))
+    if (nodes >= roundEnd || nodes >= budget.nodes || ((nodes & 15) == 0 && now(budget.processorTime) > deadline))
         aborted = true;
     return aborted;
 }
@@ -80,12 +92,12 @@ void Analyst::putBack(int i)
     ++tilesLeft;
 }
 
-bool Analyst::search()
+bool Analyst::search(int depth, int a, int b)
 {
     if (outOfBudget())
         return false;
     const size_t mark = line.size();
-    reduce();
+    reduce(a, b);
     if (tilesLeft == 0)
         return true;
     // Remembered after the reductions: positions that reduce to the same one
@@ -94,14 +106,14 @@ bool Analyst::search()
         unwindTo(mark);
         return false;
     }
-    std::vector<Move> moves;
+    std::vector<Move>& moves = movesAt[depth];
     listMoves(moves);
     for (const Move& m : moves) {
         take(m.a);
         take(m.b);
         line.emplace_back(m.a, m.b);
         if (!lost(board.group(m.a))) {
-            if (search())
+            if (search(depth + 1, m.a, m.b))
                 return true;
             if (aborted)
                 return false;  // undecided: the state no longer matters
@@ -124,101 +136,214 @@ void Analyst::unwindTo(size_t mark)
     }
 }
 
-void Analyst::reduce()
+void Analyst::queueGroupsAround(int i)
+{
+    for (int t : board.dependants(i)) {
+        const int g = board.group(t);
+        if (groupMark[g] != stamp && present(t)) {
+            groupMark[g] = stamp;
+            groupQueue.push_back(g);
+        }
+    }
+}
+
+void Analyst::reduce(int a, int b)
+{
+    // Only a group some of whose tiles the last pair touched (or the pair's
+    // own group) can have become takeable at one go.
+    ++stamp;
+    groupQueue.clear();
+    if (a < 0) {
+        for (int g = 0; g < board.groupCount(); ++g)
+            groupQueue.push_back(g);
+    } else {
+        groupMark[board.group(a)] = stamp;
+        groupQueue.push_back(board.group(a));
+        queueGroupsAround(a);
+        queueGroupsAround(b);
+    }
+    while (!groupQueue.empty()) {
+        const int g = groupQueue.back();
+        groupQueue.pop_back();
+        groupMark[g] = 0;
+        if (groupLeft[g] > 0)
+            reduceGroup(g);
+    }
+}
+
+void Analyst::reduceGroup(int g)
 {
     // Taking a whole group never loses: its tiles pair only among themselves,
     // and taking tiles only ever frees others.
-    std::vector<int> left, sides[2];
-    bool changed = true;
-    while (changed) {
-        changed = false;
-        for (int g = 0; g < board.groupCount(); ++g) {
-            if (groupLeft[g] == 0)
-                continue;
-            left.clear();
-            bool allFree = true;
-            for (int i : board.members(g)) {
-                if (!present(i))
-                    continue;
-                if (!board.isFree(i, presentBits.data())) {
-                    allFree = false;
-                    break;
-                }
-                left.push_back(i);
-            }
-            if (!allFree || left.size() % 2)
-                continue;
-            std::vector<std::pair<int, int>> pairs;
-            switch (board.shape(g)) {
-            case AnalystBoard::Shape::Clique:
-                for (size_t k = 0; k + 1 < left.size(); k += 2)
-                    pairs.emplace_back(left[k], left[k + 1]);
-                break;
-            case AnalystBoard::Shape::Bipartite:
-                sides[0].clear();
-                sides[1].clear();
-                for (int i : left)
-                    sides[board.side(i)].push_back(i);
-                if (sides[0].size() == sides[1].size())
-                    for (size_t k = 0; k < sides[0].size(); ++k)
-                        pairs.emplace_back(sides[0][k], sides[1][k]);
-                break;
-            case AnalystBoard::Shape::General:
-                if (left.size() == 2 && board.pairs(left[0], left[1]))
-                    pairs.emplace_back(left[0], left[1]);
-                break;
-            }
-            for (const auto& p : pairs) {
-                take(p.first);
-                take(p.second);
-                line.push_back(p);
-                changed = true;
-            }
+    int left[64], sides[2][64];
+    int count = 0, sideCount[2] = {0, 0};
+    for (int i : board.members(g)) {
+        if (!present(i))
+            continue;
+        if (count == 64 || !board.isFree(i, presentBits.data()))
+            return;
+        left[count++] = i;
+    }
+    if (count % 2)
+        return;
+    const size_t mark = line.size();
+    switch (board.shape(g)) {
+    case AnalystBoard::Shape::Clique:
+        for (int k = 0; k + 1 < count; k += 2)
+            line.emplace_back(left[k], left[k + 1]);
+        break;
+    case AnalystBoard::Shape::Bipartite:
+        for (int k = 0; k < count; ++k) {
+            const int s = board.side(left[k]);
+            sides[s][sideCount[s]++] = left[k];
         }
+        if (sideCount[0] == sideCount[1])
+            for (int k = 0; k < sideCount[0]; ++k)
+                line.emplace_back(sides[0][k], sides[1][k]);
+        break;
+    case AnalystBoard::Shape::General:
+        if (count == 2 && board.pairs(left[0], left[1]))
+            line.emplace_back(left[0], left[1]);
+        break;
+    }
+    for (size_t k = mark; k < line.size(); ++k) {
+        take(line[k].first);
+        take(line[k].second);
+    }
+    for (size_t k = mark; k < line.size(); ++k) {
+        queueGroupsAround(line[k].first);
+        queueGroupsAround(line[k].second);
     }
 }
 
 bool Analyst::groupDead(int g) const
 {
-    std::vector<int> left;
-    for (int i : board.members(g))
-        if (present(i))
-            left.push_back(i);
-    if (left.size() % 2)
+    int left[largestPairedOff];
+    int count = 0;
+    for (int i : board.members(g)) {
+        if (!present(i))
+            continue;
+        if (count == largestPairedOff)
+            return groupLeft[g] % 2 != 0;
+        left[count++] = i;
+    }
+    if (count % 2)
         return true;
-    // Pairing off larger remainders by trial costs more than it saves.
-    constexpr size_t largestTried = 8;
-    if (left.empty() || left.size() > largestTried)
-        return false;
-    return !pairOff(left);
+    return count > 0 && !pairOff(left, count, 0);
 }
 
-bool Analyst::pairOff(std::vector<int>& left) const
+bool Analyst::pairOff(const int* tiles, int count, unsigned used) const
 {
-    if (left.empty())
+    int first = 0;
+    while (first < count && (used >> first & 1))
+        ++first;
+    if (first == count)
         return true;
-    const int a = left.back();
-    left.pop_back();
-    for (size_t k = 0; k < left.size(); ++k) {
-        const int b = left[k];
-        if (!board.pairs(a, b) || board.stacked(a, b))
+    for (int k = first + 1; k < count; ++k) {
+        if ((used >> k & 1) || !board.pairs(tiles[first], tiles[k]) || board.stacked(tiles[first], tiles[k]))
             continue;
-        std::vector<int> rest(left);
-        rest.erase(rest.begin() + static_cast<long>(k));
-        if (pairOff(rest)) {
-            left.push_back(a);
+        if (pairOff(tiles, count, used | 1u << first | 1u << k))
             return true;
+    }
+    return false;
+}
+
+void Analyst::lastPair(int g, int& x, int& y) const
+{
+    x = y = -1;
+    for (int i : board.members(g))
+        if (present(i))
+            (x < 0 ? x : y) = i;
+    if (board.rightOf(y, x))
+        std::swap(x, y);
+}
+
+bool Analyst::waitsOnItself(int g) const
+{
+    // Every group down to its last pair goes at one moment. A group with a
+    // tile over one of its tiles must go before it. When one row joins the
+    // two tiles, no tile between them can go while both stand (the first to
+    // go would still have both sides held), so the pair goes from outside:
+    // after every tile beyond either end, and before every tile between.
+    // Following "must go before" from g back to g means g can never go.
+    rowPairs.clear();
+    for (int k = 0; k < board.groupCount(); ++k) {
+        if (groupLeft[k] != 2)
+            continue;
+        int x, y;
+        lastPair(k, x, y);
+        if (joinedByRow(x, y))
+            rowPairs.push_back({k, x, y});
+    }
+    ++stamp;
+    groupStack.assign(1, g);
+    auto reach = [&](int k) {
+        if (k == g)
+            return true;
+        if (groupMark[k] != stamp) {
+            groupMark[k] = stamp;
+            groupStack.push_back(k);
+        }
+        return false;
+    };
+    while (!groupStack.empty()) {
+        const int h = groupStack.back();
+        groupStack.pop_back();
+        int x, y;
+        lastPair(h, x, y);
+        const uint64_t* overX = board.overRow(x);
+        const uint64_t* overY = board.overRow(y);
+        for (int w = 0; w < board.words(); ++w) {
+            for (uint64_t bits = (overX[w] | overY[w]) & presentBits[w]; bits; bits &= bits - 1) {
+                const int k = board.group(w * 64 + __builtin_ctzll(bits));
+                if (k != h && groupLeft[k] == 2 && reach(k))
+                    return true;
+            }
+        }
+        if (joinedByRow(x, y)) {
+            for (const int* t = board.sideBegin(x, FreeTileRule::Left); t != board.sideEnd(x, FreeTileRule::Left); ++t)
+                if (present(*t) && groupLeft[board.group(*t)] == 2 && board.group(*t) != h && reach(board.group(*t)))
+                    return true;
+            for (const int* t = board.sideBegin(y, FreeTileRule::Right); t != board.sideEnd(y, FreeTileRule::Right); ++t)
+                if (present(*t) && groupLeft[board.group(*t)] == 2 && board.group(*t) != h && reach(board.group(*t)))
+                    return true;
+        }
+        for (const RowPair& r : rowPairs) {
+            if (r.group == h)
+                continue;
+            const bool between = (board.rightOf(r.left, x) && board.rightOf(x, r.right))
+                || (board.rightOf(r.left, y) && board.rightOf(y, r.right));
+            if (between && reach(r.group))
+                return true;
         }
     }
-    left.push_back(a);
     return false;
+}
+
+long long Analyst::luby(long long i)
+{
+    // 1 1 2 1 1 2 4 1 1 2 1 1 2 4 8 ...
+    for (long long k = 1;; ++k) {
+        if (i == (1LL << k) - 1)
+            return 1LL << (k - 1);
+        if (i < (1LL << k) - 1)
+            return luby(i - (1LL << (k - 1)) + 1);
+    }
+}
+
+int Analyst::nextNoise()
+{
+    noise ^= noise << 13;
+    noise ^= noise >> 7;
+    noise ^= noise << 17;
+    return static_cast<int>(noise % tieBreakSpread);
 }
 
 void Analyst::listMoves(std::vector<Move>& moves)
 {
-    const int n = board.size();
-    std::vector<int> freeList;
-    for (int i = 0; i < n; ++i) {
+    moves.clear();
+    freeList.clear();
+    for (int i = 0; i < board.size(); ++i) {
         freeNow[i] = present(i) && board.isFree(i, presentBits.data());
         if (freeNow[i])
             freeList.push_back(i);
@@ -231,58 +356,21 @@ void Analyst::listMoves(std::vector<Move>& moves)
             // How many tiles the pair would free, then how much lies under it.
             take(a);
             take(b);
+            ++stamp;
             int freed = 0;
-            for (int t : board.dependants(a))
-                freed += present(t) && !freeNow[t] && board.isFree(t, presentBits.data());
-            for (int t : board.dependants(b)) {
-                const auto& depsA = board.dependants(a);
-                if (std::find(depsA.begin(), depsA.end(), t) == depsA.end())
-                    freed += present(t) && !freeNow[t] && board.isFree(t, presentBits.data());
-            }
+            for (int i : {a, b})
+                for (int t : board.dependants(i))
+                    if (tileMark[t] != stamp) {
+                        tileMark[t] = stamp;
+                        freed += present(t) && !freeNow[t] && board.isFree(t, presentBits.data());
+                    }
             putBack(a);
             putBack(b);
-            int score = freed * 1000 + board.tilesUnder(a) + board.tilesUnder(b);
-            if (round > 0) {
-                noise ^= noise << 13;
-                noise ^= noise >> 7;
-                noise ^= noise << 17;
-                score += static_cast<int>(noise % tieBreakSpread);
-            }
+            int score = freed * freedWeight + board.tilesUnder(a) + board.tilesUnder(b);
+            if (round > 0)
+                score += nextNoise();
             moves.push_back({a, b, score});
         }
     }
     std::stable_sort(moves.begin(), moves.end(), [](const Move& l, const Move& r) { return l.score > r.score; });
-}
-
-bool Analyst::mustPrecede(int before, int after) const
-{
-    for (int p : board.members(after))
-        if (present(p))
-            for (int q : board.members(before))
-                if (present(q) && board.lies(q, p))
-                    return true;
-    return false;
-}
-
-bool Analyst::waitsOnItself(int g) const
-{
-    // Depth first over the groups down to their last pair, from g along
-    // "must go first" edges; reaching g again closes a cycle.
-    std::vector<char> seen(board.groupCount(), 0);
-    std::vector<int> stack{g};
-    while (!stack.empty()) {
-        const int h = stack.back();
-        stack.pop_back();
-        for (int k = 0; k < board.groupCount(); ++k) {
-            if (groupLeft[k] != 2 || !mustPrecede(k, h))
-                continue;
-            if (k == g)
-                return true;
-            if (!seen[k]) {
-                seen[k] = 1;
-                stack.push_back(k);
-            }
-        }
-    }
-    return false;
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include <chrono>
 #include <utility>
 #include <vector>
 
@@ -13,6 +12,9 @@ class Tile;
 struct AnalystBudget {
     double milliseconds = 100.0;
     long long nodes = 2000000;
+    // Count milliseconds of this thread's processor time rather than of the
+    // clock on the wall: for measuring on a machine busy with other work.
+    bool processorTime = false;
 };
 
 // The analyst: decides whether a position can still be cleared by taking
@@ -44,38 +46,52 @@ public:
     static Result analyse(const Level& level, const AnalystBudget& budget, const std::vector<int>& states = {});
 
 private:
-    using Clock = std::chrono::steady_clock;
     struct Move {
         int a;
         int b;
         int score;
     };
+    static constexpr long long roundUnit = 256;
+        // Scores run a thousand per tile freed; tie-breaks after the first round
+    // reach over some twenty of those, so later rounds stray far from it.
+    static constexpr int freedWeight = 1000;
+    static constexpr uint64_t tieBreakSpread = 20000;
+    // Pairing off larger remainders of a group by trial costs more than it saves.
+    static constexpr int largestPairedOff = 8;
 
     Analyst(const AnalystBoard& board, const AnalystBudget& budget);
+    // Milliseconds since some fixed moment, on the wall or of this thread.
+    static double now(bool processorTime);
     Result run();
-    bool search();
-    static constexpr long long firstRound = 512;
-    static constexpr uint64_t tieBreakSpread = 64;
+    // a and b: the pair just taken, or -1 at the root.
+    bool search(int depth, int a, int b);
     bool outOfBudget();
     bool outOfTotal() const;
     void take(int i);
     void putBack(int i);
     bool present(int i) const { return presentBits[i >> 6] >> (i & 63) & 1; }
-    bool lost(int g) const { return groupDead(g) || (groupLeft[g] == 2 && waitsOnItself(g)); }
-    // Takes the face groups that can go at one go; the pairs join the line.
-    void reduce();
+    // Takes the face groups that can go at one go, starting from those whose
+    // freedom the tiles just taken touched; the pairs join the line.
+    void reduce(int a, int b);
+    void queueGroupsAround(int i);
+    void reduceGroup(int g);
     void unwindTo(size_t mark);
+    bool lost(int g) const { return groupDead(g) || (groupLeft[g] == 2 && waitsOnItself(g)); }
     bool groupDead(int g) const;
-    bool pairOff(std::vector<int>& left) const;
+    bool pairOff(const int* tiles, int count, unsigned used) const;
     // Whether group g, down to its last pair, waits on itself through the
-    // last pairs of other groups (each must go before a pair it lies over).
+    // last pairs of other groups.
     bool waitsOnItself(int g) const;
-    bool mustPrecede(int before, int after) const;
+    // The two tiles left of group g, the left one first when a row joins them.
+    void lastPair(int g, int& x, int& y) const;
+    bool joinedByRow(int x, int y) const { return board.rightOf(x, y); }
     void listMoves(std::vector<Move>& moves);
+    int nextNoise();
+    static long long luby(long long i);
 
     const AnalystBoard& board;
     AnalystBudget budget;
-    Clock::time_point deadline;
+    double deadline = 0.0;  // milliseconds, on the clock now() reads
     std::vector<uint64_t> presentBits;
     std::vector<int> groupLeft;
     int tilesLeft = 0;
@@ -83,8 +99,22 @@ private:
     RefutedSet refuted;
     long long nodes = 0;
     bool aborted = false;
-    long long roundEnd = 0;     // the node count at which this round gives up
+    long long roundEnd = 0;  // the node count at which this round gives up
     int round = 0;
     uint64_t noise = 0x2545f4914f6cdd1dull;  // the analyst's own tie-breaks
-    std::vector<char> freeNow;  // scratch of listMoves
+    // Scratch, sized once: moves per depth, and marks stamped per use.
+    std::vector<std::vector<Move>> movesAt;
+    std::vector<int> freeList;
+    std::vector<char> freeNow;
+    std::vector<int> tileMark;
+    std::vector<int> groupQueue;
+    mutable std::vector<int> groupMark;
+    mutable std::vector<int> groupStack;
+    mutable int stamp = 0;
+    // Scratch of waitsOnItself: the groups down to a last pair joined by a
+    // row, with the left and the right tile.
+    struct RowPair {
+        int group, left, right;
+    };
+    mutable std::vector<RowPair> rowPairs;
 };

@@ -14,6 +14,7 @@ AnalystBoard::AnalystBoard(const Level& level, const std::vector<int>& states)
     compileKinds();
     compileGroups();
     compileUnder();
+    compileRows();
 }
 
 void AnalystBoard::compileNeighbours(const Level& level, const std::vector<int>& states)
@@ -149,7 +150,37 @@ void AnalystBoard::compileUnder()
                 row[w] |= under[static_cast<size_t>(i) * wordCount + w];
         }
     }
+    over.assign(under.size(), 0);
     for (int i = 0; i < n; ++i)
-        for (int w = 0; w < wordCount; ++w)
-            underCount[i] += __builtin_popcountll(under[static_cast<size_t>(i) * wordCount + w]);
+        for (int j = 0; j < n; ++j)
+            if (lies(i, j)) {
+                ++underCount[i];
+                over[static_cast<size_t>(j) * wordCount + (i >> 6)] |= 1ull << (i & 63);
+            }
+}
+
+void AnalystBoard::compileRows()
+{
+    const int n = size();
+    rightward.assign(static_cast<size_t>(n) * wordCount, 0);
+    leftward.assign(rightward.size(), 0);
+    auto column = [this](int i) { return tiles[i]->mapPoints.empty() ? 0 : tiles[i]->mapPoints.front().x; };
+    std::vector<int> order(n);
+    for (int i = 0; i < n; ++i)
+        order[i] = i;
+    // A right neighbour starts further right, so rightmost first completes
+    // every row before it is needed.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return column(a) > column(b); });
+    for (int i : order) {
+        uint64_t* row = &rightward[static_cast<size_t>(i) * wordCount];
+        for (const int* r = sideBegin(i, FreeTileRule::Right); r != sideEnd(i, FreeTileRule::Right); ++r) {
+            row[*r >> 6] |= 1ull << (*r & 63);
+            for (int w = 0; w < wordCount; ++w)
+                row[w] |= rightward[static_cast<size_t>(*r) * wordCount + w];
+        }
+    }
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (bit(rightward, i, j))
+                leftward[static_cast<size_t>(j) * wordCount + (i >> 6)] |= 1ull << (i & 63);
 }

@@ -53,7 +53,18 @@ public:
     bool stacked(int i, int j) const { return lies(i, j) || lies(j, i); }
     // Tile i lies (at any depth) over tile j.
     bool lies(int i, int j) const { return bit(under, i, j); }
+    // Tile j is reached from tile i going right from neighbour to neighbour.
+    bool rightOf(int i, int j) const { return bit(rightward, i, j); }
     int tilesUnder(int i) const { return underCount[i]; }
+    // The tiles lying (at any depth) over tile i, words() words.
+    const uint64_t* overRow(int i) const { return &over[static_cast<size_t>(i) * wordCount]; }
+    // The tiles reached from tile i by going on to a neighbour on the right
+    // (or left), again and again; words() words each.
+    const uint64_t* rightwardRow(int i) const { return &rightward[static_cast<size_t>(i) * wordCount]; }
+    const uint64_t* leftwardRow(int i) const { return &leftward[static_cast<size_t>(i) * wordCount]; }
+    // The tiles holding tile i from one side, as a range.
+    const int* sideBegin(int i, FreeTileRule::Side s) const { return neighbourList.data() + neighbourStart[3 * i + s]; }
+    const int* sideEnd(int i, FreeTileRule::Side s) const { return neighbourList.data() + neighbourStart[3 * i + s + 1]; }
 
     int groupCount() const { return static_cast<int>(groupTiles.size()); }
     int group(int i) const { return groupOf[i]; }
@@ -80,6 +91,7 @@ private:
     void compileKinds();
     void compileGroups();
     void compileUnder();
+    void compileRows();
 
     int wordCount = 1;
     std::vector<Tile*> tiles;
@@ -95,5 +107,8 @@ private:
     std::vector<Shape> groupShape;
     std::vector<int> sideOf;
     std::vector<uint64_t> under;      // size() rows of words(): the tiles under each
+    std::vector<uint64_t> over;       // the same relation turned round
     std::vector<int> underCount;
+    std::vector<uint64_t> rightward;
+    std::vector<uint64_t> leftward;
 };
