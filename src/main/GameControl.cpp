@@ -197,7 +197,7 @@ void GameEngine::undo()
 
 void GameEngine::hint()
 {
-    if (gameState == GS_PLAYING && level && level->hint())
+    if (gameState == GS_PLAYING && level && hintAdvisor.hint(*level))
         ++hintsUsed;
     action.clear();
 }

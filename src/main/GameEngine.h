@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/HintAdvisor.h"
 #include "main/GameState.h"
 #include "main/Input.h"
 #include "main/Timer.h"
@@ -61,6 +62,9 @@ public:
     bool showFreeTiles = false;
     bool playMusic = false;
     int musicStream = -1;
+
+    // Hints show a pair on a winning line when the analyst finds one in time.
+    HintAdvisor hintAdvisor;
 
     // Counters and clock.
     int hintsUsed = 0;

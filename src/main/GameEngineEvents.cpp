@@ -322,7 +322,7 @@ void GameEngine::checkKeys(SDLKey key)
     case SDLK_h:
         // A hint from the keyboard is not counted.
         if (down && level)
-            level->hint();
+            hintAdvisor.hint(*level);
         break;
     case SDLK_u:
         // Nor is an undo from the keyboard, which leaves the bottom bar as
