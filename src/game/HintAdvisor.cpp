@@ -10,28 +10,9 @@ bool gone(const Tile* t)
 }
 }
 
-bool HintAdvisor::sameBoard(const Level& level) const
-{
-    if (board.size() != level.tiles.size())
-        return false;
-    for (size_t i = 0; i < board.size(); ++i) {
-        const Tile* t = level.tiles[i];
-        if (t != board[i].tile || !t || t->name != board[i].name || !(t->gridPosition == board[i].place))
-            return false;
-    }
-    return true;
-}
-
-void HintAdvisor::rememberBoard(const Level& level)
-{
-    board.clear();
-    for (const Tile* t : level.tiles)
-        board.push_back({t, t ? t->name : std::string(), t ? t->gridPosition : Vector3()});
-}
-
 int HintAdvisor::stepOnLine(const Level& level) const
 {
-    if (line.empty() || !sameBoard(level))
+    if (line.empty() || !board.matches(level))
         return -1;
     size_t step = 0;
     while (step < line.size() && gone(line[step].first) && gone(line[step].second))
@@ -54,7 +35,7 @@ bool HintAdvisor::winningPair(const Level& level, Tile*& a, Tile*& b)
         const Analyst::Result result = Analyst::analyse(level, budget);
         verdict = result.verdict;
         line = result.line;
-        rememberBoard(level);
+        board.take(level);
         step = verdict == Analyst::Verdict::Winnable ? 0 : -1;
     } else {
         verdict = Analyst::Verdict::Winnable;

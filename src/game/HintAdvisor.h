@@ -2,10 +2,8 @@
 #include <utility>
 #include <vector>
 
-#include <string>
-
 #include "game/Analyst.h"
-#include "render/Vector3.h"
+#include "game/BoardFingerprint.h"
 
 class Level;
 class Tile;
@@ -38,17 +36,7 @@ private:
     // is not a position of the line.
     int stepOnLine(const Level& level) const;
 
-    // Whether the board's tiles are still the ones, with the faces and
-    // places, the kept line was found on (a new deal or a reshuffle is not).
-    bool sameBoard(const Level& level) const;
-    void rememberBoard(const Level& level);
-
-    struct Placed {
-        const Tile* tile;
-        std::string name;
-        Vector3 place;
-    };
-    std::vector<Placed> board;
+    BoardFingerprint board;  // the board the kept line was found on
     std::vector<std::pair<Tile*, Tile*>> line;
     Analyst::Verdict verdict = Analyst::Verdict::Undecided;
 };

@@ -155,6 +155,7 @@ void Level::deleteMap()
     solution.clear();
     dealtPlaces.clear();
     undoHistory.clear();
+    redoList.clear();
     selectedTile = nullptr;
     hintShown = false;
     for (TileSlot* s : slots)

@@ -5,6 +5,7 @@
 #include "game/CollisionObj.h"
 #include "game/MtRng.h"
 #include "game/Point.h"
+#include "game/RedoList.h"
 #include "game/TileSlot.h"
 #include "game/TileState.h"
 #include "render/Vector3.h"
@@ -55,6 +56,7 @@ public:
     int tileSetMultiplier = 1;
     TileSet* tileSet = nullptr;           // owned
     std::vector<std::vector<TileState>> undoHistory;
+    RedoList redoList;                    // what undo took back, to be put back
     std::vector<Tile*> setAsideTiles;     // taken off by the solvability pass
     std::vector<Tile*> solution;          // pairs in an order that clears the deal
     // Where each tile of tiles lay when dealt (x -1: not on the grid);

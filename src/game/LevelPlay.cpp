@@ -358,6 +358,7 @@ void Level::restart()
         t->state = TILE_ON_BOARD;
     }
     undoHistory.clear();
+    redoList.clear();
     clearedTiles.clear();
     updateTilesFree();
     // The dealt board is the first step undo can return to.

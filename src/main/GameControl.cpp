@@ -188,8 +188,20 @@ void GameEngine::undo()
     // Outside play the undo waits, pending, until play resumes.
     if (gameState != GS_PLAYING)
         return;
-    if (level && level->undo())
+    if (level && level->redoList.undo(*level))
         ++undosUsed;
+    updateBottomText();
+    updateSlots();
+    action.clear();
+}
+
+void GameEngine::redo()
+{
+    // Puts back what undo took, in order; not counted anywhere.
+    if (gameState != GS_PLAYING)
+        return;
+    if (level)
+        level->redoList.redo(*level);
     updateBottomText();
     updateSlots();
     action.clear();

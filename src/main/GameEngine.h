@@ -162,6 +162,7 @@ public:
     void changeTileSet(Layout* newLayout);
     void restart();
     void undo();
+    void redo();
     void hint();
     void shuffle();
     void setDifficulty(int mode);

@@ -328,8 +328,17 @@ void GameEngine::checkKeys(SDLKey key)
         // Nor is an undo from the keyboard, which leaves the bottom bar as
         // it is; the holding slots show what the board holds.
         if (down && level) {
-            level->undo();
+            level->redoList.undo(*level);
             updateSlots();
+        }
+        break;
+    case SDLK_r:
+    case SDLK_y:
+        // R, or Ctrl+Y, redoes what undo took back (not counted either).
+        if (down && level && (key == SDLK_r || ctrlHeld) && gameState == GS_PLAYING) {
+            level->redoList.redo(*level);
+            updateSlots();
+            updateBottomText();
         }
         break;
     case SDLK_f:

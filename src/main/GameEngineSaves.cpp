@@ -206,6 +206,7 @@ bool GameEngine::loadSavedGame()
         }
     }
     level->updateTilesFree();
+    level->redoList.restore(*level, game.redo);
 
     hintsUsed = game.hints;
     shufflesUsed = game.shuffles;
