@@ -1,59 +1,67 @@
 #include "game/AnalystBoard.h"
 
 #include <algorithm>
-#include <map>
-#include <string>
-#include <unordered_map>
 
-#include "game/Level.h"
+#include "game/BoardSketch.h"
 #include "game/Tile.h"
 
 AnalystBoard::AnalystBoard(const Level& level, const std::vector<int>& states)
+    : AnalystBoard(BoardSketch(level), states)
 {
-    compileNeighbours(level, states);
-    compileKinds();
+}
+
+AnalystBoard::AnalystBoard(const BoardSketch& sketch, const std::vector<int>& states)
+{
+    compileNeighbours(sketch, states);
     compileGroups();
     compileUnder();
     compileRows();
 }
 
-void AnalystBoard::compileNeighbours(const Level& level, const std::vector<int>& states)
+void AnalystBoard::compileNeighbours(const BoardSketch& sketch, const std::vector<int>& states)
 {
-    std::unordered_map<const Tile*, int> index;
-    for (size_t k = 0; k < level.tiles.size(); ++k) {
-        Tile* t = level.tiles[k];
-        if (!t)
+    std::vector<int> index(sketch.pieces.size(), -1);
+    for (size_t k = 0; k < sketch.pieces.size(); ++k) {
+        const BoardSketch::Piece& piece = sketch.pieces[k];
+        if (!piece.tile)
             continue;
-        const int state = k < states.size() ? states[k] : t->state;
+        const int state = k < states.size() ? states[k] : piece.state;
         if (state == TILE_CLEARED || state == TILE_SET_ASIDE)
             continue;
-        index[t] = static_cast<int>(tiles.size());
-        tiles.push_back(t);
+        index[k] = static_cast<int>(tiles.size());
+        tiles.push_back(piece.tile);
         isParked.push_back(state == TILE_SLOTTED ? 1 : 0);
+        kindOf.push_back(piece.kind);
+        layerOf.push_back(piece.cells.empty() ? 0 : piece.cells.front().z);
+        columnOf.push_back(piece.cells.empty() ? 0 : piece.cells.front().x);
     }
+    kindCount = sketch.kindCount;
+    kindPairs.assign(static_cast<size_t>(kindCount) * kindCount, 0);
+    for (int a = 0; a < kindCount; ++a)
+        for (int b = 0; b < kindCount; ++b)
+            kindPairs[static_cast<size_t>(a) * kindCount + b] = sketch.kindsPair(a, b);
     const int n = size();
     wordCount = std::max(1, (n + 63) / 64);
     dependantsOf.assign(n, {});
     neighbourStart.assign(3 * n + 1, 0);
     std::vector<int> sides[3];
-    for (int i = 0; i < n; ++i) {
+    for (size_t k = 0; k < sketch.pieces.size(); ++k) {
+        const int i = index[k];
+        if (i < 0)
+            continue;
         for (std::vector<int>& s : sides)
             s.clear();
-        const Tile* t = tiles[i];
         if (!isParked[i]) {
             // The cells the board itself looks at; only tiles on the board
             // in this position hold a tile fast.
             FreeTileRule::forEachNeighbourCell(
-                t->mapPoints, level.gridX, level.gridZ, [&](FreeTileRule::Side side, int x, int y, int z) {
-                    const Tile* other = level.cell(x, y, z);
-                    if (!other || other == t)
-                        return;
-                    auto it = index.find(other);
-                    if (it == index.end() || isParked[it->second])
+                sketch.pieces[k].cells, sketch.gridX, sketch.gridZ, [&](FreeTileRule::Side side, int x, int y, int z) {
+                    const int other = sketch.at(x, y, z);
+                    if (other < 0 || other == static_cast<int>(k) || index[other] < 0 || isParked[index[other]])
                         return;
                     std::vector<int>& list = sides[side];
-                    if (std::find(list.begin(), list.end(), it->second) == list.end())
-                        list.push_back(it->second);
+                    if (std::find(list.begin(), list.end(), index[other]) == list.end())
+                        list.push_back(index[other]);
                 });
         }
         for (int s = 0; s < 3; ++s) {
@@ -67,30 +75,6 @@ void AnalystBoard::compileNeighbours(const Level& level, const std::vector<int>&
         }
     }
     neighbourStart[3 * n] = static_cast<int>(neighbourList.size());
-}
-
-void AnalystBoard::compileKinds()
-{
-    // Tiles of one kind carry the same name and the same match list, so any
-    // one of them answers for all.
-    std::map<std::string, int> kinds;
-    std::vector<const Tile*> sample;
-    kindOf.assign(tiles.size(), 0);
-    for (size_t i = 0; i < tiles.size(); ++i) {
-        std::string key = tiles[i]->name;
-        for (const std::string& m : tiles[i]->matches)
-            key += '\x1f' + m;
-        auto inserted = kinds.emplace(key, static_cast<int>(sample.size()));
-        if (inserted.second)
-            sample.push_back(tiles[i]);
-        kindOf[i] = inserted.first->second;
-    }
-    kindCount = static_cast<int>(sample.size());
-    kindPairs.assign(static_cast<size_t>(kindCount) * kindCount, 0);
-    // Either tile may be picked first, so a pair goes when either lists the other.
-    for (int a = 0; a < kindCount; ++a)
-        for (int b = 0; b < kindCount; ++b)
-            kindPairs[a * kindCount + b] = sample[a]->match(sample[b]) || sample[b]->match(sample[a]);
 }
 
 void AnalystBoard::compileGroups()
@@ -130,7 +114,7 @@ void AnalystBoard::compileUnder()
     const int n = size();
     under.assign(static_cast<size_t>(n) * wordCount, 0);
     underCount.assign(n, 0);
-    auto layer = [this](int i) { return tiles[i]->mapPoints.empty() ? 0 : tiles[i]->mapPoints.front().z; };
+    auto layer = [this](int i) { return layerOf[i]; };
     std::vector<int> order(n);
     for (int i = 0; i < n; ++i)
         order[i] = i;
@@ -164,7 +148,7 @@ void AnalystBoard::compileRows()
     const int n = size();
     rightward.assign(static_cast<size_t>(n) * wordCount, 0);
     leftward.assign(rightward.size(), 0);
-    auto column = [this](int i) { return tiles[i]->mapPoints.empty() ? 0 : tiles[i]->mapPoints.front().x; };
+    auto column = [this](int i) { return columnOf[i]; };
     std::vector<int> order(n);
     for (int i = 0; i < n; ++i)
         order[i] = i;

@@ -5,6 +5,7 @@
 
 #include "game/FreeTileRule.h"
 
+class BoardSketch;
 class Level;
 class Tile;
 
@@ -30,6 +31,8 @@ public:
     // snapshot holds them); empty means the tiles' states now. The level's
     // grid must still be the one those states were played on.
     explicit AnalystBoard(const Level& level, const std::vector<int>& states = {});
+    // The same from a copy of the board (states as above, else the sketch's).
+    explicit AnalystBoard(const BoardSketch& sketch, const std::vector<int>& states = {});
 
     int size() const { return static_cast<int>(tiles.size()); }
     int words() const { return wordCount; }
@@ -87,8 +90,7 @@ private:
     {
         return rows[static_cast<size_t>(row) * wordCount + (j >> 6)] >> (j & 63) & 1;
     }
-    void compileNeighbours(const Level& level, const std::vector<int>& states);
-    void compileKinds();
+    void compileNeighbours(const BoardSketch& sketch, const std::vector<int>& states);
     void compileGroups();
     void compileUnder();
     void compileRows();
@@ -96,6 +98,8 @@ private:
     int wordCount = 1;
     std::vector<Tile*> tiles;
     std::vector<char> isParked;
+    std::vector<int> layerOf;         // z and x of each tile's grid place
+    std::vector<int> columnOf;
     std::vector<int> neighbourStart;  // 3 * size() + 1 offsets, by tile and side
     std::vector<int> neighbourList;
     std::vector<std::vector<int>> dependantsOf;
