@@ -4,6 +4,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "game/BoardSketch.h"
+
 double Analyst::now(bool processorTime)
 {
     if (processorTime) {
@@ -16,8 +18,14 @@ double Analyst::now(bool processorTime)
 
 Analyst::Result Analyst::analyse(const Level& level, const AnalystBudget& budget, const std::vector<int>& states)
 {
+    return analyse(BoardSketch(level), budget, states);
+}
+
+Analyst::Result Analyst::analyse(const BoardSketch& sketch, const AnalystBudget& budget,
+                                 const std::vector<int>& states)
+{
     const double start = now(budget.processorTime);
-    const AnalystBoard board(level, states);
+    const AnalystBoard board(sketch, states);
     Analyst analyst(board, budget);
     analyst.deadline = start + budget.milliseconds;
     Result result = analyst.run();
@@ -67,13 +75,14 @@ Analyst::Result Analyst::run()
 
 bool Analyst::outOfTotal() const
 {
-    return nodes >= budget.nodes || now(budget.processorTime) > deadline;
+    return nodes >= budget.nodes || now(budget.processorTime) > deadline || (budget.cancel && *budget.cancel);
 }
 
 bool Analyst::outOfBudget()
 {
     ++nodes;
-    if (nodes >= roundEnd || nodes >= budget.nodes || ((nodes & 15) == 0 && now(budget.processorTime) > deadline))
+    if (nodes >= roundEnd || nodes >= budget.nodes
+        || ((nodes & 15) == 0 && (now(budget.processorTime) > deadline || (budget.cancel && *budget.cancel))))
         aborted = true;
     return aborted;
 }

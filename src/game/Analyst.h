@@ -1,10 +1,12 @@
 #pragma once
+#include <atomic>
 #include <utility>
 #include <vector>
 
 #include "game/AnalystBoard.h"
 #include "game/RefutedSet.h"
 
+class BoardSketch;
 class Level;
 class Tile;
 
@@ -15,6 +17,8 @@ struct AnalystBudget {
     // Count milliseconds of this thread's processor time rather than of the
     // clock on the wall: for measuring on a machine busy with other work.
     bool processorTime = false;
+    // Set from another thread to stop the analysis at once (undecided).
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 // The analyst: decides whether a position can still be cleared by taking
@@ -44,6 +48,8 @@ public:
     // The position on the board now, or the one given by states (one per
     // board tile in board order, as an undo snapshot holds them).
     static Result analyse(const Level& level, const AnalystBudget& budget, const std::vector<int>& states = {});
+    static Result analyse(const BoardSketch& sketch, const AnalystBudget& budget,
+                          const std::vector<int>& states = {});
 
 private:
     struct Move {

@@ -1,6 +1,9 @@
 #pragma once
+#include <vector>
+
 #include "game/Analyst.h"
 
+class BoardSketch;
 class Level;
 
 // Whether the board has become a dead end (moves may remain, but no line
@@ -19,4 +22,10 @@ public:
 
     // Each position analysed gets the budget anew.
     static Report probe(const Level& level, const AnalystBudget& budget);
+    // The same on a copy: past holds the tile states of every undo snapshot,
+    // oldest first, the last being the board now.
+    static Report probe(const BoardSketch& sketch, const std::vector<std::vector<int>>& past,
+                        const AnalystBudget& budget);
+    // The states of every undo snapshot of the board, one per board tile.
+    static std::vector<std::vector<int>> pastStates(const Level& level);
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/DeadEndWatch.h"
 #include "game/HintAdvisor.h"
 #include "main/GameState.h"
 #include "main/Input.h"
@@ -65,6 +66,10 @@ public:
 
     // Hints show a pair on a winning line when the analyst finds one in time.
     HintAdvisor hintAdvisor;
+    // Tells, beside play, when the board can no longer be won.
+    DeadEndWatch deadEnd;
+    float movesColour[3] = {0.0f, 0.0f, 0.0f};  // the moves label's own, kept
+    bool movesColourKept = false;               // while it shows the warning
 
     // Counters and clock.
     int hintsUsed = 0;
@@ -163,6 +168,9 @@ public:
     void restart();
     void undo();
     void redo();
+    // The moves label and the line over it, as the dead-end watch last
+    // answered for the board now (GameEngineDeadEnd.cpp).
+    void showDeadEnd();
     void hint();
     void shuffle();
     void setDifficulty(int mode);
