@@ -41,6 +41,9 @@ void DeadEndWatch::watch(const Level& level)
         board.take(level);
         answers.clear();
     }
+    // News is about the position watched: one for an older is stale now.
+    if (current != key)
+        news = false;
     current = key;
     if (answers.count(key)) {
         news = true;
