@@ -22,7 +22,7 @@ class Level;
 class DeadEndWatch {
 public:
     // For each position analysed; off the frame, so it may take long.
-    AnalystBudget budget{3000.0, 30000000};
+    AnalystBudget budget{2000.0, 5000000};
 
     DeadEndWatch() = default;
     DeadEndWatch(const DeadEndWatch&) = delete;

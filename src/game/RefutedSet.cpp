@@ -38,6 +38,8 @@ bool RefutedSet::contains(const uint64_t* key) const
 
 void RefutedSet::insert(const uint64_t* key)
 {
+    if (count >= maxPositions)
+        return;
     // At most half full, so every probe ends at an empty slot quickly.
     if ((count + 1) * 2 > hashes.size())
         grow();

@@ -6,7 +6,8 @@
 // The positions an analysis has proved lost, each kept as the bit set of the
 // tiles still present (a fixed number of 64-bit words). Open addressing on a
 // hash of the words; keys are compared whole, so a hash collision can never
-// make a winnable position look refuted.
+// make a winnable position look refuted. Forgetting is always safe: a
+// position not found is only searched again.
 class RefutedSet {
 public:
     explicit RefutedSet(int words);
@@ -17,6 +18,9 @@ public:
 
 private:
     static constexpr size_t initialSlots = 1024;  // a power of two
+    // Past this many positions the set stops learning, so that a long
+    // analysis cannot take memory without bound (at most some 100 MB).
+    static constexpr size_t maxPositions = size_t(1) << 21;
 
     uint64_t hashOf(const uint64_t* key) const;
     // The slot holding key, or the empty slot where it would go.
