@@ -133,6 +133,8 @@ public:
     void setSlotEnabled(int index, bool on);
     void updateTileStates();
     bool undo();
+    // The undo itself, without keeping the step for redo (the redo list's).
+    bool undoStep();
     void restart();
     void setScoreMultiplier(float m);
     // The multiplier, open slots and stamps of a difficulty (DIFFICULTY_*).

@@ -282,6 +282,12 @@ void Level::updateTileStates()
 
 bool Level::undo()
 {
+    // Every undo goes through the redo list, which keeps the step for redo.
+    return redoList.undo(*this);
+}
+
+bool Level::undoStep()
+{
     if (undoHistory.size() < 2)
         return false;
     const std::vector<TileState> current = undoHistory.back();

@@ -71,7 +71,7 @@ bool RedoList::undo(Level& level)
     }
     step.points = level.matchPoints.empty() ? 0 : level.matchPoints.back();
     step.timeBonus = level.timeBonus;
-    if (!level.undo())
+    if (!level.undoStep())
         return false;
     const bool redoable = step.parked ? step.tiles.size() == 1 : step.tiles.size() == 2;
     if (!redoable) {

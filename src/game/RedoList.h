@@ -14,8 +14,8 @@ class Tile;
 // parking, a restart, a shuffle, a new deal) ends it without being told.
 class RedoList {
 public:
-    // Undoes one step of the board, keeping it to be redone; false when the
-    // board had nothing to undo.
+    // Undoes one step of the board (Level::undoStep), keeping it to be
+    // redone; false when the board had nothing to undo. Level::undo calls it.
     bool undo(Level& level);
     // Puts back the step undone last, with the points it had scored; false
     // when there is none.

@@ -188,7 +188,7 @@ void GameEngine::undo()
     // Outside play the undo waits, pending, until play resumes.
     if (gameState != GS_PLAYING)
         return;
-    if (level && level->redoList.undo(*level))
+    if (level && level->undo())
         ++undosUsed;
     updateBottomText();
     updateSlots();

@@ -328,7 +328,7 @@ void GameEngine::checkKeys(SDLKey key)
         // Nor is an undo from the keyboard, which leaves the bottom bar as
         // it is; the holding slots show what the board holds.
         if (down && level) {
-            level->redoList.undo(*level);
+            level->undo();
             updateSlots();
         }
         break;
