@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "game/Collision.h"
+#include "game/FreeTileRule.h"
 #include "game/Layout.h"
 #include "game/Tile.h"
 #include "game/TileSet.h"
@@ -154,6 +155,7 @@ void Level::deleteMap()
     solution.clear();
     dealtPlaces.clear();
     undoHistory.clear();
+    redoList.clear();
     selectedTile = nullptr;
     hintShown = false;
     for (TileSlot* s : slots)
@@ -223,20 +225,14 @@ bool Level::blocks(const Tile* other, const Tile* t) const
 
 bool Level::freeByMap(const Tile* t) const
 {
-    if (t->mapPoints.empty())
-        return true;
-    bool covered = false, leftBlocked = false, rightBlocked = false;
-    for (const Point& p : t->mapPoints) {
-        if (p.z + 1 < gridZ && blocks(cell(p.x, p.y, p.z + 1), t))
-            covered = true;
-        if (p.x > 0 && blocks(cell(p.x - 1, p.y, p.z), t))
-            leftBlocked = true;
-        if (p.x + 1 < gridX && blocks(cell(p.x + 1, p.y, p.z), t))
-            rightBlocked = true;
-    }
-    if (covered)
-        return false;
-    return !leftBlocked || !rightBlocked;
+    bool blocked[3] = {false, false, false};  // by FreeTileRule::Side
+    FreeTileRule::forEachNeighbourCell(t->mapPoints, gridX, gridZ,
+                                       [&](FreeTileRule::Side side, int x, int y, int z) {
+                                           if (blocks(cell(x, y, z), t))
+                                               blocked[side] = true;
+                                       });
+    return FreeTileRule::isFree(blocked[FreeTileRule::Above], blocked[FreeTileRule::Left],
+                                blocked[FreeTileRule::Right]);
 }
 
 bool Level::isFree(Tile* t) const

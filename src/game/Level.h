@@ -5,6 +5,7 @@
 #include "game/CollisionObj.h"
 #include "game/MtRng.h"
 #include "game/Point.h"
+#include "game/RedoList.h"
 #include "game/TileSlot.h"
 #include "game/TileState.h"
 #include "render/Vector3.h"
@@ -55,6 +56,7 @@ public:
     int tileSetMultiplier = 1;
     TileSet* tileSet = nullptr;           // owned
     std::vector<std::vector<TileState>> undoHistory;
+    RedoList redoList;                    // what undo took back, to be put back
     std::vector<Tile*> setAsideTiles;     // taken off by the solvability pass
     std::vector<Tile*> solution;          // pairs in an order that clears the deal
     // Where each tile of tiles lay when dealt (x -1: not on the grid);
@@ -131,6 +133,8 @@ public:
     void setSlotEnabled(int index, bool on);
     void updateTileStates();
     bool undo();
+    // The undo itself, without keeping the step for redo (the redo list's).
+    bool undoStep();
     void restart();
     void setScoreMultiplier(float m);
     // The multiplier, open slots and stamps of a difficulty (DIFFICULTY_*).

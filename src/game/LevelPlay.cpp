@@ -282,6 +282,12 @@ void Level::updateTileStates()
 
 bool Level::undo()
 {
+    // Every undo goes through the redo list, which keeps the step for redo.
+    return redoList.undo(*this);
+}
+
+bool Level::undoStep()
+{
     if (undoHistory.size() < 2)
         return false;
     const std::vector<TileState> current = undoHistory.back();
@@ -358,6 +364,7 @@ void Level::restart()
         t->state = TILE_ON_BOARD;
     }
     undoHistory.clear();
+    redoList.clear();
     clearedTiles.clear();
     updateTilesFree();
     // The dealt board is the first step undo can return to.

@@ -205,9 +205,21 @@ void GameEngine::undo()
     action.clear();
 }
 
+void GameEngine::redo()
+{
+    // Puts back what undo took, in order; not counted anywhere.
+    if (gameState != GS_PLAYING)
+        return;
+    if (level)
+        level->redoList.redo(*level);
+    updateBottomText();
+    updateSlots();
+    action.clear();
+}
+
 void GameEngine::hint()
 {
-    if (gameState == GS_PLAYING && level && level->hint())
+    if (gameState == GS_PLAYING && level && hintAdvisor.hint(*level))
         ++hintsUsed;
     action.clear();
 }
@@ -320,6 +332,8 @@ void GameEngine::updateBottomText()
         setLabel(tilesText, numberText(tilesLeft));
         movesLeft = level->movesLeft();
         setLabel(movesText, numberText(movesLeft));
+        deadEnd.watch(*level);
+        showDeadEnd();
         // A board that could not be dealt has no tiles: nothing was won.
         if (tilesLeft == 0 && !gameWonShown && !level->tiles.empty()) {
             gameWonShown = true;

@@ -288,6 +288,9 @@ void GameEngine::runFrame()
             level->moved = false;
             updateBottomText();
         }
+        // The dead-end watch answers from its own thread when it can.
+        if (deadEnd.takeNews())
+            showDeadEnd();
     }
     if (menu)
         menu->update();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "game/DeadEndWatch.h"
+#include "game/HintAdvisor.h"
 #include "main/GameState.h"
 #include "main/Input.h"
 #include "main/Timer.h"
@@ -70,6 +72,13 @@ public:
     bool showFreeTiles = false;
     bool playMusic = false;
     int musicStream = -1;
+
+    // Hints show a pair on a winning line when the analyst finds one in time.
+    HintAdvisor hintAdvisor;
+    // Tells, beside play, when the board can no longer be won.
+    DeadEndWatch deadEnd;
+    float movesColour[3] = {0.0f, 0.0f, 0.0f};  // the moves label's own, kept
+    bool movesColourKept = false;               // while it shows the warning
 
     // Counters and clock.
     int hintsUsed = 0;
@@ -169,6 +178,10 @@ public:
     void changeTileSet(Layout* newLayout);
     void restart();
     void undo();
+    void redo();
+    // The moves label and the line over it, as the dead-end watch last
+    // answered for the board now (GameEngineDeadEnd.cpp).
+    void showDeadEnd();
     void hint();
     void shuffle();
     void setDifficulty(int mode);

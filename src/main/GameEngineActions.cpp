@@ -47,6 +47,7 @@ const ActionEntry actionTable[] = {
     {"PLAYER_PANEL", false, [](GameEngine& e, int) { e.playerPanelOpen(); }},
     {"PREV_LAYOUT", false, [](GameEngine& e, int) { e.layoutPanelChange(-1); }},
     {"PREV_TILESET", false, [](GameEngine& e, int) { e.tileSetPanelChange(-1); }},
+    {"REDO", false, [](GameEngine& e, int) { e.redo(); }},
     {"RESTART", false, [](GameEngine& e, int) { e.restart(); }},
     {"SELECT_LAYOUT", false, [](GameEngine& e, int) { e.selectLayout(); }},
     {"SELECT_PLAYER", false, [](GameEngine& e, int) { e.selectPlayer(); }},

@@ -333,7 +333,7 @@ void GameEngine::checkKeys(SDLKey key)
     case SDLK_h:
         // A hint from the keyboard is not counted.
         if (down && level)
-            level->hint();
+            hintAdvisor.hint(*level);
         break;
     case SDLK_u:
         // Nor is an undo from the keyboard, which leaves the bottom bar as
@@ -341,6 +341,15 @@ void GameEngine::checkKeys(SDLKey key)
         if (down && level) {
             level->undo();
             updateSlots();
+        }
+        break;
+    case SDLK_r:
+    case SDLK_y:
+        // R, or Ctrl+Y, redoes what undo took back (not counted either).
+        if (down && level && (key == SDLK_r || ctrlHeld) && gameState == GS_PLAYING) {
+            level->redoList.redo(*level);
+            updateSlots();
+            updateBottomText();
         }
         break;
     case SDLK_f:

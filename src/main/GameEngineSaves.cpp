@@ -208,6 +208,7 @@ bool GameEngine::loadSavedGame()
         }
     }
     level->updateTilesFree();
+    level->redoList.restore(*level, game.redo);
 
     hintsUsed = game.hints;
     shufflesUsed = game.shuffles;

@@ -123,6 +123,11 @@ SavedGame SavedGame::parse(const std::vector<std::string>& lines)
             g.snapshots.push_back(std::move(snapshot));
             g.complete = true;
             continue;
+        } else if (key == "<Redo>") {
+            for (++i; i < lines.size() && Line(lines[i]).key != "</Redo>"; ++i)
+                g.redo.push_back(lines[i]);
+            ++i;
+            continue;
         } else if (key == "<TilesCleared>") {
             block("</TilesCleared>", [](Line&) {});
             g.complete = true;
@@ -171,6 +176,9 @@ std::vector<std::string> SavedGame::boardLines(const Level& level, int time, int
         }
         out.push_back("</TileStates>");
     }
+    // Only a game with steps to redo has the block.
+    for (const std::string& line : level.redoList.saveLines(level))
+        out.push_back(line);
     return out;
 }
 
@@ -179,11 +187,11 @@ void SavedGame::writeLive(std::ostream& out, const std::vector<std::string>& lin
     out << "\n\t<Save>";
     bool inBlock = false;
     for (const std::string& line : lines) {
-        const bool ends = line == "</Score>" || line == "</Tiles>" || line == "</TileStates>";
+        const bool ends = line == "</Score>" || line == "</Tiles>" || line == "</TileStates>" || line == "</Redo>";
         if (ends)
             inBlock = false;
         out << (inBlock ? "\n\t\t\t" : "\n\t\t") << line;
-        if (line == "<Score>" || line == "<Tiles>" || line.compare(0, 11, "<TileStates") == 0)
+        if (line == "<Score>" || line == "<Tiles>" || line.compare(0, 11, "<TileStates") == 0 || line == "<Redo>")
             inBlock = true;
     }
     out << "\n\t</Save>";

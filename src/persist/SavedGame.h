@@ -36,6 +36,7 @@ public:
     std::vector<int> score;
     std::vector<SavedTile> tiles;
     std::vector<std::vector<SavedTileState>> snapshots;  // as stored: later ones partial
+    std::vector<std::string> redo;  // the lines inside a "<Redo>" block, for RedoList
     bool complete = false;  // a snapshot (or a cleared-tiles block) was read whole
 
     // Reads stored lines; anything it does not know is skipped, numbers that

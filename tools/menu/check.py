@@ -17,7 +17,7 @@ IDS = (["TopBar", "ShuffleButton", "HintButton", "UndoButton", "MenuButton",
         "MusicOn", "MusicOff", "VolumeKnob", "PlayerPanel", "MenuNewPlayer", "MenuNewPlayerTextBox",
         "GameWonPanel", "GameWonTime", "GameWonScore", "GameWonLayoutName", "GameWonLayoutBestTime",
         "GameWonLayoutBestScore", "GameWonTilesetName", "GameWonTilesetBestTime", "GameWonTilesetBestScore",
-        "NoMovesPanel", "DeletePlayerConfirmation", "DeletePlayerLabelName"]
+        "NoMovesPanel", "DeletePlayerConfirmation", "DeletePlayerLabelName", "DeadEndText"]
        + ["Player%d" % i for i in range(1, 11)])
 ACTIONS = (["MAIN_MENU", "NEW_GAME", "RESTART", "UNDO", "HINT", "SHUFFLE", "OPTIONS_PANEL",
             "LAYOUT_PANEL", "TILESET_PANEL", "PLAYER_PANEL", "EXIT", "PREV_LAYOUT", "NEXT_LAYOUT",
@@ -27,12 +27,12 @@ ACTIONS = (["MAIN_MENU", "NEW_GAME", "RESTART", "UNDO", "HINT", "SHUFFLE", "OPTI
             "NEW_PLAYER_CANCELLED", "GAMEWON_OK", "CLOSE_NOMOVES", "DELETE_CONFIRMED", "DELETE_CANCELLED"]
            + ["CHANGE_PLAYER%d" % i for i in range(1, 11)] + ["DELETE_PLAYER%d" % i for i in range(1, 11)])
 HIDDEN = ["LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel", "GameWonPanel", "NoMovesPanel",
-          "DeletePlayerConfirmation"]
+          "DeletePlayerConfirmation", "DeadEndText"]
 SHOWN = ["MenuNewPlayer", "TopBar"]
 KINDS = {"checkbox": ["FullscreenCheckbox", "HighlightTilesCheckbox"], "TextBox": ["MenuNewPlayerTextBox"],
          "tileslot": ["Slot1", "Slot2", "Slot3"],
          "label": ["TilesText", "MovesText", "ScoreText", "TimeText", "DifficultyText", "LayoutName",
-                   "TileSetName", "DeletePlayerLabelName"] + ["Player%d" % i for i in range(1, 11)]}
+                   "TileSetName", "DeletePlayerLabelName", "DeadEndText"] + ["Player%d" % i for i in range(1, 11)]}
 TAGS = ["Rect", "button", "checkbox", "label", "TextBox", "tileslot"]
 TOP, BOTTOM = 56 / 800, 752 / 800      # the bars' inner edges, fractions of the window height
 

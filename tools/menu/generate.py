@@ -22,6 +22,7 @@ TITLE = (0.93, 0.76, 0.36)
 INK = art.INK
 PALE = (0.80, 0.88, 0.82)
 IVORY = art.IVORY
+WARNING = (1.0, 0.62, 0.45)
 
 
 class Builder:
@@ -185,6 +186,11 @@ def bottom_bar(b, root):
                   b.ui.cell(pw, 36, lambda ctx, c=caption: art.plaque(ctx, pw, 36, c, cap)))
         b.label(f, label, initial, (x + cap + 12, BOTTOM + 9, x + pw - 10, BOTTOM + 39), IVORY)
         x += pw + gap
+    # The dead-end warning's line, just over the moves field; the game shows
+    # it only while the board cannot be won.
+    mx = (W - (len(fields) * pw + (len(fields) - 1) * gap)) // 2 + pw + gap + pw // 2
+    warn = b.label(root, "DeadEndText", "Dead end", (mx - 260, BOTTOM - 30, mx + 260, BOTTOM - 6), WARNING)
+    warn.visible = False
 
 
 def main_menu_doors(b, root):
