@@ -23,7 +23,7 @@ TEST(HintAdvisorTable, FollowingTheHintsWinsEveryDealOfEveryShippedBoard)
 {
     shipped::Session session;
     const std::vector<std::string> layouts = shipped::layoutFiles();
-    ASSERT_EQ(7u, layouts.size());
+    ASSERT_GE(layouts.size(), 7u);
     for (const std::string& file : layouts) {
         for (const char* set : shipped::tileSets()) {
             Level level;
