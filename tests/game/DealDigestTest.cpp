@@ -99,3 +99,83 @@ TEST(DealDigest, SeedFortyTwoDealsAreUnchangedOnEveryShippedBoard)
     }
     EXPECT_EQ(pinned.size(), checked);  // no shipped layout went missing
 }
+
+// Seeds 1 to 30 of every board, one digest per board over the thirty deals:
+// any change to the order of the deal's draws shows here even when it
+// happens to leave seed 42 alone.
+TEST(DealDigest, SeedsOneToThirtyDealAsTheyDidOnEveryShippedBoard)
+{
+    const std::map<std::string, uint64_t> pinned = {
+        {"Assets/Layouts/arch.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x86f3316796541870ull},
+        {"Assets/Layouts/arch.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0xee20c2373be0a078ull},
+        {"Assets/Layouts/archipelago.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0xc7143667755a1887ull},
+        {"Assets/Layouts/archipelago.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x7b8359489aa97ceaull},
+        {"Assets/Layouts/bridges.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x6644ccdd2a492686ull},
+        {"Assets/Layouts/bridges.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0xbecc1b8e1dc927e4ull},
+        {"Assets/Layouts/butterfly.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x6fb6422474c7daaull},
+        {"Assets/Layouts/butterfly.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x6693209083aef416ull},
+        {"Assets/Layouts/comb.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x522094e7aa393ae8ull},
+        {"Assets/Layouts/comb.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0xda8c2124cf8f27b6ull},
+        {"Assets/Layouts/crescent.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x462d25cc691c9adaull},
+        {"Assets/Layouts/crescent.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0xb8153714045ba9e4ull},
+        {"Assets/Layouts/cross.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0xf5c1790e7d5b3a6cull},
+        {"Assets/Layouts/cross.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0xf80910961a09b39eull},
+        {"Assets/Layouts/diamond.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x4f8ce8330f68a608ull},
+        {"Assets/Layouts/diamond.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x6e805e10b21e75b4ull},
+        {"Assets/Layouts/fortress.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0xa4636df50e09e61eull},
+        {"Assets/Layouts/fortress.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x4660df19d8ddfbeeull},
+        {"Assets/Layouts/hourglass.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x72b07e7d89ad03fcull},
+        {"Assets/Layouts/hourglass.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x4db9413b6756bc2aull},
+        {"Assets/Layouts/junk.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x5f84f4c1b73579d6ull},
+        {"Assets/Layouts/junk.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x515191e0d5879b16ull},
+        {"Assets/Layouts/ladder.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x45f3bc5ec8a2b848ull},
+        {"Assets/Layouts/ladder.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x5ada8252fb274c6eull},
+        {"Assets/Layouts/meadow.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0xd13171d5bd5b3d5cull},
+        {"Assets/Layouts/meadow.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x9736f65c4ff91924ull},
+        {"Assets/Layouts/pagoda.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x7bd3f3daf0c9f6ccull},
+        {"Assets/Layouts/pagoda.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x3ace87727dfb5842ull},
+        {"Assets/Layouts/pyramid.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0xfd05d4c62017c5d2ull},
+        {"Assets/Layouts/pyramid.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x98730d03e7f909cull},
+        {"Assets/Layouts/rampart.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0xeaa71654e56caa4cull},
+        {"Assets/Layouts/rampart.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x88849b87dd7a49eeull},
+        {"Assets/Layouts/serpent.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x883d875d901c8868ull},
+        {"Assets/Layouts/serpent.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x432f02a4e1088674ull},
+        {"Assets/Layouts/spire.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x8d1dbf1b0ca9f04full},
+        {"Assets/Layouts/spire.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0xfeb97973f67f6d9cull},
+        {"Assets/Layouts/star.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x448ddf6a3ed0bbc7ull},
+        {"Assets/Layouts/star.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x9890a88e7904f010ull},
+        {"Assets/Layouts/steps.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x305fc5b28233a3b6ull},
+        {"Assets/Layouts/steps.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x653d1d1d20a97edaull},
+        {"Assets/Layouts/temple.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x3e97556dc3409be6ull},
+        {"Assets/Layouts/temple.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x50350d9c92400390ull},
+        {"Assets/Layouts/trellis.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x6e8ad764303325dcull},
+        {"Assets/Layouts/trellis.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0xa9fb332d2f4aa1e4ull},
+        {"Assets/Layouts/turtle_demo.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0x74725948be3753f4ull},
+        {"Assets/Layouts/turtle_demo.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x4e2e2610ee257e52ull},
+        {"Assets/Layouts/twins.lyt Assets/Tiles/Standard/standard_tiles_demo.tls", 0xbbc21660b0418a2aull},
+        {"Assets/Layouts/twins.lyt Assets/Tiles/Hiragana/hiragana_basic_tiles_demo.tls", 0x46e4713122593fc4ull},
+    };
+    shipped::Session session;
+    size_t checked = 0;
+    for (const std::string& file : shipped::layoutFiles()) {
+        for (const char* set : shipped::tileSets()) {
+            Level level;
+            shipped::prepare(level, session.re, session.se, file, set);
+            uint64_t all = 0;
+            for (unsigned int seed = 1; seed <= 30; ++seed) {
+                ASSERT_TRUE(level.deal(seed)) << file << " " << set << " " << seed;
+                all = all * 1099511628211ull ^ digest(level);
+            }
+            const std::string key = file + " " + set;
+            level.renderEngine = nullptr;
+            auto it = pinned.find(key);
+            if (it == pinned.end()) {
+                ADD_FAILURE() << "a board without pinned deals: " << key << ": 0x" << std::hex << all;
+                continue;
+            }
+            EXPECT_EQ(it->second, all) << key << ": 0x" << std::hex << all;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(pinned.size(), checked);
+}
