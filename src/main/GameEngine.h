@@ -272,6 +272,12 @@ public:
     void selectLayout();
     void optionsPanelOpen();
     void playerPanelOpen();
+    // The statistics panel (GameEngineStats.cpp): opened on its first page;
+    // a step of one page forward or back stays within the rows there are.
+    void statsPanelOpen();
+    void statsPageStep(int step);
+    void showStatsPage();
+    int statsFirstRow = 0;
     void newPlayerPanelToggle(bool close);
     void cancelTextBox();
     // A key pressed in the new-player panel: typed into its text box; Enter

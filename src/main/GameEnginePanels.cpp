@@ -73,7 +73,7 @@ void GameEngine::activateDoors(bool on)
     if (!menu)
         return;
     bool panelOpen = false;
-    for (const char* id : {"LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel"})
+    for (const char* id : {"LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel", "StatsPanel"})
         if (MenuItem* panel = menuItem(id))
             panelOpen = panelOpen || panel->visible;
     menu->setActive("MainMenuLeft", on && !panelOpen);
@@ -145,8 +145,8 @@ void GameEngine::openPanel(const char* id)
 
 namespace {
 // Every panel that can lie over the board.
-const char* const boardPanels[] = {"LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel", "NoMovesPanel",
-                                   "GameWonPanel", "MenuNewPlayer", "DeletePlayerConfirmation"};
+const char* const boardPanels[] = {"LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel", "StatsPanel",
+                                   "NoMovesPanel", "GameWonPanel", "MenuNewPlayer", "DeletePlayerConfirmation"};
 }
 
 bool GameEngine::panelOpen() const

@@ -185,6 +185,13 @@ wait_change() {
   /usr/bin/python3 "$OUT/watch.py" "$OUT" "$2" "$3" "${4:-2000}" "$x" "$y" "$w" "$h" "$WIN_W" "$WIN_H"
 }
 
+# step ITEM PREV NAME [PIXELS]: clicks ITEM and waits for the picture to
+# change from shot PREV and come to rest as shot NAME.
+step() {
+  click "$1"
+  wait_change all "$2" "$3" "${4:-2000}" || fail "clicking $1 changed nothing on the screen"
+}
+
 # saved KEY: the value of a line of the current player's saved game.
 saved() { sed -n "s/^\t\t$1: //p" "$PLAYERS" | head -n 1; }
 

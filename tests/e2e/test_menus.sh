@@ -7,13 +7,6 @@
 # confirmation. The choices are in the files the game writes when it closes.
 source "$(dirname "$0")/lib.sh" "$@"
 
-# step ITEM PREV NAME [PIXELS]: clicks ITEM and waits for the picture to
-# change from shot PREV and come to rest as shot NAME.
-step() {
-  click "$1"
-  wait_change all "$2" "$3" "${4:-2000}" || fail "clicking $1 changed nothing on the screen"
-}
-
 prepare_work menus
 config
 play

@@ -101,10 +101,6 @@ printf '<Player>\n\tName: Ann\n</Player>\n<Player>\n\tName: Bo\n</Player>' > "$P
 play
 sleep 1
 screenshot nobody
-step() {
-  click "$1"
-  wait_change all "$2" "$3" "${4:-2000}" || fail "clicking $1 changed nothing on the screen"
-}
 step MenuButton nobody nobody_menu 200000
 step DoorPlayers nobody_menu nobody_players
 step PlayerDelete1 nobody_players nobody_confirm 100
@@ -114,6 +110,24 @@ quit
 grep -qxF "	Name: Ann" "$PLAYERS" && fail "Ann was not deleted"
 grep -qxF "	Name: Bo" "$PLAYERS" || fail "Bo went as well"
 pass "a player is deleted with nobody current, and the file says so"
+
+# The statistics panel from its door: the player's records per layout and
+# per tile set.
+prepare_work stats
+config
+printf '<Player>\n\tName: Tester\n\tFreeTiles: false\n\t<Rewards>\n\t</Rewards>\n\t<Save>\n\t</Save>\n%s\n</Player>' \
+  "$(printf '\t<Layouts>\n\t\tName: %s\n\t\tTime: %s\n\t\tScore: %s\n\t\tCompleted: %s\n\t\tHints: 0\n\t\tShuffles: 1\n\t\tUndos: 2\n\t</Layouts>\n' \
+      Turtle 512 14000 3 Pyramid 733 9800 1)$(printf '\n\t<TileSets>\n\t\tName: Standard\n\t\tGrade: A\n\t\tTime: 512\n\t\tScore: 14000\n\t\tCompleted: 4\n\t\tHints: 0\n\t\tShuffles: 1\n\t\tUndos: 2\n\t</TileSets>')" \
+  > "$PLAYERS"
+play
+sleep 1
+screenshot stats_play
+step MenuButton stats_play stats_menu 200000
+step DoorStatistics stats_menu statistics 20000
+(( $(changed StatsPanel stats_menu statistics) > 50000 )) || fail "the statistics panel did not open"
+step StatsPanelClose statistics stats_closed 20000
+quit
+pass "the statistics panel opens from its door with the player's records, and closes"
 
 # The new-player panel of a first start, minimised and restored (a window
 # manager iconifies): the name is added and play answers.

@@ -25,6 +25,12 @@ protected:
         for (int row = 1; row <= 10; ++row)
             players->addLabel("Player" + std::to_string(row), "");
         root->addRect("OptionsPanel");
+        MenuItem* stats = root->addRect("StatsPanel");
+        for (const char* id : {"StatsPlayerName", "StatsPage"})
+            stats->addLabel(id, "");
+        for (int row = 1; row <= 10; ++row)
+            for (const char* column : {"Name", "Won", "Time", "Score", "Hints", "Shuffles", "Undos"})
+                stats->addLabel(std::string("Stats") + column + std::to_string(row), "");
         MenuItem* noMoves = root->getItemByID("NoMovesPanel");
         noMoves->addButton("NoMovesUndo")->action = "UNDO";
         noMoves->addButton("NoMovesNewGame")->action = "NEW_GAME";
@@ -38,7 +44,7 @@ protected:
         box->defaultText = "Enter Name Here";
         box->reset();
         for (const char* id : {"MainMenuLeft", "MainMenuRight", "LayoutPanel", "TileSetPanel", "PlayerPanel",
-                               "OptionsPanel", "MenuNewPlayer"})
+                               "OptionsPanel", "StatsPanel", "MenuNewPlayer"})
             engine->showItem(id, false);
     }
 
@@ -264,4 +270,40 @@ TEST_F(PanelsTest, ANewGameStartsEveryCounterTheClockAndTheBonusAfresh)
     EXPECT_EQ(0, engine->undosUsed);
     EXPECT_EQ(0, 60 * engine->minutes + engine->seconds);
     EXPECT_EQ(1000, level->timeBonus);
+}
+
+TEST_F(PanelsTest, TheStatisticsPanelPagesThroughTheCurrentPlayersRecords)
+{
+    startBuiltin();
+    addPanels();
+    addPlayers(1);
+    Player* p = engine->players[0];
+    for (int i = 1; i <= 10; ++i) {
+        p->layoutStats.emplace_back();
+        p->layoutStats.back().name = "Layout" + std::to_string(i);
+        p->layoutStats.back().firstWin(60 * i, 1000 * i, 0, 0, 0);
+    }
+    p->tileSetStats.emplace_back();
+    p->tileSetStats.back().name = "Standard";
+    p->tileSetStats.back().firstWin(90, 500, 1, 2, 3);
+    run("STATS_PANEL");
+    EXPECT_TRUE(shown("StatsPanel"));
+    EXPECT_EQ("P1", labelText("StatsPlayerName"));
+    EXPECT_EQ("Layouts", labelText("StatsName1"));
+    EXPECT_EQ("Layout9", labelText("StatsName10"));
+    EXPECT_EQ("09:00", labelText("StatsTime10"));
+    EXPECT_EQ("Page 1 of 2", labelText("StatsPage"));
+    run("STATS_NEXT");
+    run("STATS_NEXT");  // no page beyond the last
+    EXPECT_EQ("Layout10", labelText("StatsName1"));
+    EXPECT_EQ("Tile sets", labelText("StatsName2"));
+    EXPECT_EQ("Standard", labelText("StatsName3"));
+    EXPECT_EQ("3", labelText("StatsUndos3"));
+    EXPECT_EQ("", labelText("StatsName4"));  // the rest of the page is empty
+    EXPECT_EQ("Page 2 of 2", labelText("StatsPage"));
+    run("STATS_PREV");
+    EXPECT_EQ("Layouts", labelText("StatsName1"));
+    // Its close button closes it as it does any panel.
+    run("CLOSE_PANELS");
+    EXPECT_FALSE(shown("StatsPanel"));
 }

@@ -17,22 +17,27 @@ IDS = (["TopBar", "ShuffleButton", "HintButton", "UndoButton", "MenuButton",
         "MusicOn", "MusicOff", "VolumeKnob", "PlayerPanel", "MenuNewPlayer", "MenuNewPlayerTextBox",
         "GameWonPanel", "GameWonTime", "GameWonScore", "GameWonLayoutName", "GameWonLayoutBestTime",
         "GameWonLayoutBestScore", "GameWonTilesetName", "GameWonTilesetBestTime", "GameWonTilesetBestScore",
-        "NoMovesPanel", "DeletePlayerConfirmation", "DeletePlayerLabelName", "DeadEndText"]
-       + ["Player%d" % i for i in range(1, 11)])
+        "NoMovesPanel", "DeletePlayerConfirmation", "DeletePlayerLabelName", "DeadEndText",
+        "StatsPanel", "StatsPlayerName", "StatsPage"]
+       + ["Player%d" % i for i in range(1, 11)]
+       + ["Stats%s%d" % (c, i) for c in ("Name", "Won", "Time", "Score", "Hints", "Shuffles", "Undos")
+          for i in range(1, 11)])
 ACTIONS = (["MAIN_MENU", "NEW_GAME", "RESTART", "UNDO", "HINT", "SHUFFLE", "OPTIONS_PANEL",
             "LAYOUT_PANEL", "TILESET_PANEL", "PLAYER_PANEL", "EXIT", "PREV_LAYOUT", "NEXT_LAYOUT",
             "SELECT_LAYOUT", "PREV_TILESET", "NEXT_TILESET", "SELECT_TILESET", "FULLSCREEN",
             "HIGHLIGHT_TILES", "DIFFICULTY_PREV", "DIFFICULTY_NEXT", "STOP_MUSIC", "PLAY_MUSIC",
             "VOLUME_GRAB", "VOLUME_DOWN", "VOLUME_UP", "NEW_PLAYER", "SELECT_PLAYER",
-            "NEW_PLAYER_CANCELLED", "GAMEWON_OK", "CLOSE_NOMOVES", "DELETE_CONFIRMED", "DELETE_CANCELLED"]
+            "NEW_PLAYER_CANCELLED", "GAMEWON_OK", "CLOSE_NOMOVES", "DELETE_CONFIRMED", "DELETE_CANCELLED",
+            "STATS_PANEL", "STATS_PREV", "STATS_NEXT"]
            + ["CHANGE_PLAYER%d" % i for i in range(1, 11)] + ["DELETE_PLAYER%d" % i for i in range(1, 11)])
 HIDDEN = ["LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel", "GameWonPanel", "NoMovesPanel",
-          "DeletePlayerConfirmation", "DeadEndText"]
+          "DeletePlayerConfirmation", "DeadEndText", "StatsPanel"]
 SHOWN = ["MenuNewPlayer", "TopBar"]
 KINDS = {"checkbox": ["FullscreenCheckbox", "HighlightTilesCheckbox"], "TextBox": ["MenuNewPlayerTextBox"],
          "tileslot": ["Slot1", "Slot2", "Slot3"],
          "label": ["TilesText", "MovesText", "ScoreText", "TimeText", "DifficultyText", "LayoutName",
-                   "TileSetName", "DeletePlayerLabelName", "DeadEndText"] + ["Player%d" % i for i in range(1, 11)]}
+                   "TileSetName", "DeletePlayerLabelName", "DeadEndText", "StatsPlayerName", "StatsPage"]
+                  + ["Player%d" % i for i in range(1, 11)]}
 TAGS = ["Rect", "button", "checkbox", "label", "TextBox", "tileslot"]
 TOP, BOTTOM = 56 / 800, 752 / 800      # the bars' inner edges, fractions of the window height
 

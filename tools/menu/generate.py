@@ -144,6 +144,7 @@ def build(font):
             "NEXT_TILESET", "SELECT_TILESET", "Play This Set", "Standard")
     options_panel(b, root)
     player_panel(b, root)
+    stats_panel(b, root)
     no_moves_panel(b, root)
     won_panel(b, root)
     new_player_panel(b, root)
@@ -208,7 +209,7 @@ def main_menu_doors(b, root):
             (left, 350, [("DoorNewGame", "NEW_GAME", "New Game", 0), ("DoorLayouts", "LAYOUT_PANEL", "Layouts", 1),
                          ("DoorTileSets", "TILESET_PANEL", "Tile Sets", 2), ("DoorPlayers", "PLAYER_PANEL", "Players", 3)]),
             (right, W - 350, [("DoorResume", "MAIN_MENU", "Resume", 0), ("DoorOptions", "OPTIONS_PANEL", "Options", 1),
-                              ("Exit", "EXIT", "Exit", 3)])):
+                              ("DoorStatistics", "STATS_PANEL", "Statistics", 2), ("Exit", "EXIT", "Exit", 3)])):
         for id, action, caption, row in entries:
             y = y0 + row * pitch
             b.button(door, id, action, (cx - bw // 2, y, cx + bw // 2, y + bh),
@@ -329,6 +330,38 @@ def won_panel(b, root):
     pair(y, "Best time", "GameWonTilesetBestTime", "Best score", "GameWonTilesetBestScore", "GameWonTilesetBest")
     by = y0 + h - 24 - 48
     b.text_button(p, "GameWonOK", "GAMEWON_OK", (W // 2 - 110, by, W // 2 + 110, by + 48), "gold", "Play Again", 20)
+
+
+STATS_ROWS = 10
+STATS_COLUMNS = (("Name", "", 0), ("Won", "Won", 236), ("Time", "Best time", 296),
+                 ("Score", "Best score", 394), ("Hints", "Hints", 494), ("Shuffles", "Shuffles", 556),
+                 ("Undos", "Undos", 640))
+
+
+def stats_panel(b, root):
+    """The current player's best results per layout and per tile set, a page
+    of rows at a time."""
+    w, h = 780, 560
+    x0, y0 = (W - w) // 2, MID - h // 2
+    p = b.panel(root, "StatsPanel", (x0, y0, x0 + w, y0 + h), "Statistics")
+    b.label(p, "StatsPlayerName", "", (x0 + 60, y0 + 70, x0 + w - 60, y0 + 98), PALE)
+    ix0, ix1, iy0 = x0 + 24, x0 + w - 24, y0 + 108
+    row_h = 32
+    b.inset(p, (ix0, iy0, ix1, iy0 + 48 + STATS_ROWS * row_h + 8))
+    cx = ix0 + 20  # the columns' origin, inside the paper
+    for key, caption, dx in STATS_COLUMNS:
+        if caption:
+            b.static(p, "StatsHead" + key, caption, cx + dx, iy0 + 14, 20, art.JADE_DARK)
+    b.rule_line(p, ix0 + 16, ix1 - 16, iy0 + 42)
+    ends = [dx for _, _, dx in STATS_COLUMNS[1:]] + [ix1 - 12 - cx]
+    for i in range(1, STATS_ROWS + 1):
+        ry = iy0 + 48 + (i - 1) * row_h
+        for (key, _, dx), end in zip(STATS_COLUMNS, ends):
+            b.label(p, "Stats%s%d" % (key, i), "", (cx + dx, ry + 4, cx + end - 8, ry + 28), INK)
+    by = y0 + h - 24 - 44
+    b.button(p, "StatsPrev", "STATS_PREV", (x0 + 40, by, x0 + 84, by + 44), arrow("left"), key="prev")
+    b.label(p, "StatsPage", "", (W // 2 - 100, by + 10, W // 2 + 100, by + 36), PALE)
+    b.button(p, "StatsNext", "STATS_NEXT", (x0 + w - 84, by, x0 + w - 40, by + 44), arrow("right"), key="next")
 
 
 def new_player_panel(b, root):
