@@ -2,9 +2,7 @@
 # A player's life with the game: the first start asks for a name, typed with
 # a correction; closing and starting again finds the same player, board,
 # clock and score; a short game played by hints (H, then Return) is won:
-# the won panel, the statistics and the trophy, and its OK deals again; a
-# game with no move left shows the no-moves panel, whose Undo takes the last
-# pair back.
+# the won panel, the statistics and the trophy, and its OK deals again.
 source "$(dirname "$0")/lib.sh" "$@"
 
 NO_PLAYER=1 prepare_work run
@@ -71,16 +69,3 @@ stats=$(sed -n '/<Layouts>/,/<\/TileSets>/p' "$PLAYERS" | tr -d '\t' | tr '\n' '
 (( $(sed -n '/<TileStates0>/,/<\/TileStates>/p' "$PLAYERS" | grep -c ' 1002 true$') == 144 )) \
   || fail "OK on the won panel did not deal a new game"
 pass "won by $round hints: the won panel, statistics ($stats), trophy, and OK deals again"
-
-# No move left: two pairs of a row block each other once the free pair went.
-resume $'East 0 0 0\nWest 2 0 0\nEast 4 0 0\nWest 6 0 0\nRed 10 0 0\nRed 14 0 0\n' \
-  $'East 0 0 0 1002 true\nWest 2 0 0 1002 true\nEast 4 0 0 1002 true\nWest 6 0 0 1002 true\nRed 10 0 0 1002 true\nRed 14 0 0 1002 true\n' \
-  $'Red 10 0 0 1000 false\nRed 14 0 0 1000 false\n' $'2500\n'
-play
-screenshot stuck
-click NoMovesUndo
-wait_change all stuck undone 1000 || fail "the no-moves panel's Undo changed nothing"
-quit
-[[ "$(saved NumUndo)" == 1 ]] || fail "the undo was not counted"
-grep -q '<TileStates1>' "$PLAYERS" && fail "the undo did not take the pair back"
-pass "with no move left the no-moves panel's Undo takes the last pair back"

@@ -92,6 +92,7 @@ for button in NoMovesNewGame NoMovesUndo; do
 done
 (( $(sed -n '/<TileStates0>/,/<\/TileStates>/p' "$PLAYERS" | grep -c ' 1002 true$') == 6 )) \
   || fail "Undo on the no-moves panel did not give the pair back"
+[[ "$(saved NumUndo)" == 1 ]] || fail "the no-moves panel's undo was not counted"
 pass "the no-moves panel's New Game and Undo close it"
 
 # Deleting a player while the settings name none of the players.
