@@ -122,7 +122,7 @@ int main(int argc, char** argv)
         level->init(&re, nullptr, ts);
         if (seed != 0)
             level->deal(seed);
-        if (re.boardTiles.empty()) {
+        if (re.boardTiles().empty()) {
             std::fprintf(stderr, "no board: run from a prepared working directory\n");
             code = 1;
         } else {
@@ -181,7 +181,7 @@ int main(int argc, char** argv)
             const char* version = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
             std::printf("%dx%d  tiles %zu  sprites %zu  frames %d  median %.2f ms (%.1f fps)  p99 %.2f  "
                         "min %.2f  max %.2f  CPU median %.2f p99 %.2f ms  aniso %s%s%s%s%s  [%s]\n",
-                        width, height, re.boardTiles.size(), re.sprites.size(), frames,
+                        width, height, re.boardTiles().size(), re.sprites.size(), frames,
                         percentile(ms, 0.5), 1000.0 / percentile(ms, 0.5), percentile(ms, 0.99),
                         ms.front(), ms.back(), percentile(cpu, 0.5), percentile(cpu, 0.99),
                         aniso >= 1.0f ? argv[4] : "as loaded", trilinear ? "  trilinear" : "",
@@ -191,7 +191,7 @@ int main(int argc, char** argv)
                                 : "",
                         version ? version : "?");
         }
-        re.boardTiles.clear();
+        re.showBoard(nullptr);
         re.menu = nullptr;
         delete menu;
         delete level;

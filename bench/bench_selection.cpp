@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     TileSet* ts = new TileSet(&re, nullptr, level);
     ts->createTileSet(TileSet::standardFile);
     level->init(&re, nullptr, ts);
-    if (re.boardTiles.empty()) {
+    if (re.boardTiles().empty()) {
         std::fprintf(stderr, "no board: run from the repository root\n");
         return 1;
     }
@@ -51,7 +51,7 @@ int main(int argc, char** argv)
         auto start = std::chrono::steady_clock::now();
         for (int y = 0; y < height; y += 8)
             for (int x = 0; x < width; x += 8) {
-                if (Picking::select(x, y, height, modelview, projection, viewport, re.boardTiles,
+                if (Picking::select(x, y, height, modelview, projection, viewport, re.boardTiles(),
                                     cam.eye, hits))
                     ++hitsFound;
                 ++n;
@@ -62,10 +62,10 @@ int main(int argc, char** argv)
     }
     std::sort(perRound.begin(), perRound.end());
     std::printf("tiles %zu  picks %ld (%.1f%% on a tile)  median %.2f us per pick  (min %.2f, max %.2f)\n",
-                re.boardTiles.size(), picks, 100.0 * hitsFound / picks, perRound[perRound.size() / 2],
+                re.boardTiles().size(), picks, 100.0 * hitsFound / picks, perRound[perRound.size() / 2],
                 perRound.front(), perRound.back());
 
-    re.boardTiles.clear();
+    re.showBoard(nullptr);
     delete level;
     re.clean_up();
     return 0;

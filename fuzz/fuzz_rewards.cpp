@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "persist/RewardsFile.h"
+#include "game/RewardsFile.h"
 #include "persist/WordReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,6 +1,5 @@
 #include "game/Difficulty.h"
 
-#include "main/GameState.h"
 
 namespace {
 const DifficultyRow difficultyTable[] = {

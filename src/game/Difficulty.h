@@ -1,5 +1,12 @@
 #pragma once
 
+// Difficulty levels: the score multiplier and how many holding slots open.
+enum Difficulty : int {
+    DIFFICULTY_EASY = 3000,
+    DIFFICULTY_NORMAL = 3001,
+    DIFFICULTY_ADVANCED = 3002
+};
+
 // What a difficulty sets: the text shown for it, the score multiplier, which
 // holding slots are open and whether every tile shows its stamp (otherwise
 // the stamps are left as they are).

@@ -8,7 +8,7 @@
 #include "game/Tile.h"
 #include "game/TileSet.h"
 #include "main/Log.h"
-#include "persist/RewardsFile.h"
+#include "game/RewardsFile.h"
 #include "persist/WordReader.h"
 #include "render/Object.h"
 #include "render/RenderEngine.h"
@@ -25,6 +25,8 @@ Level::~Level()
     // The camera must not keep testing its moves against a board that is gone.
     if (renderEngine && renderEngine->camera.level == this)
         renderEngine->camera.level = nullptr;
+    if (renderEngine && renderEngine->showsBoard(&tiles))
+        renderEngine->showBoard(nullptr);
     deleteMap();
     delete layout;
     delete tileSet;
@@ -34,6 +36,8 @@ void Level::init(RenderEngine* re, SoundEngine* se, TileSet* ts)
 {
     renderEngine = re;
     soundEngine = se;
+    if (re)
+        re->showBoard(&tiles);
     setTileSet(ts);
     seedRand(dealSeed);
     if (re && layout) {
@@ -45,8 +49,6 @@ void Level::init(RenderEngine* re, SoundEngine* se, TileSet* ts)
     createTileLayout();
     loadBackground();
     loadRewards();
-    if (re)
-        re->boardTiles = tiles;
     shuffleTiles();
     makeSolvable();
     markDealt();
@@ -142,6 +144,7 @@ void Level::deleteTiles()
     for (Tile* t : tiles)
         delete t;
     tiles.clear();
+    ++boardNumber;
 }
 
 void Level::deleteMap()
@@ -160,8 +163,6 @@ void Level::deleteMap()
     hintShown = false;
     for (TileSlot* s : slots)
         s->tile = nullptr;
-    if (renderEngine)
-        renderEngine->boardTiles.clear();
     deleteTiles();
     tileMap.clear();
     gridX = gridY = gridZ = 0;

@@ -41,6 +41,9 @@ public:
     bool hintShown = false;
     std::vector<Tile*> hintTiles;         // the last hint's pair
     std::vector<Tile*> tiles;             // owned, board order
+    // Counts the tile lists thrown away: a tile pointer kept from before
+    // the count changed points at a freed tile.
+    unsigned int boardNumber = 0;
     std::vector<Tile*> movableTiles;      // free tiles in an available pair
     int basePoints = 1000;
     MtRng<Mt32Traits> rng;

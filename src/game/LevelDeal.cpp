@@ -89,8 +89,6 @@ bool Level::createTileLayout()
         const Vector3& p = layout->tileCoordinates[i];
         placeTile(tiles[i], gridInt(p.x), gridInt(p.y), gridInt(p.z));
     }
-    if (renderEngine)
-        renderEngine->boardTiles = tiles;
     return true;
 }
 

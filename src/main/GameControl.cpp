@@ -99,8 +99,6 @@ void GameEngine::dealLayout()
     level->seedRand(Level::dealSeed);
     level->setLayout(layout);
     level->createTileLayout();
-    renderEngine.boardTiles = level->tiles;
-    hoverTile = nullptr;  // the old tiles are gone
 
     action.clear();
     newGame();

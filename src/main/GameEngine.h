@@ -8,6 +8,7 @@
 
 #include "game/DeadEndWatch.h"
 #include "game/HintAdvisor.h"
+#include "game/Difficulty.h"
 #include "main/GameState.h"
 #include "main/Input.h"
 #include "main/Timer.h"
@@ -95,6 +96,7 @@ public:
     // Mouse, keyboard and camera state.
     SDL_Event event{};
     Tile* hoverTile = nullptr;
+    unsigned int hoverBoard = 0;  // the level's boardNumber when hoverTile was set
     bool leftHeld = false;
     bool middleHeld = false;
     bool rightDrag = false;

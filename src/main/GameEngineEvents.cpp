@@ -160,13 +160,15 @@ void GameEngine::mouseMotion()
 void GameEngine::tileHover(int x, int y)
 {
     Tile* picked = renderEngine.Selection(x, y);
-    if (hoverTile)
+    // A tile hovered on a board since dealt anew is gone with that board.
+    if (hoverTile && level && level->boardNumber == hoverBoard)
         hoverTile->setHover(false);
     if (!picked)
         return;  // the pointer is kept, un-hovered
     if (level && static_cast<Sprite*>(picked) == level->room)
         return;
     hoverTile = picked;
+    hoverBoard = level ? level->boardNumber : 0;
     if (level && level->isFree(picked))
         picked->setHover(true);
 }

@@ -167,7 +167,6 @@ bool GameEngine::loadSavedGame()
     currentLayout = selectedLayout;
     level->layoutFile = *currentLayout;
     level->deleteMap();
-    hoverTile = nullptr;
     newSet->reset();
     level->setLayout(newLayout);
     layout = newLayout;
@@ -184,7 +183,6 @@ bool GameEngine::loadSavedGame()
         level->tiles.push_back(t);
         level->placeTile(t, static_cast<int>(s.x), static_cast<int>(s.y), static_cast<int>(s.z));
     }
-    renderEngine.boardTiles = level->tiles;
     // Where the tiles were dealt is not stored: restart brings them back to
     // where the game was saved.
     level->markDealt();

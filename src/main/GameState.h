@@ -10,9 +10,3 @@ enum GameState : int {
     GS_GAME_WON = 1007
 };
 
-// Difficulty levels: the score multiplier and how many holding slots open.
-enum Difficulty : int {
-    DIFFICULTY_EASY = 3000,
-    DIFFICULTY_NORMAL = 3001,
-    DIFFICULTY_ADVANCED = 3002
-};

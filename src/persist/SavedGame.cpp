@@ -4,7 +4,7 @@
 
 #include "game/Level.h"
 #include "game/Tile.h"
-#include "main/GameState.h"
+#include "game/Difficulty.h"
 #include "persist/WordReader.h"
 
 namespace {

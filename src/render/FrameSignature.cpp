@@ -142,7 +142,7 @@ std::uint64_t FrameSignature::scene(const RenderEngine& e)
         for (const Object* o : s->objects)
             f.add(static_cast<const void*>(o ? o->material : nullptr));
     }
-    for (const Tile* t : e.boardTiles)
+    for (const Tile* t : e.boardTiles())
         f.tile(t);
     return f.h;
 }

@@ -320,7 +320,7 @@ Tile* GLRender::Selection(int x, int y)
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
     const int vp[4] = {viewport[0], viewport[1], viewport[2], viewport[3]};
     return Picking::select(x, y, engine->windowHeight, modelview, projection, vp,
-                           engine->boardTiles, camera.eye, engine->pickHits);
+                           engine->boardTiles(), camera.eye, engine->pickHits);
 }
 
 namespace {

@@ -237,7 +237,7 @@ void GLRender::drawFace(Tile* tile)
 
 void GLRender::renderTileParts()
 {
-    const std::vector<Tile*>& tiles = engine->boardTiles;
+    const std::vector<Tile*>& tiles = engine->boardTiles();
     const Tile* first = nullptr;
     for (const Tile* t : tiles)
         if (t && !first)
@@ -264,7 +264,7 @@ void GLRender::renderTileParts()
 void GLRender::renderTiles()
 {
     beginBodies(engine, nullptr);
-    for (Tile* t : engine->boardTiles)
+    for (Tile* t : engine->boardTiles())
         if (drawn(t))
             t->draw();
     endBoardTextures();

@@ -54,7 +54,6 @@ public:
     int screenWidth = 0;
     std::vector<Tile*> pickHits;
     std::vector<Sprite*> sprites;         // owned
-    std::vector<Tile*> boardTiles;        // not owned
     PictureDecoder pictures;              // pictures decoded ahead at start-up
     MenuTileSlot* holdingSlots[3] = {nullptr, nullptr, nullptr};
     Material* stampMaterial = nullptr;
@@ -138,4 +137,15 @@ public:
     void setPrevwindowHeight(int h) { prevWindowHeight = h; }
     int getScreenBPP() const { return screenBPP; }
     void setScreenBPP(int bpp) { screenBPP = bpp; }
+
+    // The board's tiles are read where they live, in the level that owns
+    // them: drawing, picking and the frame signature can never see a list
+    // that was replaced. Empty while no board is shown.
+    const std::vector<Tile*>& boardTiles() const { return board ? *board : noTiles; }
+    void showBoard(const std::vector<Tile*>* tiles) { board = tiles; }
+    bool showsBoard(const std::vector<Tile*>* tiles) const { return board == tiles; }
+
+private:
+    const std::vector<Tile*>* board = nullptr;
+    const std::vector<Tile*> noTiles;
 };

@@ -20,7 +20,7 @@ bool RenderEngine::isBoundingSphereInFrustum(float x, float y, float z, float ra
 
 bool RenderEngine::collision(Vector3 from, Vector3 to)
 {
-    return Picking::collision(boardTiles, from, to, pickHits);
+    return Picking::collision(boardTiles(), from, to, pickHits);
 }
 
 int RenderEngine::segmentPlaneIntersect(Vector3 p0, Vector3 p1, Vector3 planePoint, Vector3 normal,

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "main/GameState.h"
+#include "game/Difficulty.h"
 #include "support/BoardSetup.h"
 
 using DealTest = BoardTest;

@@ -12,7 +12,7 @@ TEST_F(LevelInitTest, InitDealsAsANewGameDoesAndLoadsTheRoomAndTheRewards)
     TileSet* ts = new TileSet(re, se, &level);
     ts->createTileSet(TileSet::standardFile);
     level.init(re, se, ts);
-    EXPECT_EQ(level.tiles, re->boardTiles);
+    EXPECT_TRUE(re->showsBoard(&level.tiles));
     EXPECT_EQ(&level, re->camera.level);
     Level again;
     dealBuiltin(again, TileSet::standardFile);

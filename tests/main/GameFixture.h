@@ -56,7 +56,6 @@ protected:
         engine->tileSet->createTileSet(TileSet::standardFile);
         level->setTileSet(engine->tileSet);
         ASSERT_TRUE(level->deal());
-        engine->renderEngine.boardTiles = level->tiles;
         play(difficulty);
     }
 
@@ -77,7 +76,6 @@ protected:
         for (const auto& [name, p] : tiles)
             board::put(*level, name, p.x, p.y, p.z);
         level->restart();
-        engine->renderEngine.boardTiles = level->tiles;
         play(difficulty);
     }
 
@@ -85,6 +83,7 @@ protected:
     {
         level = engine->level = new Level;
         level->renderEngine = &engine->renderEngine;
+        engine->renderEngine.showBoard(&level->tiles);
         level->soundEngine = engine->soundEngine;
         engine->layout = new Layout(&engine->renderEngine, layoutFile);
         level->setLayout(engine->layout);

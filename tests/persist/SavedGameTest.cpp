@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/Level.h"
-#include "main/GameState.h"
+#include "game/Difficulty.h"
 #include "persist/SavedGame.h"
 
 TEST(SavedGameTest, CompleteOnlyOnceASnapshotWasRead)

@@ -1,4 +1,4 @@
-#include "persist/RewardsFile.h"
+#include "game/RewardsFile.h"
 
 #include "persist/WordReader.h"
 
