@@ -5,7 +5,7 @@
 #include <string>
 
 #include "game/RewardsFile.h"
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -30,7 +30,7 @@ edges=$(
       [[ "$to" == "$from" ]] && continue
       if [[ " ${allowed[$from]} " == *" $to "* ]]; then
         echo "ok $from $to"
-      elif [[ "$line" == *'" //'* ]]; then
+      elif [[ "$line" =~ \"[[:space:]]+//[[:space:]]*[^[:space:]] ]]; then
         echo "named $from $to"
       else
         echo "BAD $from $to ${file#./}:${line%%:*}"
@@ -47,4 +47,8 @@ done <<<"$edges"
 echo "includes between folders (against the grain, each named at its include):"
 { grep -v '^BAD' <<<"$edges" || true; } | awk '{n[$2 " -> " $3]++; if ($1 == "named") g[$2 " -> " $3]++}
   END {for (e in n) printf "  %-20s %3d%s\n", e, n[e], (e in g) ? sprintf("  (%d against the grain)", g[e]) : ""}' | sort
+# Two folders that include each other form a circle; main is the top and
+# any folder's including it is already named above.
+{ grep -v '^BAD' <<<"$edges" || true; } | awk '{e[$2 " " $3] = 1}
+  END {for (k in e) {split(k, p, " "); if (p[1] < p[2] && ((p[2] " " p[1]) in e)) print "  circle: " p[1] " <-> " p[2]}}' | sort
 exit "$bad"

@@ -10,9 +10,8 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-#include "main/Log.h"
-#include "render/RenderEngine.h"
-#include "render/Renderer.h"
+#include "base/Log.h"
+#include "audio/MovieScreen.h"
 
 namespace {
 // A damaged file may hold endless packets that yield no picture; one frame
@@ -20,7 +19,7 @@ namespace {
 const int maxPacketsPerFrame = 10000;
 }
 
-Movie::Movie(RenderEngine* renderEngine, SoundEngine* soundEngine)
+Movie::Movie(MovieScreen* renderEngine, SoundEngine* soundEngine)
     : renderEngine(renderEngine), soundEngine(soundEngine)
 {
     createVideoScreen();
@@ -29,8 +28,8 @@ Movie::Movie(RenderEngine* renderEngine, SoundEngine* soundEngine)
 Movie::~Movie()
 {
     closeAVI();
-    if (texture != 0 && renderEngine && renderEngine->renderer)
-        renderEngine->renderer->removeTexture(&texture);
+    if (texture != 0 && renderEngine)
+        renderEngine->removeTexture(&texture);
 }
 
 void Movie::createVideoScreen()
@@ -48,8 +47,8 @@ bool Movie::openAVI(const std::string& path, const std::string& /*soundFile*/)
     file = path;
     if (!openAVIStream(path))
         return false;
-    if (renderEngine && renderEngine->renderer)
-        renderEngine->renderer->openAVI(this);
+    if (renderEngine)
+        renderEngine->openAVI(this);
     return true;
 }
 
@@ -123,8 +122,8 @@ void Movie::play(bool blocking)
         finished = true;
         return;
     }
-    if (renderEngine && renderEngine->renderer)
-        renderEngine->renderer->playMovie(this);
+    if (renderEngine)
+        renderEngine->playMovie(this);
     nowTicks = lastTicks = static_cast<int>(tickSource());
     if (blocking)
         playLoop();
@@ -205,9 +204,9 @@ void Movie::handleEvents()
         case SDL_VIDEORESIZE:
             // A new window size is taken at once so that neither the movie
             // nor the game after it keeps drawing at the old one.
-            if (renderEngine && renderEngine->renderer) {
+            if (renderEngine) {
                 renderEngine->resizeWindow(event.resize.w, event.resize.h);
-                renderEngine->renderer->playMovie(this);
+                renderEngine->playMovie(this);
             }
             break;
         default:
@@ -288,15 +287,15 @@ bool Movie::grabAVIFrame(int n)
         return false;
     decodedFrame = n;
     pixels = buffer.data();
-    if (renderEngine && renderEngine->renderer)
-        renderEngine->renderer->grabAVIFrame(this);
+    if (renderEngine)
+        renderEngine->grabAVIFrame(this);
     return true;
 }
 
 void Movie::draw()
 {
-    if (renderEngine && renderEngine->renderer)
-        renderEngine->renderer->drawMovie(this);
+    if (renderEngine)
+        renderEngine->drawMovie(this);
 }
 
 void Movie::pause(bool on)

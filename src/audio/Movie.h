@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-class RenderEngine;
+class MovieScreen;
 class SoundEngine;
 struct AVCodecContext;
 struct AVFormatContext;
@@ -38,7 +38,7 @@ public:
     int msPerFrame = 0;
     bool paused = false;
     int elapsed = 0;
-    RenderEngine* renderEngine = nullptr;
+    MovieScreen* renderEngine = nullptr;  // the render engine, as the screen it plays on
     SoundEngine* soundEngine = nullptr;
     int soundStream = -1;
     int nowTicks = 0;
@@ -49,7 +49,7 @@ public:
     // Where "now" comes from; tests put a clock of their own here.
     Uint32 (*tickSource)() = &SDL_GetTicks;
 
-    Movie(RenderEngine* renderEngine, SoundEngine* soundEngine);
+    Movie(MovieScreen* renderEngine, SoundEngine* soundEngine);
     Movie(const Movie&) = delete;
     Movie& operator=(const Movie&) = delete;
     ~Movie();

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "audio/SoundEngine.h"
-#include "main/Log.h"
+#include "base/Log.h"
 
 OggStream::~OggStream()
 {

@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "audio/OggStream.h"
-#include "main/Log.h"
+#include "base/Log.h"
 
 namespace {
 // A sound effect larger than this is refused rather than decoded into memory

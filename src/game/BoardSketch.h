@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "game/Point.h"
+#include "base/Point.h"
 
 class Level;
 class Tile;

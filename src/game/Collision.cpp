@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/Model.h"
-#include "render/Object.h"
+#include "render/Model.h"  // the room's meshes are what the camera runs into
+#include "render/Object.h"  // the room's meshes are what the camera runs into
 
 int segmentPlaneIntersect(Vector3 p0, Vector3 p1, Vector3 q, Vector3 n, Vector3* out)
 {

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "game/CollisionObj.h"
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 class Model;
 class Object;

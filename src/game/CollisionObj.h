@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 class Object;
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "game/Point.h"
+#include "base/Point.h"
 
 // The free-tile rule, apart from any board: which grid cells can hold a tile
 // fast and how what lies there decides whether it may be taken. The board

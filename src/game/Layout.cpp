@@ -4,10 +4,10 @@
 #include <set>
 #include <tuple>
 
-#include "main/Log.h"
-#include "persist/WordReader.h"
-#include "render/RenderEngine.h"
-#include "render/Renderer.h"
+#include "base/Log.h"
+#include "base/WordReader.h"
+#include "render/RenderEngine.h"  // a layout's preview is a texture
+#include "render/Renderer.h"  // a layout's preview is a texture
 
 Layout::Layout(RenderEngine* re, const std::string& file) : fileName(file), renderEngine(re)
 {

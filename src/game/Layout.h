@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 class RenderEngine;
 class Texture;

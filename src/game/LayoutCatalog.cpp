@@ -2,7 +2,7 @@
 
 #include "game/Layout.h"
 #include "game/LayoutGenerator.h"
-#include "main/Log.h"
+#include "base/Log.h"
 
 Layout* LayoutCatalog::open(RenderEngine* re, const std::string& entry)
 {

@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "game/Layout.h"
-#include "main/Log.h"
+#include "base/Log.h"
 
 constexpr int LayoutGenerator::sizes[3];
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "game/MtRng.h"
-#include "game/Point.h"
+#include "base/MtRng.h"
+#include "base/Point.h"
 
 class Layout;
 class RenderEngine;

@@ -7,12 +7,12 @@
 #include "game/Layout.h"
 #include "game/Tile.h"
 #include "game/TileSet.h"
-#include "main/Log.h"
+#include "base/Log.h"
 #include "game/RewardsFile.h"
-#include "persist/WordReader.h"
-#include "render/Object.h"
-#include "render/RenderEngine.h"
-#include "render/Sprite.h"
+#include "base/WordReader.h"
+#include "render/Object.h"  // the board puts the room and the rewards into the scene
+#include "render/RenderEngine.h"  // the board puts the room and the rewards into the scene
+#include "render/Sprite.h"  // the board puts the room and the rewards into the scene
 
 Level::Level()
 {

@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "game/CollisionObj.h"
-#include "game/MtRng.h"
-#include "game/Point.h"
+#include "base/MtRng.h"
+#include "base/Point.h"
 #include "game/RedoList.h"
 #include "game/TileSlot.h"
 #include "game/TileState.h"
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 class Layout;
 class Object;

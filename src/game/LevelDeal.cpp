@@ -10,8 +10,7 @@
 #include "game/Level.h"
 #include "game/Tile.h"
 #include "game/TileSet.h"
-#include "main/Log.h"
-#include "render/RenderEngine.h"
+#include "base/Log.h"
 
 namespace {
 // Bounds on loops that only end by chance, so that no input can hang them:

@@ -5,7 +5,7 @@
 #include "game/Difficulty.h"
 #include "game/Level.h"
 #include "game/Tile.h"
-#include "render/Sprite.h"
+#include "render/Sprite.h"  // a pick hands over the sprite under the pointer
 
 void Level::deselectSelected()
 {

@@ -4,7 +4,7 @@
 
 #include "game/Level.h"
 #include "game/Tile.h"
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 
 namespace {
 bool sameSnapshot(const std::vector<TileState>& a, const std::vector<TileState>& b)

@@ -1,6 +1,6 @@
 #include "game/RewardsFile.h"
 
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 
 namespace {
 bool readVector(WordReader& in, Vector3& v)

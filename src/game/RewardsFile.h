@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 class WordReader;
 

@@ -1,9 +1,9 @@
 #include "game/Tile.h"
 
-#include "audio/SoundEngine.h"
-#include "render/Object.h"
-#include "render/RenderEngine.h"
-#include "render/Take.h"
+#include "audio/SoundEngine.h"  // a tile plays its own sounds
+#include "render/Object.h"  // a tile is a sprite of the scene
+#include "render/RenderEngine.h"  // a tile is a sprite of the scene
+#include "render/Take.h"  // a tile is a sprite of the scene
 
 Tile::Tile(RenderEngine* re, Level* lvl, SoundEngine* se, int x, int y, int z,
            float gx, float gy, float gz, int)

@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "game/Point.h"
-#include "render/Sprite.h"
-#include "render/Vector3.h"
+#include "base/Point.h"
+#include "render/Sprite.h"  // a Tile is a Sprite
+#include "base/Vector3.h"
 
 class Level;
 class Material;

@@ -1,15 +1,15 @@
 #include "game/TileSet.h"
 
 
-#include "audio/SoundEngine.h"
+#include "audio/SoundEngine.h"  // the set loads its tiles' sounds
 #include "game/Level.h"
 #include "game/Tile.h"
-#include "main/Log.h"
-#include "persist/LineReader.h"
-#include "persist/WordReader.h"
-#include "render/Material.h"
-#include "render/RenderEngine.h"
-#include "render/Renderer.h"
+#include "base/Log.h"
+#include "base/LineReader.h"
+#include "base/WordReader.h"
+#include "render/Material.h"  // the set loads its tiles' pictures
+#include "render/RenderEngine.h"  // the set loads its tiles' pictures
+#include "render/Renderer.h"  // the set loads its tiles' pictures
 
 TileSet::TileSet(RenderEngine* re, SoundEngine* se, Level* lvl)
     : level(lvl), renderEngine(re), soundEngine(se)

@@ -8,7 +8,7 @@
 #include "game/Tile.h"
 #include "game/TileSet.h"
 #include "main/GameEngine.h"
-#include "main/Log.h"
+#include "base/Log.h"
 #include "menu/Menu.h"
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"

@@ -10,7 +10,7 @@
 #include "game/LayoutCatalog.h"
 #include "game/Level.h"
 #include "game/TileSet.h"
-#include "main/Log.h"
+#include "base/Log.h"
 #include "menu/Menu.h"
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"

@@ -13,7 +13,7 @@
 #include "main/Input.h"
 #include "main/Timer.h"
 #include "render/RenderEngine.h"
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 class Layout;
 class Level;

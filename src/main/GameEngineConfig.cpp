@@ -8,11 +8,11 @@
 
 #include "game/LayoutCatalog.h"
 #include "main/GameEngine.h"
-#include "main/Log.h"
-#include "persist/AtomicFile.h"
+#include "base/Log.h"
+#include "base/AtomicFile.h"
 #include "persist/Player.h"
 #include "persist/PlayerLayouts.h"
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 
 namespace {
 const char* const configFile = "jadeloom_demo.cfg";

@@ -13,7 +13,7 @@
 #include "game/Level.h"
 #include "game/TileSet.h"
 #include "main/GameEngine.h"
-#include "main/Log.h"
+#include "base/Log.h"
 #include "menu/Menu.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"

@@ -10,15 +10,15 @@
 #include "game/Level.h"
 #include "game/TileSet.h"
 #include "main/GameEngine.h"
-#include "main/Log.h"
+#include "base/Log.h"
 #include "menu/Menu.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuLabel.h"
 #include "menu/MenuTextbox.h"
-#include "persist/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "persist/Player.h"
 #include "persist/PlayerFile.h"
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 #include "render/Sprite.h"
 
 namespace {

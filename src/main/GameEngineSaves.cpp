@@ -12,7 +12,7 @@
 #include "game/Tile.h"
 #include "game/TileSet.h"
 #include "main/GameEngine.h"
-#include "main/Log.h"
+#include "base/Log.h"
 #include "persist/Player.h"
 #include "persist/PlayerFile.h"
 #include "persist/SavedGame.h"

@@ -9,7 +9,7 @@
 #include "main/DisplayCheck.h"
 #include "main/GameEngine.h"
 #include "main/InstanceLock.h"
-#include "main/Log.h"
+#include "base/Log.h"
 
 namespace {
 // Ends the run with its reason on the terminal and in the log.

@@ -4,8 +4,8 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "main/Log.h"
-#include "persist/WordReader.h"
+#include "base/Log.h"
+#include "base/WordReader.h"
 #include "render/RenderEngine.h"
 #include "render/Texture.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "main/Log.h"
+#include "base/Log.h"
 #include "menu/MenuButton.h"
 #include "menu/MenuCheckbox.h"
 #include "menu/MenuItem.h"
@@ -10,7 +10,7 @@
 #include "menu/MenuRect.h"
 #include "menu/MenuTextbox.h"
 #include "menu/MenuTileSlot.h"
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 #include "render/Object.h"
 #include "render/RenderEngine.h"
 #include "render/Renderer.h"

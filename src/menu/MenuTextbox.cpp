@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "main/Input.h"
+#include "main/Input.h"  // the text box types from the game's key table
 #include "menu/MenuLabel.h"
 #include "render/RenderEngine.h"
 #include "render/Renderer.h"

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "main/Log.h"
+#include "base/Log.h"
 #include "persist/Player.h"
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 
 namespace {
 // Stored lines are short; a longer one is cut rather than kept whole.

@@ -7,7 +7,7 @@
 #include "game/Layout.h"
 #include "game/Level.h"
 #include "game/TileSet.h"
-#include "main/Log.h"
+#include "base/Log.h"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,7 @@
 #include "game/Level.h"
 #include "game/Tile.h"
 #include "game/Difficulty.h"
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 
 namespace {
 // One stored line as words: its key and what follows.

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "main/Timer.h"
+#include "main/Timer.h"  // a take keeps time with the game's Timer
 
 class Frame;
 class Model;

@@ -1,5 +1,5 @@
 #pragma once
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 // Where a box lands on the window: the rectangle its visible part covers,
 // with the part behind the eye cut away at the near plane first. A box

@@ -1,5 +1,5 @@
 #pragma once
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 class Level;
 class RenderEngine;

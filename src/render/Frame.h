@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 // One keyframe of an animation: the amounts by which the object's
 // translation, rotation and scale change until timeStamp, what happens to

@@ -1,11 +1,11 @@
 #include "render/FrameSignature.h"
 
 #include "game/Tile.h"
-#include "menu/FontObj.h"
-#include "menu/Menu.h"
-#include "menu/MenuLabel.h"
-#include "menu/MenuTextbox.h"
-#include "menu/MenuTileSlot.h"
+#include "menu/FontObj.h"  // a frame's signature covers the menus drawn over it
+#include "menu/Menu.h"  // a frame's signature covers the menus drawn over it
+#include "menu/MenuLabel.h"  // a frame's signature covers the menus drawn over it
+#include "menu/MenuTextbox.h"  // a frame's signature covers the menus drawn over it
+#include "menu/MenuTileSlot.h"  // a frame's signature covers the menus drawn over it
 #include "render/Light.h"
 #include "render/Material.h"
 #include "render/Model.h"

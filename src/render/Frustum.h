@@ -1,5 +1,5 @@
 #pragma once
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 // The view volume as six planes (a, b, c, d) with unit (a, b, c): a point p
 // lies on the inner side of a plane when a*p.x + b*p.y + c*p.z + d > 0.

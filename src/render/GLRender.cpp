@@ -11,8 +11,8 @@
 #include <thread>
 #include <cstring>
 
-#include "main/Log.h"
-#include "menu/FontObj.h"
+#include "base/Log.h"
+#include "menu/FontObj.h"  // the renderer draws the menu's text
 #include "render/GLExtensions.h"
 #include "render/Material.h"
 #include "render/RenderEngine.h"

@@ -2,7 +2,7 @@
 // is held, and the I-beam over text.
 #include <SDL/SDL.h>
 
-#include "main/Log.h"
+#include "base/Log.h"
 #include "render/CursorImage.h"
 #include "render/GLRender.h"
 

@@ -5,11 +5,11 @@
 #include <GL/glu.h>
 #include <SDL/SDL.h>
 
-#include "menu/FontObj.h"
-#include "menu/Menu.h"
-#include "menu/MenuLabel.h"
-#include "menu/MenuTextbox.h"
-#include "menu/MenuTileSlot.h"
+#include "menu/FontObj.h"  // the renderer draws the menu's items
+#include "menu/Menu.h"  // the renderer draws the menu's items
+#include "menu/MenuLabel.h"  // the renderer draws the menu's items
+#include "menu/MenuTextbox.h"  // the renderer draws the menu's items
+#include "menu/MenuTileSlot.h"  // the renderer draws the menu's items
 #include "render/GLRender.h"
 #include "render/GLRenderState.h"
 #include "render/Material.h"

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
-#include "audio/Movie.h"
+#include "audio/Movie.h"  // the renderer draws the intro's frames
 #include "render/GLRender.h"
 #include "render/RenderEngine.h"
 

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <vector>
 
-#include "main/Log.h"
+#include "base/Log.h"
 #include "render/GLExtensions.h"
 #include "render/GLRender.h"
 #include "render/Material.h"

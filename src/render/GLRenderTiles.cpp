@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "game/Tile.h"
-#include "menu/MenuTileSlot.h"
+#include "menu/MenuTileSlot.h"  // parked tiles are drawn in the menu's holding slots
 #include "render/GLRender.h"
 #include "render/GLRenderState.h"
 #include "render/Light.h"

@@ -1,9 +1,9 @@
 #include "render/Material.h"
 
 
-#include "main/Log.h"
-#include "persist/LineReader.h"
-#include "persist/WordReader.h"
+#include "base/Log.h"
+#include "base/LineReader.h"
+#include "base/WordReader.h"
 #include "render/RenderEngine.h"
 #include "render/Texture.h"
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <deque>
 
-#include "main/Log.h"
-#include "persist/LineReader.h"
-#include "persist/WordReader.h"
+#include "base/Log.h"
+#include "base/LineReader.h"
+#include "base/WordReader.h"
 #include "render/Material.h"
 #include "render/Object.h"
 #include "render/RenderEngine.h"

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "main/Log.h"
+#include "base/Log.h"
 #include "render/GLRender.h"
 #include "render/Light.h"
 #include "render/Material.h"
@@ -217,4 +217,31 @@ void RenderEngine::clean_up()
     // as previews and splash pictures) belong to the shared list.
     while (!Texture::textures.empty())
         delete Texture::textures.back();
+}
+
+bool RenderEngine::openAVI(Movie* movie)
+{
+    return renderer && renderer->openAVI(movie);
+}
+
+bool RenderEngine::playMovie(Movie* movie)
+{
+    return renderer && renderer->playMovie(movie);
+}
+
+bool RenderEngine::grabAVIFrame(Movie* movie)
+{
+    return renderer && renderer->grabAVIFrame(movie);
+}
+
+void RenderEngine::drawMovie(Movie* movie)
+{
+    if (renderer)
+        renderer->drawMovie(movie);
+}
+
+void RenderEngine::removeTexture(unsigned int* texture)
+{
+    if (renderer)
+        renderer->removeTexture(texture);
 }

@@ -2,10 +2,11 @@
 #include <string>
 #include <vector>
 
-#include "game/MtRng.h"
+#include "base/MtRng.h"
+#include "audio/MovieScreen.h"  // the intro movie plays on the render engine
 #include "render/Camera.h"
 #include "render/PictureDecoder.h"
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 #include "render/WindowPlatform.h"
 
 class FontObj;
@@ -24,7 +25,7 @@ class Tile;
 // The one object through which the game reaches the screen: window state,
 // the scene camera, loaded materials, models and sprites, the scene light,
 // the frustum and the renderer that does the drawing.
-class RenderEngine {
+class RenderEngine : public MovieScreen {
 public:
     Camera camera{nullptr};
     FontObj* font = nullptr;
@@ -81,11 +82,17 @@ public:
     explicit RenderEngine(Renderer* renderer);
     RenderEngine(const RenderEngine&) = delete;
     RenderEngine& operator=(const RenderEngine&) = delete;
-    ~RenderEngine();
+    ~RenderEngine() override;
 
     bool init();
     void renderScene();
-    void resizeWindow(int width, int height);
+    void resizeWindow(int width, int height) override;
+    // The movie's screen: each passes on to the renderer of the same name.
+    bool openAVI(Movie* movie) override;
+    bool playMovie(Movie* movie) override;
+    bool grabAVIFrame(Movie* movie) override;
+    void drawMovie(Movie* movie) override;
+    void removeTexture(unsigned int* texture) override;
     void toggleFullscreen(bool on);
     void updateWindowPos();
     void initialWindowSettings();

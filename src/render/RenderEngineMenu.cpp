@@ -1,7 +1,7 @@
 // The render engine's side of the menus: the font it owns and the menu
 // drawing it forwards to the renderer.
-#include "main/Log.h"
-#include "menu/FontObj.h"
+#include "base/Log.h"
+#include "menu/FontObj.h"  // the render engine loads the menu's font
 #include "render/GLRender.h"
 #include "render/RenderEngine.h"
 #include "render/Renderer.h"

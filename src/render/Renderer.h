@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "render/LightType.h"
-#include "render/Vector3.h"
+#include "base/Vector3.h"
 
 class Camera;
 class FontObj;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "main/Log.h"
-#include "persist/LineReader.h"
-#include "persist/WordReader.h"
+#include "base/Log.h"
+#include "base/LineReader.h"
+#include "base/WordReader.h"
 #include "render/Animation.h"
 #include "render/Frame.h"
 #include "render/Model.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "main/Log.h"
+#include "base/Log.h"
 #include "render/RenderEngine.h"
 #include "render/Renderer.h"
 

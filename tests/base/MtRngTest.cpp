@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "game/MtRng.h"
+#include "base/MtRng.h"
 
 // MT19937 as published: the standard library's engine for a one-word seed,
 // the reference outputs of init_by_array for an array seed.

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 
 TEST(WordReader, SplitsOnAnyBlankAndEndsCleanly)
 {

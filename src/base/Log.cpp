@@ -1,4 +1,4 @@
-#include "main/Log.h"
+#include "base/Log.h"
 
 #include <fstream>
 #include <iostream>

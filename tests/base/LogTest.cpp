@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "main/Log.h"
+#include "base/Log.h"
 #include "support/WorkDir.h"
 
 TEST(Log, EachRunStartsAFreshLogAndLinesArriveAtOnce)

@@ -1,4 +1,4 @@
-#include "persist/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "main/Log.h"
+#include "base/Log.h"
 
 namespace {
 // The data must reach the disk before the rename makes it the file.

@@ -1,4 +1,4 @@
-#include "persist/LineReader.h"
+#include "base/LineReader.h"
 
 LineReader::LineReader(const std::string& path, size_t limit) : file(path), maxLine(limit) {}
 

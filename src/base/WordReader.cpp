@@ -1,4 +1,4 @@
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 
 #include <cctype>
 #include <cerrno>

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "persist/WordReader.h"
+#include "base/WordReader.h"
 
 // The line-based formats (models, materials, animations, tile sets): every
 // line is a keyword followed by its words. Lines are read with a length
