@@ -5,7 +5,6 @@
 #include <unordered_set>
 
 #include "game/Analyst.h"
-#include "game/DeadEndProbe.h"
 #include "support/BoardSetup.h"
 
 namespace {
@@ -216,46 +215,4 @@ TEST_F(AnalystTest, AgreesWithAnExhaustiveSearchOnSmallBoards)
     // Both answers were asked for often enough to mean something.
     EXPECT_GT(winnable, 50);
     EXPECT_LT(winnable, 250);
-}
-
-TEST_F(AnalystTest, ADeadEndIsReportedWithTheUndosBackToAWinnablePosition)
-{
-    Level level;
-    makeBoard(level, 28, 4, 2);
-    put(level, "B", 0, 0, 0);
-    put(level, "A", 0, 0, 1);
-    put(level, "A", 4, 0, 0);
-    put(level, "B", 4, 0, 1);
-    Tile* a3 = put(level, "A", 8, 0, 0);
-    Tile* a4 = put(level, "A", 12, 0, 0);
-    Tile* c1 = put(level, "C", 16, 0, 0);
-    Tile* c2 = put(level, "C", 20, 0, 0);
-    Tile* d1 = put(level, "D", 24, 0, 0);
-    Tile* d2 = put(level, "D", 24, 2, 0);
-    level.restart();  // the dealt board is the first snapshot
-
-    level.clearTiles(c1, c2);
-    DeadEndProbe::Report report = DeadEndProbe::probe(level, unlimited);
-    EXPECT_EQ(Analyst::Verdict::Winnable, report.now);
-    EXPECT_EQ(0, report.undosBack);
-
-    level.clearTiles(a3, a4);  // the wrong pair
-    report = DeadEndProbe::probe(level, unlimited);
-    EXPECT_EQ(Analyst::Verdict::NotWinnable, report.now);
-    EXPECT_EQ(1, report.undosBack);
-
-    level.clearTiles(d1, d2);  // moves remain, the board stays lost
-    report = DeadEndProbe::probe(level, unlimited);
-    EXPECT_EQ(Analyst::Verdict::NotWinnable, report.now);
-    EXPECT_EQ(2, report.undosBack);
-
-    ASSERT_TRUE(level.undo());
-    ASSERT_TRUE(level.undo());
-    report = DeadEndProbe::probe(level, unlimited);
-    EXPECT_EQ(0, report.undosBack);
-
-    // With no history to go back through, none is found.
-    level.clearTiles(a3, a4);
-    level.undoHistory.erase(level.undoHistory.begin(), level.undoHistory.end() - 1);
-    EXPECT_EQ(-1, DeadEndProbe::probe(level, unlimited).undosBack);
 }

@@ -43,6 +43,7 @@ TEST_F(DeadEndWatchTest, AnswersBesidePlayAndNeverWorksAPositionOutTwice)
     ASSERT_TRUE(newsComes(watch));
     ASSERT_TRUE(watch.answer(report));
     EXPECT_EQ(Analyst::Verdict::Winnable, report.now);
+    EXPECT_EQ(0, report.undosBack);
 
     level.clearTiles(a3, a4);
     watch.watch(level);
@@ -71,6 +72,11 @@ TEST_F(DeadEndWatchTest, AnswersBesidePlayAndNeverWorksAPositionOutTwice)
     watch.watch(level);
     EXPECT_TRUE(watch.takeNews());
     EXPECT_EQ(3u, watch.known());
+
+    // With no history to go back through, no way back is found.
+    level.clearTiles(a3, a4);
+    level.undoHistory.erase(level.undoHistory.begin(), level.undoHistory.end() - 1);
+    EXPECT_EQ(-1, DeadEndProbe::probe(level, AnalystBudget{60000.0, 50000000}).undosBack);
 }
 
 TEST_F(DeadEndWatchTest, TheLastPositionAskedIsTheOneAnswered)
