@@ -123,6 +123,8 @@ play --fullscreen
 xdotool mousemove --window "$WID" 500 350 key --window "$WID" f
 wait_for_log "Toggle Fullscreen" 20 2 || fail "F did not leave full screen"
 sleep 1
+WID=$(xdotool search --onlyvisible --name '^Jadeloom$' | head -n 1)
+[[ "$(geometry)" == "${WIN_W}x${WIN_H}" ]] || fail "left full screen at $(geometry), not the saved size"
 quit
 [[ "$(cfg_line Fullscreen)" == false ]] || fail "the player's own choice of a window was not saved"
 pass "--fullscreen holds for one run; a change by the player is saved"

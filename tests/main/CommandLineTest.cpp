@@ -52,12 +52,3 @@ TEST(CommandLine, UnknownWordsAreNamedInTheError)
     EXPECT_EQ(parse({"--fullscreen=yes"}).request(), CommandLine::Request::Error);
     EXPECT_EQ(parse({""}).request(), CommandLine::Request::Error);
 }
-
-TEST(CommandLine, VersionAndUsageNameTheGame)
-{
-    EXPECT_EQ(CommandLine::version(), std::string("Jadeloom ") + JADELOOM_TEST_VERSION);
-    const std::string usage = CommandLine::usage();
-    for (const char* word : {"Usage: jadeloom", "--fullscreen", "--windowed", "--help", "--version"})
-        EXPECT_NE(usage.find(word), std::string::npos) << word;
-    EXPECT_EQ(usage.back(), '\n');
-}
