@@ -30,11 +30,9 @@ TEST(CommandLine, TheLastModeOptionWins)
     EXPECT_EQ(parse({"--fullscreen", "--windowed"}).request(), CommandLine::Request::Play);
 }
 
+// Each option alone is the end-to-end command-line test's; here, mixed.
 TEST(CommandLine, HelpAndVersionAnswerAtOnceUnlessAnErrorCameFirst)
 {
-    EXPECT_EQ(parse({"--help"}).request(), CommandLine::Request::Help);
-    EXPECT_EQ(parse({"-h"}).request(), CommandLine::Request::Help);
-    EXPECT_EQ(parse({"--version"}).request(), CommandLine::Request::Version);
     EXPECT_EQ(parse({"--fullscreen", "--version", "--bogus"}).request(), CommandLine::Request::Version);
     EXPECT_EQ(parse({"--version", "--help"}).request(), CommandLine::Request::Version);
     EXPECT_EQ(parse({"--bogus", "--help"}).request(), CommandLine::Request::Error);
