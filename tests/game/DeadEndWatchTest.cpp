@@ -39,23 +39,22 @@ TEST_F(DeadEndWatchTest, AnswersBesidePlayAndNeverWorksAPositionOutTwice)
 
     DeadEndWatch watch;
     DeadEndProbe::Report report;
-    watch.watch(level);
-    ASSERT_TRUE(newsComes(watch));
-    ASSERT_TRUE(watch.answer(report));
+    auto ask = [&] {
+        watch.watch(level);
+        ASSERT_TRUE(newsComes(watch));
+        ASSERT_TRUE(watch.answer(report));
+    };
+    ASSERT_NO_FATAL_FAILURE(ask());
     EXPECT_EQ(Analyst::Verdict::Winnable, report.now);
     EXPECT_EQ(0, report.undosBack);
 
     level.clearTiles(a3, a4);
-    watch.watch(level);
-    ASSERT_TRUE(newsComes(watch));
-    ASSERT_TRUE(watch.answer(report));
+    ASSERT_NO_FATAL_FAILURE(ask());
     EXPECT_EQ(Analyst::Verdict::NotWinnable, report.now);
     EXPECT_EQ(1, report.undosBack);
 
     level.clearTiles(c1, c2);
-    watch.watch(level);
-    ASSERT_TRUE(newsComes(watch));
-    ASSERT_TRUE(watch.answer(report));
+    ASSERT_NO_FATAL_FAILURE(ask());
     EXPECT_EQ(2, report.undosBack);
     EXPECT_EQ(3u, watch.known());
 

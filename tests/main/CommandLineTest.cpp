@@ -14,13 +14,6 @@ CommandLine parse(std::initializer_list<const char*> args)
 }
 }
 
-TEST(CommandLine, NoOptionsPlayWithTheSavedMode)
-{
-    const CommandLine line = parse({});
-    EXPECT_EQ(line.request(), CommandLine::Request::Play);
-    EXPECT_FALSE(line.fullscreen().has_value());
-}
-
 TEST(CommandLine, TheLastModeOptionWins)
 {
     EXPECT_EQ(parse({"--fullscreen"}).fullscreen(), std::optional<bool>(true));
