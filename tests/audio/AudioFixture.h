@@ -43,11 +43,10 @@ inline ::testing::Environment* const waveOutput = ::testing::AddGlobalTestEnviro
 class AudioTest : public ::testing::Test {
 protected:
     WorkDir dir{JADELOOM_SOURCE_DIR};
-    static void wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
     // The engine's per-frame service every 10 ms for ms milliseconds.
     static void frames(SoundEngine& engine, int ms)
     {
-        for (int t = 0; t < ms; t += 10, wait(10))
+        for (int t = 0; t < ms; t += 10, std::this_thread::sleep_for(std::chrono::milliseconds(10)))
             engine.update();
     }
 };

@@ -20,14 +20,3 @@ TEST(Log, EachRunStartsAFreshLogAndLinesArriveAtOnce)
     outputError("after closing: not in the log");
     EXPECT_EQ(WorkDir::read("log.txt"), "SDL initialized properly\nends in a newline\n\nanything on standard error\n");
 }
-
-TEST(Log, ARefusedStartAddsItsLineAndTheRunningGameKeepsWritingAfterIt)
-{
-    WorkDir dir;
-    openLog();
-    outputError("first game");
-    appendToLog("second start refused");
-    outputError("first game goes on");
-    closeLog();
-    EXPECT_EQ(WorkDir::read("log.txt"), "first game\nsecond start refused\nfirst game goes on\n");
-}

@@ -96,6 +96,8 @@ run
 [[ "$CODE" == 1 ]] || fail "no settings file: exit code $CODE"
 [[ "$(cat "$OUT/stderr")" == "jadeloom: Failed to load config file (the cause is in $WORK/log.txt)" ]] ||
   fail "no settings file: the terminal got: $(cat "$OUT/stderr")"
+grep -qxF "jadeloom.cfg is missing" "$WORK/log.txt" && [[ "$(tail -n 1 "$WORK/log.txt")" == "Failed to load config file" ]] ||
+  fail "no settings file: the log does not say so last"
 mv "$OUT/cfg.aside" "$WORK/jadeloom_demo.cfg"
 untouched "no settings file"
 pass "a start-up failure on the terminal points to the log"
@@ -111,18 +113,21 @@ quit
 [[ "$(cfg_line Fullscreen)" == true ]] || fail "--windowed changed the saved setting"
 pass "--windowed plays in a window and keeps the saved full screen"
 
-# Played in full screen this once; the player then leaves it with F, and
-# that choice is saved.
+# Played in full screen this once; started in the saved full screen, the
+# player leaves it with F for the saved window size, and that choice is saved.
 config "Fullscreen: false\n"
 play --fullscreen
 [[ "$(geometry)" == 1280x800 ]] || fail "--fullscreen: the window is $(geometry)"
 end_game TERM
 [[ "$GAME_CODE" == 0 && "$(cfg_line Fullscreen)" == false ]] || fail "--fullscreen changed the saved setting"
 config "Fullscreen: true\n"
-play --fullscreen
+play
+[[ "$(geometry)" == 1280x800 ]] || fail "the saved full screen: the window is $(geometry)"
 xdotool mousemove --window "$WID" 500 350 key --window "$WID" f
 wait_for_log "Toggle Fullscreen" 20 2 || fail "F did not leave full screen"
 sleep 1
+WID=$(xdotool search --onlyvisible --name '^Jadeloom$' | head -n 1)
+[[ "$(geometry)" == "${WIN_W}x${WIN_H}" ]] || fail "left full screen at $(geometry), not the saved size"
 quit
 [[ "$(cfg_line Fullscreen)" == false ]] || fail "the player's own choice of a window was not saved"
-pass "--fullscreen holds for one run; a change by the player is saved"
+pass "--fullscreen holds for one run; a saved full screen is played and the player's change saved"

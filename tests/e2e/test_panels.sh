@@ -2,8 +2,8 @@
 # The panels keep the board and the game answering: a parked tile stays
 # under the closed doors; a click on a panel's blank part never reaches the
 # board; the no-moves panel's New Game and Undo close it; the new-player
-# panel survives a minimise and restore; a player can be deleted while the
-# settings name none of the players.
+# panel survives a minimise and restore; the statistics panel opens from its
+# door.
 source "$(dirname "$0")/lib.sh" "$@"
 
 # Four free pairs and an East parked in the one slot of "Normal" (or, for
@@ -94,23 +94,6 @@ done
   || fail "Undo on the no-moves panel did not give the pair back"
 [[ "$(saved NumUndo)" == 1 ]] || fail "the no-moves panel's undo was not counted"
 pass "the no-moves panel's New Game and Undo close it"
-
-# Deleting a player while the settings name none of the players.
-prepare_work nobody
-config 'LastPlayer: Someone Gone'
-printf '<Player>\n\tName: Ann\n</Player>\n<Player>\n\tName: Bo\n</Player>' > "$PLAYERS"
-play
-sleep 1
-screenshot nobody
-step MenuButton nobody nobody_menu 200000
-step DoorPlayers nobody_menu nobody_players
-step PlayerDelete1 nobody_players nobody_confirm 100
-step DeletePlayerYes nobody_confirm nobody_deleted 100
-kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended when a player was deleted with nobody current"
-quit
-grep -qxF "	Name: Ann" "$PLAYERS" && fail "Ann was not deleted"
-grep -qxF "	Name: Bo" "$PLAYERS" || fail "Bo went as well"
-pass "a player is deleted with nobody current, and the file says so"
 
 # The statistics panel from its door: the player's records per layout and
 # per tile set.

@@ -39,22 +39,22 @@ TEST_F(DeadEndWatchTest, AnswersBesidePlayAndNeverWorksAPositionOutTwice)
 
     DeadEndWatch watch;
     DeadEndProbe::Report report;
-    watch.watch(level);
-    ASSERT_TRUE(newsComes(watch));
-    ASSERT_TRUE(watch.answer(report));
+    auto ask = [&] {
+        watch.watch(level);
+        ASSERT_TRUE(newsComes(watch));
+        ASSERT_TRUE(watch.answer(report));
+    };
+    ASSERT_NO_FATAL_FAILURE(ask());
     EXPECT_EQ(Analyst::Verdict::Winnable, report.now);
+    EXPECT_EQ(0, report.undosBack);
 
     level.clearTiles(a3, a4);
-    watch.watch(level);
-    ASSERT_TRUE(newsComes(watch));
-    ASSERT_TRUE(watch.answer(report));
+    ASSERT_NO_FATAL_FAILURE(ask());
     EXPECT_EQ(Analyst::Verdict::NotWinnable, report.now);
     EXPECT_EQ(1, report.undosBack);
 
     level.clearTiles(c1, c2);
-    watch.watch(level);
-    ASSERT_TRUE(newsComes(watch));
-    ASSERT_TRUE(watch.answer(report));
+    ASSERT_NO_FATAL_FAILURE(ask());
     EXPECT_EQ(2, report.undosBack);
     EXPECT_EQ(3u, watch.known());
 
@@ -71,6 +71,11 @@ TEST_F(DeadEndWatchTest, AnswersBesidePlayAndNeverWorksAPositionOutTwice)
     watch.watch(level);
     EXPECT_TRUE(watch.takeNews());
     EXPECT_EQ(3u, watch.known());
+
+    // With no history to go back through, no way back is found.
+    level.clearTiles(a3, a4);
+    level.undoHistory.erase(level.undoHistory.begin(), level.undoHistory.end() - 1);
+    EXPECT_EQ(-1, DeadEndProbe::probe(level, AnalystBudget{60000.0, 50000000}).undosBack);
 }
 
 TEST_F(DeadEndWatchTest, TheLastPositionAskedIsTheOneAnswered)

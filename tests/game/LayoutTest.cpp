@@ -1,25 +1,6 @@
-#include <set>
-#include <tuple>
-
 #include "support/BoardSetup.h"
 
 using LayoutTest = BoardTest;
-
-TEST_F(LayoutTest, BuiltinTurtleIsPlayableWithNoTwoTilesInOneCell)
-{
-    Layout l(re, Layout::builtinTurtleFile);
-    EXPECT_EQ("Turtle", l.name);
-    ASSERT_EQ(144u, l.tileCoordinates.size());
-    EXPECT_TRUE(l.isPlayable());
-    Level level;
-    withLayoutAndSet(level, new Layout(re, Layout::builtinTurtleFile), TileSet::standardFile);
-    ASSERT_TRUE(level.deal());
-    std::set<std::tuple<int, int, int>> cells;
-    for (Tile* t : level.tiles)
-        for (const Point& p : t->mapPoints)
-            EXPECT_TRUE(cells.insert({p.x, p.y, p.z}).second) << p.x << "," << p.y << "," << p.z;
-    EXPECT_EQ(4 * 144u, cells.size());
-}
 
 TEST_F(LayoutTest, ReadsKeysAndCoordinatesFromAFile)
 {

@@ -30,10 +30,3 @@ TEST_F(LevelInitTest, InitDealsAsANewGameDoesAndLoadsTheRoomAndTheRewards)
     EXPECT_EQ(Vector3(1, 2, 3), cat->worldPosition);
     EXPECT_EQ(Vector3(4, 5, 6), cat->objects[1]->pivot);
 }
-
-TEST_F(LevelInitTest, MissingRewardsFileStopsStartUp)
-{
-    WorkDir elsewhere;
-    Level level;
-    EXPECT_THROW(level.loadRewards(), const char*);
-}

@@ -4,19 +4,16 @@
 
 using TileSetTest = BoardTest;
 
-TEST_F(TileSetTest, BuiltinSetsDealAFullBoardOfUniqueFacesThatAllPair)
+// That the built-in sets deal full, solvable boards is the deal digests' and
+// the hint table's to show.
+TEST_F(TileSetTest, BuiltinSetsHaveUniqueFacesWithTheirModelAndSound)
 {
     for (const char* file : {TileSet::standardFile, TileSet::hiraganaFile}) {
         Level level;
         dealBuiltin(level, file);
-        ASSERT_EQ(144, level.tilesLeft()) << file;
         std::set<std::string> names;
         for (Tile* t : level.tileSet->templates) {
             names.insert(t->name);
-            // Every face has a partner, and the face and its sounds are set up.
-            EXPECT_TRUE(std::any_of(level.tileSet->templates.begin(), level.tileSet->templates.end(),
-                                    [t](Tile* u) { return t->match(u); }))
-                << t->name;
             EXPECT_EQ(2u, t->objects.size());
             EXPECT_EQ("Assets/Sounds/clear.wav", se->sounds.at(t->clearSound).file);
         }

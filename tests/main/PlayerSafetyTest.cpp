@@ -64,9 +64,7 @@ TEST_F(PlayerSafetyTest, ADamagedFileKeepsTheLaterRecordsAndItsOriginalOnce)
     writable();
     const std::string damaged = "<Player>\n\tName: Ann\n\t<Rewards>\n<Player>\n\tName: Bo\n</Player>";
     WorkDir::write(PlayerFile::path, damaged);
-    engine->loadPlayerFile();
-    ASSERT_EQ(1u, engine->players.size());
-    EXPECT_EQ("Bo", engine->players[0]->name);
+    engine->loadPlayerFile();  // Bo is kept: the player file test's table
     const std::string kept = std::string(PlayerFile::path) + ".damaged";
     EXPECT_EQ(damaged, WorkDir::read(kept));
     EXPECT_EQ(1, scratch->count("Damaged player file read, the original is kept as: " + kept));
@@ -82,25 +80,31 @@ TEST_F(PlayerSafetyTest, ADamagedFileKeepsTheLaterRecordsAndItsOriginalOnce)
     EXPECT_FALSE(std::filesystem::exists(kept));
 }
 
-TEST_F(PlayerSafetyTest, ARefusedSavedGameChangesNothingAndARestoredOneHasAFreshBonus)
+TEST_F(PlayerSafetyTest, ARefusedSavedGameChangesNothingAsksForANewGameAndARestoredOneHasAFreshBonus)
 {
     startBuiltin(DIFFICULTY_NORMAL);
     addPlayerMenu();
     Player* p = add("Eve");
     engine->layoutFiles.push_back("layouts/odd.lyt");
     engine->selectedLayout = engine->currentLayout = engine->layoutFiles.begin();
-    const std::string turtle = std::string("Layout: ") + Layout::builtinTurtleFile;
-    // Known files and a difficulty, but tiles off the other layout's grid or
-    // no snapshot: nothing of it may be applied.
+    const std::vector<Tile*> tiles = level->tiles;
+    // Known files and a difficulty, but tiles off the other layout's grid, no
+    // snapshot or an unknown file: nothing of it may be applied, and a new
+    // game is asked for on the board in play.
     for (const std::vector<std::string>& lines :
          {std::vector<std::string>{"Layout: layouts/odd.lyt", "Difficulty: Easy", "<Tiles>", "Bamboo1 500 0 0",
                                    "</Tiles>", "<TileStates0>", "</TileStates>"},
           std::vector<std::string>{"Layout: layouts/odd.lyt", "Difficulty: Advanced", "<Tiles>", "Dot1 0 0 0",
                                    "</Tiles>"},
           std::vector<std::string>{"Layout: layouts/odd.lyt", "TileSet: nowhere.tls", "Difficulty: Easy",
-                                   "<TileStates0>", "</TileStates>"}}) {
+                                   "<TileStates0>", "</TileStates>"},
+          std::vector<std::string>{"Layout: Assets/Layouts/elsewhere.lyt", "Difficulty: Easy", "<TileStates0>",
+                                   "</TileStates>"}}) {
         p->saveLines = lines;
+        engine->action.clear();
         EXPECT_FALSE(engine->loadSavedGame()) << lines[1];
+        EXPECT_EQ("NEW_GAME", engine->action);
+        EXPECT_EQ(tiles, level->tiles);
         EXPECT_EQ(DIFFICULTY_NORMAL, engine->difficulty);
         EXPECT_EQ(Layout::builtinTurtleFile, *engine->currentLayout);
         EXPECT_EQ(Layout::builtinTurtleFile, *engine->selectedLayout);

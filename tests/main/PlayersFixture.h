@@ -28,11 +28,6 @@ inline void answerYes(GameEngine& e)
 {
     e.action = "DELETE_CONFIRMED";
 }
-
-inline void closeWindow(GameEngine& e)
-{
-    e.done = true;
-}
 }
 
 class PlayersTest : public GameTest {

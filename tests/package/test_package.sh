@@ -55,17 +55,28 @@ for f in /usr/games/jadeloom /usr/libexec/jadeloom/jadeloom /usr/share/applicati
   [[ -e "$f" ]] || fail "not installed: $f"
 done
 for size in 16 32 48 64 128 256; do
-  [[ -f /usr/share/icons/hicolor/${size}x$size/apps/jadeloom.png ]] || fail "no $size-pixel icon"
+  identify -format '%wx%h' /usr/share/icons/hicolor/${size}x$size/apps/jadeloom.png 2>/dev/null |
+    grep -qx "${size}x$size" || fail "no $size-pixel icon"
 done
+grep -qx 'Exec=jadeloom' /usr/share/applications/jadeloom.desktop || fail "the desktop entry runs something else"
 pass "installed with apt-get"
 
+# Every file that names the version names the project's.
 version=$(sed -n 's/^project(jadeloom VERSION \([0-9.]*\).*/\1/p' "$SRC/CMakeLists.txt")
 [[ "$(cd / && /usr/games/jadeloom --version)" == "Jadeloom $version" ]] || fail "the installed --version"
+grep -q "^\.TH JADELOOM 6 [0-9-]* \"Jadeloom $version\"" "$OUT/jadeloom.6" || fail "the manual page is not of $version"
+grep -q "<release version=\"$version\" date=\"[0-9-]*\"" /usr/share/metainfo/org.jadeloom.jadeloom.metainfo.xml ||
+  fail "no AppStream release $version"
+gzip -dc /usr/share/doc/jadeloom/changelog.gz | head -n 1 | grep -q "^jadeloom ($version)" ||
+  fail "the change log does not begin with $version"
 
-# The installed game, started from another directory with a home of its own.
+# The installed game, started from another directory with a home of its own;
+# its help is answered without making a working directory.
 source "$SRC/scripts/virtual-display.sh"
 start_virtual_display 1280x800x24 || fail "no virtual display"
 export HOME="$OUT/home" XDG_DATA_HOME="$OUT/data"
+(cd / && /usr/games/jadeloom --help) | grep -q '^Usage: jadeloom' || fail "the installed --help"
+[[ ! -e "$XDG_DATA_HOME" ]] || fail "--help made a working directory"
 mkdir -p "$HOME" "$OUT/elsewhere"
 work="$XDG_DATA_HOME/jadeloom"
 (cd "$OUT/elsewhere" && exec /usr/games/jadeloom) >"$OUT/game.out" 2>&1 &

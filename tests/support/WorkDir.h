@@ -48,9 +48,9 @@ public:
     {
         return ("\n" + log()).find("\n" + line + "\n") != std::string::npos;
     }
-    int count(const std::string& text) const { return countOf(log(), text); }
-    static int countOf(const std::string& all, const std::string& text)
+    int count(const std::string& text) const
     {
+        const std::string all = log();
         int n = 0;
         for (size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + 1))
             ++n;
