@@ -8,6 +8,7 @@
 #include "persist/WordReader.h"
 #include "render/RenderEngine.h"
 #include "render/Renderer.h"
+#include "render/Texture.h"
 
 Layout::Layout(RenderEngine* re, const std::string& file) : fileName(file), renderEngine(re)
 {
@@ -21,7 +22,10 @@ Layout::Layout(RenderEngine* re) : renderEngine(re)
 {
 }
 
-Layout::~Layout() = default;
+Layout::~Layout()
+{
+    delete ownPreview;
+}
 
 void Layout::loadPreview()
 {
