@@ -41,13 +41,19 @@ void GameEngine::showLayoutPreview()
 
 void GameEngine::showLayoutPicks()
 {
-    setLabel("LayoutDealNumber", numberText(static_cast<int>(browsedDeal)));
+    auto show = [this](const char* id, uint32_t n) {
+        if (auto* label = dynamic_cast<MenuLabel*>(menuItem(id))) {
+            label->changeText(numberText(static_cast<int>(n)));
+            label->centerText();
+        }
+    };
+    show("LayoutDealNumber", browsedDeal);
     uint32_t number = 0;
     const bool isGenerated = generated(layout, &number, nullptr);
     showItem("LayoutNumberRow", isGenerated);
     showItem("LayoutKeep", isGenerated);
     if (isGenerated)
-        setLabel("LayoutNumber", numberText(static_cast<int>(number)));
+        show("LayoutNumber", number);
 }
 
 void GameEngine::dealPick(int step)

@@ -101,7 +101,7 @@ std::vector<uint8_t> PositionsPicture::draw(const std::vector<Vector3>& position
     }
     // Tile faces are deeper than wide, as on the board.
     const float aspect = 1.34f;
-    const float room = size - 40.0f;
+    const float room = size - 32.0f;
     const float unit = std::min({room / 10.0f, room / (maxX - minX + maxZ * 0.4f),
                                  room / ((maxY - minY) * aspect + maxZ * 0.4f)});
     const float lift = unit * 0.4f;

@@ -248,11 +248,11 @@ def layout_chooser(b, root):
     b.text_button(p, "LayoutKeep", "KEEP_LAYOUT", (x0 + 410, ny, x0 + 480, ny + 44), "paper", "Keep", 17)
 
     def picker(parent, prefix, verb, caption, label, y):
-        b.static(parent, prefix + "Caption", caption, x0 + 30, y + 10, 26, PALE)
-        b.button(parent, prefix + "Prev", verb + "_PREV", (x0 + 130, y, x0 + 174, y + 44), arrow("left"),
+        b.static(parent, prefix + "Caption", caption, x0 + 24, y + 11, 24, PALE)
+        b.button(parent, prefix + "Prev", verb + "_PREV", (x0 + 140, y, x0 + 184, y + 44), arrow("left"),
                  key="prev")
-        b.inset(parent, (x0 + 182, y, x0 + 318, y + 44))
-        b.label(parent, label, "42", (x0 + 192, y + 6, x0 + 308, y + 38), INK)
+        b.inset(parent, (x0 + 190, y, x0 + 320, y + 44))
+        b.label(parent, label, "42", (x0 + 200, y + 6, x0 + 310, y + 38), INK)
         b.button(parent, prefix + "Next", verb + "_NEXT", (x0 + 326, y, x0 + 370, y + 44), arrow("right"),
                  key="next")
         b.text_button(parent, prefix + "Random", verb + "_RANDOM", (x0 + 384, y, x0 + 470, y + 44),
