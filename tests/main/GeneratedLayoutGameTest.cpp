@@ -56,6 +56,16 @@ TEST_F(GeneratedLayoutGameTest, PlayedSavedCountedAndResumedByItsSizeAndNumber)
     EXPECT_EQ("2", labelText("LayoutNumber"));
     ASSERT_NE(nullptr, preview()->overrideTexture);
     EXPECT_EQ(engine->layout->ownPreview, preview()->overrideTexture);
+    // Random picks leave the board's generator where it was.
+    auto boardRng = level->rng;
+    run("LAYOUT_NUMBER_RANDOM");
+    run("DEAL_RANDOM");
+    EXPECT_NE("Generated-2(72)", labelText("LayoutName"));
+    EXPECT_NE(42u, engine->browsedDeal);
+    EXPECT_EQ(boardRng(), level->rng());
+    run("LAYOUT_PANEL");
+    run("NEXT_LAYOUT");
+    run("LAYOUT_NUMBER_NEXT");
     stopAnimations();
     run("SELECT_LAYOUT");
     ASSERT_EQ("Generated/72/2", level->layoutFile);
@@ -131,15 +141,6 @@ TEST_F(GeneratedLayoutGameTest, KeptUnderATypedNameItIsOfferedAsThePlayersOwn)
     EXPECT_EQ(Layout::builtinTurtleFile, *engine->currentLayout);
     EXPECT_EQ("Mine (yours)", labelText("LayoutName"));
     EXPECT_NE(nullptr, preview()->overrideTexture);
-
-    // The same name again clashes.
-    run("NEXT_LAYOUT");
-    run("KEEP_LAYOUT");
-    type("mine");
-    EXPECT_EQ("A layout of that name is kept already.", labelText("LayoutKeepPrompt"));
-    run("KEEP_LAYOUT_CANCELLED");
-
-    run("PREV_LAYOUT");
     stopAnimations();
     run("SELECT_LAYOUT");
     EXPECT_EQ("layouts/Mine.lyt", level->layoutFile);
