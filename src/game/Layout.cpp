@@ -8,6 +8,7 @@
 #include "base/WordReader.h"
 #include "render/RenderEngine.h"  // a layout's preview is a texture
 #include "render/Renderer.h"  // a layout's preview is a texture
+#include "render/Texture.h"  // a layout's preview is a texture
 
 Layout::Layout(RenderEngine* re, const std::string& file) : fileName(file), renderEngine(re)
 {
@@ -21,7 +22,10 @@ Layout::Layout(RenderEngine* re) : renderEngine(re)
 {
 }
 
-Layout::~Layout() = default;
+Layout::~Layout()
+{
+    delete ownPreview;
+}
 
 void Layout::loadPreview()
 {

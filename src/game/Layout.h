@@ -31,6 +31,9 @@ public:
     std::string name;
     std::string previewImage;
     Texture* previewTexture = nullptr;     // from the shared texture list; not owned
+    // A picture drawn for this layout alone (one without a picture file);
+    // owned, and shown as previewTexture.
+    Texture* ownPreview = nullptr;
     RenderEngine* renderEngine = nullptr;
 
     Layout(RenderEngine* re, const std::string& file);

@@ -332,9 +332,9 @@ std::string LayoutGenerator::name() const
     return "Generated-" + std::to_string(number_) + "(" + std::to_string(size_) + ")";
 }
 
-std::string LayoutGenerator::fileName() const
+std::string LayoutGenerator::fileNameOf(uint32_t number, int size)
 {
-    return filePrefix + std::to_string(size_) + "/" + std::to_string(number_);
+    return filePrefix + std::to_string(size) + "/" + std::to_string(number);
 }
 
 bool LayoutGenerator::parseFileName(const std::string& file, uint32_t* number, int* size)

@@ -35,7 +35,8 @@ public:
     std::string name() const;
     // The file name a generated layout stands under in the statistics and the
     // saved game; it names no file on disk.
-    std::string fileName() const;
+    std::string fileName() const { return fileNameOf(number_, size_); }
+    static std::string fileNameOf(uint32_t number, int size);
     // Reads the number and size back from fileName(); false for any other name.
     static bool parseFileName(const std::string& file, uint32_t* number, int* size);
 

@@ -95,8 +95,8 @@ void GameEngine::dealLayout()
     // The board deals from its own tile set, whatever the chooser shows.
     if (level->tileSet)
         level->tileSet->reset();
-    // The same layout and tile set always give the same deal.
-    level->seedRand(Level::dealSeed);
+    // The same layout, tile set and deal number always give the same deal.
+    level->seedRand(dealNumber);
     level->setLayout(layout);
     level->createTileLayout();
 
@@ -330,6 +330,7 @@ void GameEngine::updateBottomText()
         setLabel(tilesText, numberText(tilesLeft));
         movesLeft = level->movesLeft();
         setLabel(movesText, numberText(movesLeft));
+        setLabel("DealText", "Deal " + numberText(static_cast<int>(level->randomSeed)));
         deadEnd.watch(*level);
         showDeadEnd();
         // A board that could not be dealt has no tiles: nothing was won.

@@ -35,6 +35,7 @@ GameEngine::GameEngine()
     currentPlayer = players.end();
     selectedLayout = currentLayout = layoutFiles.end();
     selectedTileSet = currentTileSet = tileSetFiles.end();
+    dealNumber = browsedDeal = Level::dealSeed;
 }
 
 GameEngine::GameEngine(Renderer* renderer) : renderEngine(renderer)
@@ -42,6 +43,7 @@ GameEngine::GameEngine(Renderer* renderer) : renderEngine(renderer)
     currentPlayer = players.end();
     selectedLayout = currentLayout = layoutFiles.end();
     selectedTileSet = currentTileSet = tileSetFiles.end();
+    dealNumber = browsedDeal = Level::dealSeed;
 }
 
 GameEngine::~GameEngine()
@@ -353,18 +355,17 @@ void GameEngine::updateClock()
 
 void GameEngine::menuCursorBlink()
 {
-    if (auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox")))
+    if (MenuTextbox* box = activeTextBox())
         box->cursorVisible = !box->cursorVisible;
 }
 
 void GameEngine::menuTextUpdate()
 {
-    // A key held in the new-player panel types again every 50 ms once it
-    // has been down for the repeat delay.
-    if (gameState != GS_NEW_PLAYER || !input.keyDown
-        || timer.get_ticks() - input.lastKeyTime < input.repeatDelay)
+    // A key held in a text box types again every 50 ms once it has been down
+    // for the repeat delay.
+    if (!input.keyDown || timer.get_ticks() - input.lastKeyTime < input.repeatDelay)
         return;
-    if (auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox")))
+    if (MenuTextbox* box = activeTextBox())
         box->update(true);
 }
 

@@ -9,6 +9,7 @@
 #include "game/DeadEndWatch.h"
 #include "game/HintAdvisor.h"
 #include "game/Difficulty.h"
+#include "main/ChooserPicks.h"
 #include "main/GameState.h"
 #include "main/Input.h"
 #include "main/Timer.h"
@@ -20,6 +21,7 @@ class Level;
 class Menu;
 class MenuItem;
 class MenuLabel;
+class MenuTextbox;
 class MenuTileSlot;
 class Player;
 class SavedGame;
@@ -272,6 +274,29 @@ public:
     void tileSetPanelChange(int step);
     // Puts the layout browsed in the chooser into play and deals it.
     void selectLayout();
+
+    // The layouts chooser's numbers (GameEngineChooser.cpp). New Game deals
+    // dealNumber: the layout's standard deal until the player picks another
+    // in the chooser or resumes a game dealt from another.
+    unsigned int dealNumber;
+    unsigned int browsedDeal;  // shown in the chooser, dealt by its Play button
+    ChooserPicks picks;
+    // One step forward or back (1, -1), or a random number (0): the deal, or
+    // the number of the generated layout the chooser shows.
+    void dealPick(int step);
+    void layoutNumberPick(int step);
+    // The keep panel: the generated layout the chooser shows is written into
+    // the player's layouts folder under a typed name.
+    void keepPanelToggle(bool close);
+    bool keepPanelShown() const;
+    void keepLayoutKey();
+    void keepLayout();
+    // The text box that takes the keys now (keep or new-player panel), or null.
+    MenuTextbox* activeTextBox() const;
+    // The list's entry for a layout named by the settings or a saved game:
+    // that entry, or for a generated layout the entry of its size, which the
+    // caller renames to it once the layout is taken.
+    std::vector<std::string>::iterator layoutEntry(const std::string& name);
     void optionsPanelOpen();
     void playerPanelOpen();
     // The statistics panel (GameEngineStats.cpp): opened on its first page;
@@ -325,6 +350,14 @@ private:
     void dropBrowsedLayout();
     void dropBrowsedTileSet();
     void showLayoutEntry();
+    void showLayoutPicks();
+    // The chooser's picture item holds the picture of the layout it shows
+    // (or the one in play), never one of a layout since freed.
+    void showLayoutPreview();
+    // The entry named file goes into the layouts list in its place among the
+    // player's, and the chooser shows it.
+    void offerKeptLayout(const std::string& file);
+    std::string keepPrompt;  // the keep panel's own prompt, from the menu file
     void showTileSetEntry();
     // Deals the board's layout again as a new game (the end of changeLayout).
     void dealLayout();

@@ -24,6 +24,9 @@ const ActionEntry actionTable[] = {
     // The close button of the choosers, the options and the player panel.
     {"CLOSE_PANELS", false, [](GameEngine& e, int) { e.closePanels(); e.action.clear(); }},
     {"DELETE_PLAYER", true, [](GameEngine& e, int row) { e.deletePlayer("Player" + std::to_string(row)); }},
+    {"DEAL_NEXT", false, [](GameEngine& e, int) { e.dealPick(1); }},
+    {"DEAL_PREV", false, [](GameEngine& e, int) { e.dealPick(-1); }},
+    {"DEAL_RANDOM", false, [](GameEngine& e, int) { e.dealPick(0); }},
     {"DIFFICULTY_CHANGE", false, [](GameEngine& e, int) { e.setDifficulty(1); }},
     {"DIFFICULTY_NEXT", false, [](GameEngine& e, int) { e.setDifficulty(2); }},
     {"DIFFICULTY_PREV", false, [](GameEngine& e, int) { e.setDifficulty(3); }},
@@ -33,6 +36,12 @@ const ActionEntry actionTable[] = {
     {"GAMEWON_OK", false, [](GameEngine& e, int) { e.gameWonPanelToggle(true); }},
     {"HIGHLIGHT_TILES", false, [](GameEngine& e, int) { e.highlightTiles(); }},
     {"HINT", false, [](GameEngine& e, int) { e.hint(); }},
+    {"KEEP_LAYOUT", false, [](GameEngine& e, int) { e.keepPanelToggle(false); }},
+    {"KEEP_LAYOUT_CANCELLED", false, [](GameEngine& e, int) { e.keepPanelToggle(true); }},
+    {"KEEP_LAYOUT_CONFIRMED", false, [](GameEngine& e, int) { e.keepLayout(); }},
+    {"LAYOUT_NUMBER_NEXT", false, [](GameEngine& e, int) { e.layoutNumberPick(1); }},
+    {"LAYOUT_NUMBER_PREV", false, [](GameEngine& e, int) { e.layoutNumberPick(-1); }},
+    {"LAYOUT_NUMBER_RANDOM", false, [](GameEngine& e, int) { e.layoutNumberPick(0); }},
     {"LAYOUT_PANEL", false, [](GameEngine& e, int) { e.layoutPanelOpen(); }},
     {"MAIN_MENU", false, [](GameEngine& e, int) { e.mainMenuToggle(); }},
     {"MENU_OPEN_DOORS", false, [](GameEngine& e, int) { e.mainMenuOpenDoors(); }},
@@ -81,17 +90,19 @@ int rowOf(const std::string& action, const char* name)
 
 void GameEngine::processAction()
 {
+    const ActionEntry* match = nullptr;
+    int row = 0;
     for (const ActionEntry& entry : actionTable) {
-        if (entry.numbered) {
-            const int row = rowOf(action, entry.name);
-            if (row > 0) {
-                entry.run(*this, row);
-                return;
-            }
-        } else if (action == entry.name) {
-            entry.run(*this, 0);
-            return;
+        row = entry.numbered ? rowOf(action, entry.name) : 0;
+        if (entry.numbered ? row > 0 : action == entry.name) {
+            match = &entry;
+            break;
         }
     }
-    action.clear();
+    if (match)
+        match->run(*this, row);
+    else
+        action.clear();
+    // An action may have freed a layout whose own picture the chooser held.
+    showLayoutPreview();
 }

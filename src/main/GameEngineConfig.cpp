@@ -109,7 +109,9 @@ void GameEngine::loadConfig()
         } else if (key == "LastLayout:") {
             std::string word;
             reader.next(word);
-            selectedLayout = currentLayout = findEntry(layoutFiles, word);
+            selectedLayout = currentLayout = layoutEntry(word);
+            if (currentLayout != layoutFiles.end())
+                *currentLayout = word;
         } else if (key == "TileSet:") {
             std::string word;
             reader.next(word);

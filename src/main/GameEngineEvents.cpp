@@ -74,13 +74,16 @@ void GameEngine::handleEvent()
         break;
     case SDL_KEYDOWN:
         input.lastKeyTime = timer.get_ticks();
-        if (gameState == GS_PLAYING)
+        // Keys typed into the keep panel's box are not commands of play.
+        if (keepPanelShown())
+            keepLayoutKey();
+        else if (gameState == GS_PLAYING)
             checkKeys(event.key.keysym.sym);
         else if (gameState == GS_NEW_PLAYER)
             newPlayerKey();
         break;
     case SDL_KEYUP:
-        if (gameState == GS_PLAYING)
+        if (gameState == GS_PLAYING && !keepPanelShown())
             checkKeys(event.key.keysym.sym);
         break;
     default:

@@ -146,7 +146,8 @@ void GameEngine::openPanel(const char* id)
 namespace {
 // Every panel that can lie over the board.
 const char* const boardPanels[] = {"LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel", "StatsPanel",
-                                   "NoMovesPanel", "GameWonPanel", "MenuNewPlayer", "DeletePlayerConfirmation"};
+                                   "NoMovesPanel", "GameWonPanel", "MenuNewPlayer", "DeletePlayerConfirmation",
+                                   "LayoutKeepPanel"};
 }
 
 bool GameEngine::panelOpen() const
@@ -245,6 +246,7 @@ void GameEngine::showLayoutEntry()
     if (layout)
         name = PlayerLayouts::shownName(*layout);
     showEntry(*this, "LayoutName", "LayoutPreview", name, layout ? layout->previewTexture : nullptr);
+    showLayoutPicks();
 }
 
 void GameEngine::showTileSetEntry()
@@ -261,6 +263,7 @@ void GameEngine::layoutPanelOpen()
 {
     dropBrowsedTileSet();
     dropBrowsedLayout();
+    browsedDeal = dealNumber;
     showLayoutEntry();
     openPanel("LayoutPanel");
     action.clear();
@@ -314,6 +317,9 @@ void GameEngine::selectLayout()
             return;
         }
         level->setLayout(layout);  // frees the layout that was in play
+        // A generated entry stands for the number last picked for its size.
+        if (selectedLayout != layoutFiles.end())
+            *selectedLayout = layout->fileName;
         currentLayout = selectedLayout;
         // A new shape has its own view.
         renderEngine.camera.setDefaults(layout->defaultCameraTranslation, layout->defaultCameraTrack,
@@ -321,6 +327,7 @@ void GameEngine::selectLayout()
         renderEngine.camera.resetCamera();
     }
     dropBrowsedLayout();
+    dealNumber = browsedDeal;
     dealLayout();
 }
 

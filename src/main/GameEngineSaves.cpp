@@ -118,7 +118,12 @@ bool GameEngine::loadSavedGame()
             outputError(std::string("Saved game of an unknown ") + what + ": " + file);
         return it;
     };
-    const auto layoutEntry = find(layoutFiles, game.hasLayout, game.layout, "layout", selectedLayout);
+    const auto layoutAt = game.hasLayout ? layoutEntry(game.layout) : selectedLayout;
+    if (game.hasLayout && layoutAt == layoutFiles.end())
+        outputError("Saved game of an unknown layout: " + game.layout);
+    // A generated layout is made from the saved name, whatever number its
+    // entry stood for.
+    const std::string layoutName = game.hasLayout ? game.layout : layoutAt != layoutFiles.end() ? *layoutAt : "";
     const auto tileSetEntry = find(tileSetFiles, game.hasTileSet, game.tileSet, "tile set", selectedTileSet);
     int savedDifficulty = difficulty;
     if (game.difficulty == "Easy")
@@ -127,12 +132,12 @@ bool GameEngine::loadSavedGame()
         savedDifficulty = DIFFICULTY_NORMAL;
     else if (game.difficulty == "Advanced")
         savedDifficulty = DIFFICULTY_ADVANCED;
-    if (!game.complete || layoutEntry == layoutFiles.end() || tileSetEntry == tileSetFiles.end()) {
+    if (!game.complete || layoutAt == layoutFiles.end() || tileSetEntry == tileSetFiles.end()) {
         action = "NEW_GAME";
         return false;
     }
 
-    Layout* newLayout = LayoutCatalog::open(&renderEngine, *layoutEntry);
+    Layout* newLayout = LayoutCatalog::open(&renderEngine, layoutName);
     TileSet* newSet = new TileSet(&renderEngine, soundEngine, level, *tileSetEntry);
     newSet->createTileSet(*tileSetEntry);
     if (!tilesFit(game, *newLayout, *newSet)) {
@@ -142,9 +147,8 @@ bool GameEngine::loadSavedGame()
         action = "NEW_GAME";
         return false;
     }
-    if (game.seed != 0)
-        level->seedRand(game.seed);
-    selectedLayout = layoutEntry;
+    selectedLayout = layoutAt;
+    *selectedLayout = layoutName;
     selectedTileSet = tileSetEntry;
     if (!game.difficulty.empty()) {
         difficulty = savedDifficulty;
@@ -170,7 +174,10 @@ bool GameEngine::loadSavedGame()
     newSet->reset();
     level->setLayout(newLayout);
     layout = newLayout;
-    level->seedRand(Level::dealSeed);
+    // The game goes on with its own deal number: New Game and the saved
+    // game name it again, and a reshuffle draws as after that deal.
+    dealNumber = game.seed != 0 ? game.seed : Level::dealSeed;
+    level->seedRand(dealNumber);
     level->newMap();
 
     for (const SavedGame::SavedTile& s : game.tiles) {

@@ -70,7 +70,7 @@ void Menu::resizeMenu()
 
 void Menu::closePanels()
 {
-    for (const char* id : {"LayoutPanel", "OptionsPanel", "PlayerPanel", "StatsPanel", "TileSetPanel"})
+    for (const char* id : {"LayoutPanel", "LayoutKeepPanel", "OptionsPanel", "PlayerPanel", "StatsPanel", "TileSetPanel"})
         if (MenuItem* item = getItemByID(id))
             item->setVisibility(false);
 }

@@ -1,12 +1,14 @@
 #include "persist/PlayerLayouts.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
 #include "game/Layout.h"
 #include "game/Level.h"
 #include "game/TileSet.h"
+#include "base/AtomicFile.h"
 #include "base/Log.h"
 
 namespace fs = std::filesystem;
@@ -122,4 +124,61 @@ std::string PlayerLayouts::shownName(const Layout& layout)
     if (isPlayers(layout.fileName))
         name += " (yours)";
     return name;
+}
+
+std::string PlayerLayouts::nameProblem(const std::string& name, const std::string& dir)
+{
+    if (name.empty())
+        return "Type a name first.";
+    if (name.size() > maxNameLength)
+        return "That name is too long.";
+    for (char c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_')
+            return "Use letters, digits, - and _ only.";
+    std::error_code ec;
+    if (fs::is_symlink(dir, ec) || (fs::exists(dir, ec) && !fs::is_directory(dir, ec)))
+        return "The layouts folder cannot be written.";
+    // Names differing in case alone would be one file on some systems.
+    auto lower = [](std::string t) {
+        for (char& c : t)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return t;
+    };
+    const std::string wanted = lower(name + ".lyt");
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        if (lower(it->path().filename().string()) == wanted)
+            return "A layout of that name is kept already.";
+    return std::string();
+}
+
+std::string PlayerLayouts::keep(const Layout& layout, const std::string& name, const std::string& dir)
+{
+    if (!nameProblem(name, dir).empty())
+        return std::string();
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    const std::string path = (fs::path(dir) / (name + ".lyt")).generic_string();
+    const bool written = AtomicFile::write(path, [&](std::ostream& out) {
+        auto vec = [&out](const char* key, const Vector3& v) {
+            out << key << ' ' << v.x << ' ' << v.y << ' ' << v.z << '\n';
+        };
+        out << "Name: " << name << '\n';
+        vec("DefaultCameraTranslation:", layout.defaultCameraTranslation);
+        vec("DefaultCameraTrack:", layout.defaultCameraTrack);
+        out << "DefaultCameraZoom: " << layout.defaultCameraZoom << '\n';
+        out << "DefaultFov: " << layout.defaultFov << '\n';
+        out << "GridX: " << layout.gridX << "\nGridY: " << layout.gridY << "\nGridZ: " << layout.gridZ << '\n';
+        out << "TileCoordinates:\n";
+        for (const Vector3& p : layout.tileCoordinates)
+            out << "\tTile " << p.x << ' ' << p.y << ' ' << p.z << '\n';
+    });
+    if (!written)
+        return std::string();
+    // What would be left out at the next start is not kept at all.
+    if (!acceptable(path)) {
+        fs::remove(path, ec);
+        return std::string();
+    }
+    outputError("Kept layout: " + path);
+    return path;
 }

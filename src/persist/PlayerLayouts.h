@@ -28,6 +28,16 @@ public:
     // The name shown in the chooser: the player's layouts are marked.
     static std::string shownName(const Layout& layout);
 
+    // Kept layouts are named by the player: one word of letters, digits, '-'
+    // and '_' (a layout's name is one word), so that the file can neither
+    // leave the folder nor stand for another.
+    static constexpr size_t maxNameLength = 32;
+    // Why name cannot be given to a layout kept in dir, or empty when it can.
+    static std::string nameProblem(const std::string& name, const std::string& dir = folder);
+    // Writes layout into dir as NAME.lyt under that name; the file's path,
+    // or empty (logged) when it could not be written or would not be offered.
+    static std::string keep(const Layout& layout, const std::string& name, const std::string& dir = folder);
+
 private:
     // One board per built-in tile set, dealt from each candidate in turn.
     struct Boards;

@@ -164,3 +164,43 @@ TEST_F(PlayersTest, GameSavedAfterAShuffleComesBackAsShownAndUndoesAlike)
     for (size_t i = 0; i < places.size(); ++i)
         EXPECT_EQ(places[i], level->tiles[i]->gridPosition) << i;
 }
+
+TEST_F(PlayersTest, AChosenDealIsSavedResumedRestartedAndDealtAgainByItsNumber)
+{
+    startBuiltin(DIFFICULTY_NORMAL);
+    addPlayerMenu();
+    Player* p = add("Dee");
+    auto run = [this](const char* a) {
+        stopAnimations();
+        engine->action = a;
+        engine->processAction();
+    };
+    auto seedLine = [p] {
+        for (const std::string& line : p->saveLines)
+            if (line.find("RandomSeed:") != std::string::npos)
+                return line.substr(line.find("RandomSeed:"));
+        return std::string();
+    };
+    const std::vector<std::string> standard = look(*level);
+    for (const char* a : {"LAYOUT_PANEL", "DEAL_PREV", "DEAL_PREV", "SELECT_LAYOUT"})
+        run(a);
+    EXPECT_EQ(40u, level->randomSeed);
+    const std::vector<std::string> dealt = look(*level);
+    EXPECT_NE(standard, dealt);
+    playSomeMoves();
+    engine->createSaveData();
+    EXPECT_EQ("RandomSeed: 40", seedLine());
+
+    // The standard deal again through the chooser, then the saved game.
+    for (const char* a : {"LAYOUT_PANEL", "DEAL_NEXT", "DEAL_NEXT", "SELECT_LAYOUT"})
+        run(a);
+    EXPECT_EQ(standard, look(*level));
+    ASSERT_TRUE(engine->loadSavedGame());
+    EXPECT_EQ(40u, level->randomSeed);
+    engine->createSaveData();
+    EXPECT_EQ("RandomSeed: 40", seedLine());
+    run("RESTART");
+    EXPECT_EQ(dealt, look(*level));
+    run("NEW_GAME");
+    EXPECT_EQ(dealt, look(*level));
+}

@@ -4,8 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <tuple>
 
 #include "game/Layout.h"
+#include "game/LayoutGenerator.h"
 #include "main/GameEngine.h"
 #include "persist/PlayerLayouts.h"
 #include "render/Renderer.h"
@@ -106,4 +109,25 @@ TEST_F(PlayerLayoutsTest, TheChooserListsThemAfterOursMarkedAsThePlayers)
     Layout ours(nullptr, "Assets/Layouts/ours.lyt");
     EXPECT_EQ("Mine (yours)", PlayerLayouts::shownName(mine));
     EXPECT_EQ("Ours", PlayerLayouts::shownName(ours));
+}
+
+TEST_F(PlayerLayoutsTest, AKeptLayoutIsNamedByOneSafeWordAndReadsBackAsWritten)
+{
+    std::unique_ptr<Layout> made(LayoutGenerator(7, 108).makeLayout(nullptr));
+    for (const std::string& bad : std::vector<std::string>{"", "two words", "../up", "a/b", ".hidden", "back\\slash",
+                                                           "bell\a", std::string(PlayerLayouts::maxNameLength + 1, 'a')})
+        EXPECT_NE("", PlayerLayouts::nameProblem(bad)) << bad;
+    EXPECT_EQ("layouts/Keep_1-b.lyt", PlayerLayouts::keep(*made, "Keep_1-b"));
+    Layout back(nullptr, "layouts/Keep_1-b.lyt");
+    EXPECT_EQ("Keep_1-b", back.name);
+    EXPECT_EQ(made->tileCoordinates, back.tileCoordinates);
+    EXPECT_EQ(std::make_tuple(made->gridX, made->gridY, made->gridZ, made->defaultCameraZoom),
+              std::make_tuple(back.gridX, back.gridY, back.gridZ, back.defaultCameraZoom));
+    EXPECT_EQ(std::vector<std::string>{"layouts/Keep_1-b.lyt"}, PlayerLayouts::scan());
+    // One name in any case; a folder that is a link is not written into.
+    EXPECT_EQ("", PlayerLayouts::keep(*made, "KEEP_1-B"));
+    fs::create_directory("elsewhere");
+    fs::create_directory_symlink("elsewhere", "linked");
+    EXPECT_EQ("", PlayerLayouts::keep(*made, "Other", "linked"));
+    EXPECT_TRUE(fs::is_empty("elsewhere"));
 }

@@ -30,6 +30,11 @@ ACTIONS = (["MAIN_MENU", "NEW_GAME", "RESTART", "UNDO", "HINT", "SHUFFLE", "OPTI
             "NEW_PLAYER_CANCELLED", "GAMEWON_OK", "CLOSE_NOMOVES", "DELETE_CONFIRMED", "DELETE_CANCELLED",
             "STATS_PANEL", "STATS_PREV", "STATS_NEXT"]
            + ["CHANGE_PLAYER%d" % i for i in range(1, 11)] + ["DELETE_PLAYER%d" % i for i in range(1, 11)])
+# The layouts chooser's deal and generated-layout pickers and its keep panel.
+IDS += ["LayoutDealNumber", "LayoutNumberRow", "LayoutNumber", "LayoutKeep", "DealText",
+        "LayoutKeepPanel", "LayoutKeepPrompt", "LayoutKeepTextBox"]
+ACTIONS += ["DEAL_PREV", "DEAL_NEXT", "DEAL_RANDOM", "LAYOUT_NUMBER_PREV", "LAYOUT_NUMBER_NEXT",
+            "LAYOUT_NUMBER_RANDOM", "KEEP_LAYOUT", "KEEP_LAYOUT_CONFIRMED", "KEEP_LAYOUT_CANCELLED"]
 HIDDEN = ["LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel", "GameWonPanel", "NoMovesPanel",
           "DeletePlayerConfirmation", "DeadEndText", "StatsPanel"]
 SHOWN = ["MenuNewPlayer", "TopBar"]

@@ -138,8 +138,7 @@ def build(font):
     top_bar(b, root)
     bottom_bar(b, root)
     doors = main_menu_doors(b, root)
-    chooser(b, root, "LayoutPanel", "Layouts", "LayoutName", "LayoutPreview", "PREV_LAYOUT",
-            "NEXT_LAYOUT", "SELECT_LAYOUT", "Play This Layout", "Turtle")
+    layout_chooser(b, root)
     chooser(b, root, "TileSetPanel", "Tile Sets", "TileSetName", "TileSetPreview", "PREV_TILESET",
             "NEXT_TILESET", "SELECT_TILESET", "Play This Set", "Standard")
     options_panel(b, root)
@@ -217,11 +216,14 @@ def main_menu_doors(b, root):
     return left, right
 
 
-def chooser(b, root, id, title, name_id, preview_id, prev, nxt, select, select_caption, initial):
-    w, h = 500, 584
+def chooser(b, root, id, title, name_id, preview_id, prev, nxt, select, select_caption, initial,
+            side=340, below=0):
+    """A panel browsing entries by their previews; `below` leaves that much
+    room for rows of its own between the name and the select button."""
+    w, h = 500, 244 + side + below
     x0, y0 = (W - w) // 2, MID - h // 2
     p = b.panel(root, id, (x0, y0, x0 + w, y0 + h), title)
-    px0, py0, side = x0 + 80, y0 + 76, 340
+    px0, py0 = x0 + (w - side) // 2, y0 + 76
     b.inset(p, (px0 - 10, py0 - 10, px0 + side + 10, py0 + side + 10))
     pic = p.add("Rect", preview_id)
     pic.quad(b.preview, (px0, py0, px0 + side, py0 + side), (0, 0, 1, 1))
@@ -231,9 +233,49 @@ def chooser(b, root, id, title, name_id, preview_id, prev, nxt, select, select_c
     ny = py0 + side + 22
     b.inset(p, (px0, ny, px0 + side, ny + 44))
     b.label(p, name_id, initial, (px0 + 10, ny + 6, px0 + side - 10, ny + 38), INK)
-    by = ny + 64
+    by = ny + 64 + below
     b.text_button(p, id.replace("Panel", "Select"), select, (W // 2 - 120, by, W // 2 + 120, by + 48),
                   "gold", select_caption, 20)
+    return p, x0, ny
+
+
+def layout_chooser(b, root):
+    """The layouts chooser: besides the layout, the deal to play it with and,
+    for a generated layout, its number and a Keep button that names it; the
+    deal in play is shown quietly at the right end of the bottom bar."""
+    p, x0, ny = chooser(b, root, "LayoutPanel", "Layouts", "LayoutName", "LayoutPreview", "PREV_LAYOUT",
+                        "NEXT_LAYOUT", "SELECT_LAYOUT", "Play This Layout", "Turtle", side=300, below=112)
+    b.text_button(p, "LayoutKeep", "KEEP_LAYOUT", (x0 + 410, ny, x0 + 480, ny + 44), "paper", "Keep", 17)
+
+    def picker(parent, prefix, verb, caption, label, y):
+        b.static(parent, prefix + "Caption", caption, x0 + 24, y + 11, 24, PALE)
+        b.button(parent, prefix + "Prev", verb + "_PREV", (x0 + 140, y, x0 + 184, y + 44), arrow("left"),
+                 key="prev")
+        b.inset(parent, (x0 + 190, y, x0 + 320, y + 44))
+        b.label(parent, label, "42", (x0 + 200, y + 6, x0 + 310, y + 38), INK)
+        b.button(parent, prefix + "Next", verb + "_NEXT", (x0 + 326, y, x0 + 370, y + 44), arrow("right"),
+                 key="next")
+        b.text_button(parent, prefix + "Random", verb + "_RANDOM", (x0 + 384, y, x0 + 470, y + 44),
+                      "paper", "Random", 16)
+
+    picker(p, "Deal", "DEAL", "Deal", "LayoutDealNumber", ny + 56)
+    row = p.add("Rect", "LayoutNumberRow", visible=False)
+    row.picture(b.ui, (x0 + 20, ny + 112, x0 + 480, ny + 156), b.blank)
+    picker(row, "LayoutNumber", "LAYOUT_NUMBER", "Number", "LayoutNumber", ny + 112)
+
+    b.label(root, "DealText", "Deal 42", (W - 106, BOTTOM + 12, W - 8, BOTTOM + 36), PALE)
+
+    w, h = 480, 260
+    x0, y0 = (W - w) // 2, MID - h // 2
+    k = b.panel(root, "LayoutKeepPanel", (x0, y0, x0 + w, y0 + h), "Keep Layout", close=False)
+    b.label(k, "LayoutKeepPrompt", "Name it, then press Enter.", (x0 + 20, y0 + 72, x0 + w - 20, y0 + 98), PALE)
+    box = k.add("TextBox", "LayoutKeepTextBox")
+    box.nine(b.ui, (x0 + 40, y0 + 110, x0 + w - 40, y0 + 154), b.paper, 14)
+    by = y0 + h - 24 - 46
+    b.text_button(k, "LayoutKeepConfirm", "KEEP_LAYOUT_CONFIRMED", (x0 + 50, by, x0 + 230, by + 46), "gold", "Keep",
+                  19)
+    b.text_button(k, "LayoutKeepCancel", "KEEP_LAYOUT_CANCELLED", (x0 + w - 230, by, x0 + w - 50, by + 46), "paper",
+                  "Cancel", 19)
 
 
 def options_panel(b, root):
