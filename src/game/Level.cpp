@@ -39,19 +39,16 @@ void Level::init(RenderEngine* re, SoundEngine* se, TileSet* ts)
     if (re)
         re->showBoard(&tiles);
     setTileSet(ts);
-    seedRand(dealSeed);
     if (re && layout) {
         // The camera asks this board whether a move runs into the room.
         re->camera.level = this;
         re->camera.setDefaults(layout->defaultCameraTranslation, layout->defaultCameraTrack,
                                layout->defaultCameraZoom, layout->defaultFov);
     }
-    createTileLayout();
     loadBackground();
     loadRewards();
-    shuffleTiles();
-    makeSolvable();
-    markDealt();
+    // Start-up deals as a new game does.
+    deal(dealSeed);
     outputError("Level initialized");
 }
 

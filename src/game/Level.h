@@ -77,8 +77,8 @@ public:
     Level& operator=(const Level&) = delete;
     ~Level();
 
-    // Start-up: seeds with 42, sets the camera's defaults, deals, loads the
-    // room and the rewards, shuffles and makes the deal solvable.
+    // Start-up: sets the camera's defaults, loads the room and the rewards
+    // and deals from seed 42 as a new game does.
     void init(RenderEngine* re, SoundEngine* se, TileSet* ts);
     void loadBackground();
     void loadRewards();
@@ -112,8 +112,21 @@ public:
     bool makeSolvable();
     bool hint();
     int movesLeft();
-    // A whole new deal from seed 42, as a new game makes it.
+    // A whole new deal of the board's layout and tile set from the seed (42
+    // unless the player picked another deal number): start-up, a new game
+    // and a change of layout or tile set all deal here, and a saved game is
+    // rebuilt by rebuild below, so that the order of random draws lives in
+    // one place.
     bool deal(unsigned int seed = dealSeed);
+    // A tile by its face's name and its grid place, as a saved game lists it.
+    struct PlacedTile {
+        std::string name;
+        int x, y, z;
+    };
+    // The board of a saved game: every tile the set has a face for, at its
+    // place, which is also where restart puts it; seeded with seed for what
+    // is drawn from then on. The layout and tile set are the board's own.
+    void rebuild(const std::vector<PlacedTile>& placed, unsigned int seed);
     // Records the board as dealt: where restart puts every tile back.
     void markDealt();
     // The player's reshuffle of the tiles still on the board into an

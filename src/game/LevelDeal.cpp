@@ -39,6 +39,29 @@ bool Level::deal(unsigned int seed)
     return ok;
 }
 
+void Level::rebuild(const std::vector<PlacedTile>& placed, unsigned int seed)
+{
+    deleteMap();
+    if (tileSet)
+        tileSet->reset();
+    seedRand(seed);
+    newMap();
+    for (const PlacedTile& p : placed) {
+        Tile* tmpl = nullptr;
+        for (Tile* t : tileSet ? tileSet->templates : std::vector<Tile*>())
+            if (t && t->name == p.name && !tmpl)
+                tmpl = t;
+        if (!tmpl)
+            continue;
+        ++tmpl->used;
+        Tile* t = new Tile(*tmpl);
+        t->level = this;
+        tiles.push_back(t);
+        placeTile(t, p.x, p.y, p.z);
+    }
+    markDealt();
+}
+
 void Level::markDealt()
 {
     dealtPlaces.clear();

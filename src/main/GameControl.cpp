@@ -91,14 +91,10 @@ void GameEngine::dealLayout()
     if (currentLayout != layoutFiles.end())
         level->layoutFile = *currentLayout;
 
-    level->deleteMap();
-    // The board deals from its own tile set, whatever the chooser shows.
-    if (level->tileSet)
-        level->tileSet->reset();
-    // The same layout, tile set and deal number always give the same deal.
-    level->seedRand(dealNumber);
-    level->setLayout(layout);
-    level->createTileLayout();
+    // The board deals from its own layout and tile set, whatever the
+    // choosers show; the same layout, tile set and deal number always give
+    // the same deal.
+    level->deal(dealNumber);
 
     action.clear();
     newGame();
@@ -111,12 +107,8 @@ void GameEngine::newGame()
     gameWonShown = false;
     closePanels();
     closeNoMovesPanel();
-    level->restart();
     boardPlayer = activePlayer();  // a new deal is the current player's game
     hintsUsed = shufflesUsed = undosUsed = 0;
-    level->shuffleTiles();
-    level->makeSolvable();
-    level->markDealt();
 
     if (gameState == GS_MAIN_MENU) {
         prevGameState = GS_MAIN_MENU;
@@ -157,14 +149,17 @@ void GameEngine::changeTileSet(Layout* newLayout)
             action.clear();
             return;
         }
-        level->setTileSet(chosen);  // frees the set that was in play
+        // The browsed set goes into play; the board frees the one it had.
+        level->setTileSet(chosen == browsedTileSet.get() ? browsedTileSet.release() : chosen);
     }
     tileSet = chosen;
     currentTileSet = selectedTileSet;
     // A layout given here replaces the board's, which then owns it.
     if (newLayout && newLayout != level->layout) {
-        if (layout != level->layout && layout != newLayout)
-            delete layout;
+        if (newLayout == browsedLayout.get())
+            browsedLayout.release();
+        else
+            browsedLayout.reset();
         level->setLayout(newLayout);
         layout = newLayout;
     }

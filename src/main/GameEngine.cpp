@@ -48,12 +48,13 @@ GameEngine::GameEngine(Renderer* renderer) : renderEngine(renderer)
 
 GameEngine::~GameEngine()
 {
-    // The chooser's layout and tile set are the board's own unless the
-    // player browsed to another entry; the board deletes its own.
-    if (!level || level->layout != layout)
-        delete layout;
-    if (!level || level->tileSet != tileSet)
-        delete tileSet;
+    // The order matters: what the choosers browse and the board go first,
+    // while the menu (whose holding slots show the board's tiles) and the
+    // render engine (through which everything frees its textures) are still
+    // there; then the sound engine, the menu and the players; the render
+    // engine's own clean-up last.
+    browsedLayout.reset();
+    browsedTileSet.reset();
     delete level;
     delete soundEngine;
     renderEngine.menu = nullptr;

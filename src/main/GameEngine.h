@@ -1,5 +1,6 @@
 #pragma once
 #include <SDL/SDL.h>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -44,6 +45,12 @@ public:
     Level* level = nullptr;
     Layout* layout = nullptr;
     TileSet* tileSet = nullptr;
+    // A layout or tile set a chooser is merely browsing is owned here until
+    // it is put into play (the board then owns it) or the browsing moves on;
+    // empty while the chooser shows the board's own. layout and tileSet
+    // point at the browsed one or at the board's.
+    std::unique_ptr<Layout> browsedLayout;
+    std::unique_ptr<TileSet> browsedTileSet;
     std::vector<Player*> players;
     std::vector<Player*>::iterator currentPlayer;
     std::string lastPlayerName;
@@ -348,6 +355,9 @@ private:
     // Panels: a layout or tile set only browsed in a chooser is freed and
     // the chooser goes back to the entry in play.
     void dropBrowsedLayout();
+    // Shows a layout just opened (not the board's) in the chooser, as the
+    // browsed one; the one browsed before is freed.
+    void browseLayout(Layout* opened);
     void dropBrowsedTileSet();
     void showLayoutEntry();
     void showLayoutPicks();

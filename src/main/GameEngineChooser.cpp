@@ -69,9 +69,7 @@ void GameEngine::layoutNumberPick(int step)
     int size = 0;
     if (level && generated(layout, &number, &size)) {
         number = step != 0 ? ChooserPicks::step(number, step) : picks.random(number);
-        if (layout != level->layout)
-            delete layout;
-        layout = LayoutCatalog::open(&renderEngine, LayoutGenerator::fileNameOf(number, size));
+        browseLayout(LayoutCatalog::open(&renderEngine, LayoutGenerator::fileNameOf(number, size)));
     }
     showLayoutEntry();
     action.clear();
@@ -174,8 +172,6 @@ void GameEngine::offerKeptLayout(const std::string& file)
     layoutFiles.insert(place, file);
     currentLayout = layoutFiles.begin() + (current >= at ? current + 1 : current);
     selectedLayout = layoutFiles.begin() + at;
-    if (level && layout != level->layout)
-        delete layout;
-    layout = LayoutCatalog::open(&renderEngine, file);
+    browseLayout(LayoutCatalog::open(&renderEngine, file));
     showLayoutEntry();
 }

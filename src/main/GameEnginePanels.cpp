@@ -42,16 +42,17 @@ std::vector<std::string>::iterator stepEntry(std::vector<std::string>& list,
 // until the step lands on another entry, which is then loaded by `load`; a
 // browsed object not in play is freed when the browsing moves on.
 template <class T, class Load>
-void browseStep(T*& browsed, T* inPlay, std::vector<std::string>& list,
+void browseStep(T*& shown, std::unique_ptr<T>& browsed, T* inPlay, std::vector<std::string>& list,
                 std::vector<std::string>::iterator& selected,
                 std::vector<std::string>::iterator current, int step, Load load)
 {
-    if (browsed != inPlay)
-        delete browsed;
-    browsed = inPlay;
+    browsed.reset();
+    shown = inPlay;
     selected = stepEntry(list, selected, step);
-    if (selected != current && selected != list.end())
-        browsed = load(*selected);
+    if (selected != current && selected != list.end()) {
+        browsed.reset(load(*selected));
+        shown = browsed.get();
+    }
 }
 }
 
@@ -208,21 +209,25 @@ std::vector<std::string> GameEngine::chooserFiles(const std::vector<std::string>
 
 void GameEngine::dropBrowsedLayout()
 {
-    Layout* own = level ? level->layout : nullptr;
-    if (level && layout != own)
-        delete layout;
-    if (level)
-        layout = own;
+    if (level) {
+        browsedLayout.reset();
+        layout = level->layout;
+    }
     selectedLayout = currentLayout;
+}
+
+void GameEngine::browseLayout(Layout* opened)
+{
+    browsedLayout.reset(opened);
+    layout = opened;
 }
 
 void GameEngine::dropBrowsedTileSet()
 {
-    TileSet* own = level ? level->tileSet : nullptr;
-    if (level && tileSet != own)
-        delete tileSet;
-    if (level)
-        tileSet = own;
+    if (level) {
+        browsedTileSet.reset();
+        tileSet = level->tileSet;
+    }
     selectedTileSet = currentTileSet;
 }
 
@@ -272,7 +277,7 @@ void GameEngine::layoutPanelOpen()
 void GameEngine::layoutPanelChange(int step)
 {
     if (level && (step == 1 || step == -1))
-        browseStep(layout, level->layout, layoutFiles, selectedLayout, currentLayout, step,
+        browseStep(layout, browsedLayout, level->layout, layoutFiles, selectedLayout, currentLayout, step,
                    [this](const std::string& file) { return LayoutCatalog::open(&renderEngine, file); });
     showLayoutEntry();
     action.clear();
@@ -290,7 +295,7 @@ void GameEngine::tileSetPanelOpen()
 void GameEngine::tileSetPanelChange(int step)
 {
     if (level && (step == 1 || step == -1))
-        browseStep(tileSet, level->tileSet, tileSetFiles, selectedTileSet, currentTileSet, step,
+        browseStep(tileSet, browsedTileSet, level->tileSet, tileSetFiles, selectedTileSet, currentTileSet, step,
                    [this](const std::string& file) {
                        return new TileSet(&renderEngine, soundEngine, level, file);
                    });
@@ -316,7 +321,8 @@ void GameEngine::selectLayout()
             action.clear();
             return;
         }
-        level->setLayout(layout);  // frees the layout that was in play
+        // The browsed layout goes into play; the board frees the one it had.
+        level->setLayout(browsedLayout.release());
         // A generated entry stands for the number last picked for its size.
         if (selectedLayout != layoutFiles.end())
             *selectedLayout = layout->fileName;

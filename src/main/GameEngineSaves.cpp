@@ -137,13 +137,11 @@ bool GameEngine::loadSavedGame()
         return false;
     }
 
-    Layout* newLayout = LayoutCatalog::open(&renderEngine, layoutName);
-    TileSet* newSet = new TileSet(&renderEngine, soundEngine, level, *tileSetEntry);
+    std::unique_ptr<Layout> newLayout(LayoutCatalog::open(&renderEngine, layoutName));
+    std::unique_ptr<TileSet> newSet(new TileSet(&renderEngine, soundEngine, level, *tileSetEntry));
     newSet->createTileSet(*tileSetEntry);
     if (!tilesFit(game, *newLayout, *newSet)) {
         outputError("Saved game does not fit its layout, a new game is dealt");
-        delete newLayout;
-        delete newSet;
         action = "NEW_GAME";
         return false;
     }
@@ -157,47 +155,29 @@ bool GameEngine::loadSavedGame()
     gameWonShown = false;
 
     // The choosers show the board's own objects from now on.
-    if (tileSet && tileSet != level->tileSet)
-        delete tileSet;
-    if (layout && layout != level->layout)
-        delete layout;
+    browsedTileSet.reset();
+    browsedLayout.reset();
     currentTileSet = selectedTileSet;
-    level->setTileSet(newSet);
-    tileSet = newSet;
+    tileSet = newSet.get();
+    level->setTileSet(newSet.release());
 
     if (!game.hasLayout && currentLayout != selectedLayout)
         renderEngine.camera.setDefaults(newLayout->defaultCameraTranslation, newLayout->defaultCameraTrack,
                                         newLayout->defaultCameraZoom, newLayout->defaultFov);
     currentLayout = selectedLayout;
     level->layoutFile = *currentLayout;
-    level->deleteMap();
-    newSet->reset();
-    level->setLayout(newLayout);
-    layout = newLayout;
+    layout = newLayout.get();
+    level->setLayout(newLayout.release());
     // The game goes on with its own deal number: New Game and the saved
-    // game name it again, and a reshuffle draws as after that deal.
+    // game name it again, and a reshuffle draws as after that deal. Where
+    // the tiles were dealt is not stored: restart brings them back to where
+    // the game was saved.
     dealNumber = game.seed != 0 ? game.seed : Level::dealSeed;
-    level->seedRand(dealNumber);
-    level->newMap();
-
-    for (const SavedGame::SavedTile& s : game.tiles) {
-        Tile* tmpl = const_cast<Tile*>(templateNamed(*newSet, s.name));
-        if (!tmpl)
-            continue;
-        ++tmpl->used;
-        Tile* t = new Tile(*tmpl);
-        t->level = level;
-        level->tiles.push_back(t);
-        level->placeTile(t, static_cast<int>(s.x), static_cast<int>(s.y), static_cast<int>(s.z));
-    }
-    // Where the tiles were dealt is not stored: restart brings them back to
-    // where the game was saved.
-    level->markDealt();
-
+    std::vector<Level::PlacedTile> placed;
+    for (const SavedGame::SavedTile& s : game.tiles)
+        placed.push_back({s.name, static_cast<int>(s.x), static_cast<int>(s.y), static_cast<int>(s.z)});
+    level->rebuild(placed, dealNumber);
     action.clear();
-    level->undoHistory.clear();
-    for (TileSlot* slot : level->slots)
-        slot->tile = nullptr;
     updateSlots();
     restoreHistory(game);
 
