@@ -52,3 +52,20 @@ bool BoxProjection::extend(const Vector3 (&corners)[8], const double modelview[1
         }
     return any;
 }
+
+void BoxProjection::unite(int box[4], const int other[4])
+{
+    if (other[2] <= 0 || other[3] <= 0)
+        return;
+    if (box[2] <= 0 || box[3] <= 0) {
+        std::copy(other, other + 4, box);
+        return;
+    }
+    const int left = std::min(box[0], other[0]), bottom = std::min(box[1], other[1]);
+    const int right = std::max(box[0] + box[2], other[0] + other[2]);
+    const int top = std::max(box[1] + box[3], other[1] + other[3]);
+    box[0] = left;
+    box[1] = bottom;
+    box[2] = right - left;
+    box[3] = top - bottom;
+}

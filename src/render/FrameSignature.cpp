@@ -155,6 +155,22 @@ std::uint64_t FrameSignature::rewards(const RenderEngine& e)
     return f.h;
 }
 
+void FrameSignature::labelText(const MenuLabel* l)
+{
+    add(l->text);
+    add(l->prefix);
+    add(l->suffix);
+    add(l->textColor, 3);
+    for (float v : {l->posX, l->posY, l->z, l->scale, l->marginLeft, l->marginBottom, l->textOffsetX,
+                    l->textOffsetY, l->prefixWidth, l->textWidth})
+        add(v);
+    add(l->hasPrefix);
+    add(l->hasSuffix);
+    for (const std::vector<float>* v : {&l->charOffsets, &l->prefixOffsets, &l->suffixOffsets})
+        if (!v->empty())
+            add(v->data(), static_cast<int>(v->size()));
+}
+
 void FrameSignature::menuItem(const MenuItem* item)
 {
     add(static_cast<const void*>(item));
@@ -175,18 +191,15 @@ void FrameSignature::menuItem(const MenuItem* item)
         add(item->overrideTexture->glName);
     model(item);
     if (const MenuLabel* l = dynamic_cast<const MenuLabel*>(item)) {
-        add(l->text);
-        add(l->prefix);
-        add(l->suffix);
-        add(l->textColor, 3);
-        for (float v : {l->posX, l->posY, l->z, l->scale, l->marginLeft, l->marginBottom, l->textOffsetX,
-                        l->textOffsetY, l->prefixWidth, l->textWidth})
-            add(v);
-        add(l->hasPrefix);
-        add(l->hasSuffix);
-        for (const std::vector<float>* v : {&l->charOffsets, &l->prefixOffsets, &l->suffixOffsets})
-            if (!v->empty())
-                add(v->data(), static_cast<int>(v->size()));
+        // A shown label's text may be listed on its own; its place and looks
+        // stay in the digest above. A hidden one's text draws nothing.
+        if (texts && item->visible && item->parentVisible) {
+            FrameSignature own;
+            own.labelText(l);
+            texts->push_back({l, own.h});
+        } else {
+            labelText(l);
+        }
     }
     if (const MenuTextbox* b = dynamic_cast<const MenuTextbox*>(item)) {
         add(b->cursorVisible);
@@ -199,9 +212,12 @@ void FrameSignature::menuItem(const MenuItem* item)
         menuItem(child);
 }
 
-std::uint64_t FrameSignature::overlay(const RenderEngine& e)
+std::uint64_t FrameSignature::overlay(const RenderEngine& e, std::vector<LabelText>* texts)
 {
     FrameSignature f;
+    f.texts = texts;
+    if (texts)
+        texts->clear();
     f.add(e.windowWidth);
     f.add(e.windowHeight);
     f.add(static_cast<const void*>(e.font));

@@ -66,6 +66,10 @@ bool GLRender::setVideoMode(int width, int height, Uint32 flags)
     // SDL owns the video surface and frees it on the next mode change or at
     // SDL_Quit; only the latest one is kept.
     screen = surface;
+    // A new mode may come with a new context and drawable.
+    if (!subBuffer.load() && !partialChecked)
+        outputError("No copy of part of the back buffer (GLX_MESA_copy_sub_buffer): frames are shown whole");
+    partialChecked = true;
     return true;
 }
 
