@@ -27,7 +27,8 @@
 // to PREFIX-3.png, a quarter turn apart). "idle=SECONDS" instead lets the
 // game wait that long at the display's pace, the clock's label changing
 // once a second (with "menu"), and prints the processor time it took per
-// second, in cores.
+// second, in cores. "smooth" asks for smooth edges (4x multisampling),
+// which a software renderer otherwise goes without.
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
@@ -71,7 +72,7 @@ int main(int argc, char** argv)
     const int height = argc > 3 ? std::atoi(argv[3]) : 800;
     const float aniso = argc > 4 ? static_cast<float>(std::atof(argv[4])) : 0.0f;
     bool boardOnly = false, trilinear = false, withMenu = false, waiting = false, reward = false;
-    bool orbit = false, room = false;
+    bool orbit = false, room = false, smooth = false;
     double idleSeconds = 0.0;
     std::string shotsPrefix;
     unsigned int seed = 0;
@@ -93,6 +94,8 @@ int main(int argc, char** argv)
             orbit = true;
         else if (word == "room")
             room = true;
+        else if (word == "smooth")
+            smooth = true;
         else if (word.rfind("idle=", 0) == 0)
             idleSeconds = std::atof(word.c_str() + 5);
         else if (word.rfind("shots=", 0) == 0)
@@ -115,6 +118,8 @@ int main(int argc, char** argv)
         RenderEngine re;
         re.windowWidth = width;
         re.windowHeight = height;
+        if (smooth)
+            re.smoothEdgesChoice = true;
         SDL_WM_SetCaption("Jadeloom", "Jadeloom");
         re.init();
         // Every frame is measured as fast as it can be drawn.

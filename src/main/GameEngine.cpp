@@ -198,6 +198,8 @@ void GameEngine::Start_Game()
     if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("FullscreenCheckbox")))
         box->ticked = box->toggled = renderEngine.fullscreen;
     fullscreenWanted = renderEngine.fullscreen;
+    if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("SmoothEdgesCheckbox")))
+        box->ticked = box->toggled = renderEngine.smoothEdges();
 
     placeVolumeKnob();
 

@@ -168,6 +168,8 @@ public:
     // settings keep the size the window has.
     void takeQueuedResize();
     void fullscreen();
+    // Turns smooth edges on or off from the next start.
+    void smoothEdges();
 
     // Actions (GameEngineActions.cpp).
     void processAction();

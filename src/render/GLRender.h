@@ -189,4 +189,6 @@ private:
     void restoreStates();
 
     bool multisampleAvailable = true;
+    // Whether this run's windows are made with 4x multisampling.
+    bool multisampleWanted = true;
 };
