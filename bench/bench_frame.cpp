@@ -158,7 +158,7 @@ int main(int argc, char** argv)
                     }
             if (trilinear)
                 for (Texture* t : Texture::textures)
-                    if (t && t->glName) {
+                    if (t && t->glName && t->drawn == Texture::Drawn::InScene) {
                         glBindTexture(GL_TEXTURE_2D, t->glName);
                         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
                     }
