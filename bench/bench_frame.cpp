@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     }
     if (frames <= 0 || width <= 0 || height <= 0)
         return 2;
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "no video: %s\n", SDL_GetError());
         return 1;
     }

@@ -85,7 +85,10 @@ bool GameEngine::Engine_Init()
 {
     setGameState(GS_LOADING);
 
-    if (SDL_Init(0xFFFF) < 0)
+    // Only the video side: the game's clock and sound are its own, and SDL
+    // 1.2's timer side would keep a thread waking every millisecond, most
+    // of what a waiting game costs.
+    if (SDL_Init(SDL_INIT_VIDEO) < 0)
         throw std::runtime_error(std::string("SDL Failed to Init: ") + SDL_GetError());
     outputError("SDL initialized properly");
 

@@ -1,5 +1,7 @@
 #include "render/FrameSignature.h"
 
+#include <cstring>
+
 #include "game/Tile.h"
 #include "menu/FontObj.h"
 #include "menu/Menu.h"
@@ -18,10 +20,30 @@
 void FrameSignature::bytes(const void* p, std::size_t n)
 {
     const unsigned char* b = static_cast<const unsigned char*>(p);
-    for (std::size_t i = 0; i < n; ++i) {
-        h ^= b[i];
-        h *= 1099511628211ull;
+    for (; n >= 8; n -= 8, b += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, b, 8);
+        word(w);
     }
+    // The length goes in with the last bytes, so that trailing zeros count.
+    std::uint64_t last = n;
+    for (std::size_t i = 0; i < n; ++i)
+        last |= static_cast<std::uint64_t>(b[i]) << (8 * (i + 1));
+    word(last);
+}
+
+void FrameSignature::add(float v)
+{
+    std::uint32_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    word(bits);
+}
+
+void FrameSignature::add(double v)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    word(bits);
 }
 
 void FrameSignature::add(const void* p)

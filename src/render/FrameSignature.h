@@ -32,14 +32,20 @@ public:
     static std::uint64_t overlay(const RenderEngine& engine, std::vector<LabelText>* texts = nullptr);
 
 private:
-    std::uint64_t h = 14695981039346656037ull;  // 64-bit FNV-1a
+    std::uint64_t h = 14695981039346656037ull;
     std::vector<LabelText>* texts = nullptr;
 
+    // Mixes in a word at a time (the game hashes every frame it waits).
+    void word(std::uint64_t w)
+    {
+        h = (h ^ w) * 0x9E3779B97F4A7C15ull;
+        h ^= h >> 29;
+    }
     void bytes(const void* p, std::size_t n);
-    void add(float v) { bytes(&v, sizeof v); }
-    void add(double v) { bytes(&v, sizeof v); }
-    void add(int v) { bytes(&v, sizeof v); }
-    void add(unsigned int v) { bytes(&v, sizeof v); }
+    void add(float v);
+    void add(double v);
+    void add(int v) { word(static_cast<std::uint32_t>(v)); }
+    void add(unsigned int v) { word(v); }
     void add(bool v) { add(v ? 1 : 0); }
     void add(const void* p);
     void add(const std::string& s);

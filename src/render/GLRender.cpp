@@ -187,7 +187,11 @@ void GLRender::holdToRefreshRate()
     using Clock = std::chrono::steady_clock;
     if (!paceFrames || refreshRate <= 0)
         return;
-    const Clock::duration period = std::chrono::microseconds(1000000 / refreshRate);
+    // A game left waiting (a tenth of a second of frames equal to the one
+    // shown, then half a second) looks for changes less often: a change
+    // then shows at most two refresh periods later.
+    const int periods = skippedInARow >= refreshRate / 2 ? 3 : skippedInARow >= refreshRate / 10 ? 2 : 1;
+    const Clock::duration period = std::chrono::microseconds(periods * 1000000 / refreshRate);
     const Clock::time_point now = Clock::now();
     // A swap that waited for the retrace leaves (almost) nothing to wait.
     if (lastSwap != Clock::time_point() && now - lastSwap + std::chrono::milliseconds(2) < period)

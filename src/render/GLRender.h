@@ -143,6 +143,7 @@ private:
     // since the last swap (nothing when vertical sync already waited).
     void holdToRefreshRate();
     std::chrono::steady_clock::time_point lastSwap;
+    int skippedInARow = 0;  // frames not drawn since the last one drawn
     bool swapWaitsChecked = false;
     // The anisotropy given to textures: the driver's largest, capped on a
     // software renderer; 0 without the extension. Found at the first upload.

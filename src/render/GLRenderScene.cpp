@@ -53,10 +53,12 @@ void GLRender::renderScene()
     if (!redraw && sceneKey == shownScene && overlayKey == shownOverlay && textsShown) {
         // The screen already shows this frame.
         ++framesSkipped;
+        ++skippedInARow;
         holdToRefreshRate();
         return;
     }
 
+    skippedInARow = 0;
     // The screen shows the kept scene with the menus as they are but for
     // some labels' texts and the reward's turn: only where those lie is
     // drawn again, and only that is shown.
