@@ -332,7 +332,10 @@ void GameEngine::updateBottomText()
         setLabel(tilesText, numberText(tilesLeft));
         movesLeft = level->movesLeft();
         setLabel(movesText, numberText(movesLeft));
-        deadEnd.watch(*level);
+        if (holdDeadEndWatch)
+            deadEndWatchWaits = true;
+        else
+            deadEnd.watch(*level);
         showDeadEnd();
         // A board that could not be dealt has no tiles: nothing was won.
         if (tilesLeft == 0 && !gameWonShown && !level->tiles.empty()) {

@@ -169,6 +169,7 @@ std::vector<std::string> GameEngine::startupPictures() const
 
 void GameEngine::Start_Game()
 {
+    holdDeadEndWatch = true;
     // The menu items the game drives.
     tilesText = dynamic_cast<MenuLabel*>(menuItem("TilesText"));
     movesText = dynamic_cast<MenuLabel*>(menuItem("MovesText"));
@@ -317,6 +318,11 @@ void GameEngine::runFrame()
             level->highlightFreeTiles();
     }
     renderEngine.renderScene();
+    if (holdDeadEndWatch) {
+        holdDeadEndWatch = false;
+        if (std::exchange(deadEndWatchWaits, false) && level)
+            deadEnd.watch(*level);
+    }
 }
 
 bool GameEngine::windowHasFocus() const
