@@ -2,6 +2,7 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -167,6 +168,10 @@ private:
     // The labels' texts of this frame and of the one on screen, and where
     // a reward showed on screen.
     std::vector<FrameSignature::LabelText> labelTexts, shownLabelTexts;
+    // Where each shown label's text lay when it was drawn (a text may
+    // reach past the label's rectangle, and a new one cover less).
+    std::vector<std::array<int, 4>> shownLabelBoxes;
+    void showLabelTexts();
     bool shownHasReward = false;
     int shownRewardBox[4] = {0, 0, 0, 0};
     SubBufferCopy subBuffer;

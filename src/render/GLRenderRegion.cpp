@@ -31,20 +31,9 @@ bool GLRender::labelBox(const MenuLabel* label, int box[4]) const
             y0 = std::min(y0, o->vertices[3 * i + 1] + py);
             y1 = std::max(y1, o->vertices[3 * i + 1] + py);
         }
-    if (!std::isfinite(x0) || !std::isfinite(x1) || !std::isfinite(y0) || !std::isfinite(y1))
-        return false;
     // A few pixels more for glyphs reaching past their advance.
-    const int left = std::max(0, static_cast<int>(std::floor(x0 * w)) - 4);
-    const int bottom = std::max(0, static_cast<int>(std::floor(y0 * h)) - 4);
-    const int right = std::min(engine->windowWidth, static_cast<int>(std::ceil(x1 * w)) + 4);
-    const int top = std::min(engine->windowHeight, static_cast<int>(std::ceil(y1 * h)) + 4);
-    if (right <= left || top <= bottom)
-        return false;
-    box[0] = left;
-    box[1] = bottom;
-    box[2] = right - left;
-    box[3] = top - bottom;
-    return true;
+    return BoxProjection::pixels(x0 * w, y0 * h, x1 * w, y1 * h, 4, engine->windowWidth, engine->windowHeight,
+                                 box);
 }
 
 bool GLRender::changedRegion(const int* rewardRegion, int region[4]) const
@@ -62,10 +51,21 @@ bool GLRender::changedRegion(const int* rewardRegion, int region[4]) const
         int box[4];
         if (labelBox(labelTexts[i].label, box))
             BoxProjection::unite(region, box);
+        if (i < shownLabelBoxes.size())
+            BoxProjection::unite(region, shownLabelBoxes[i].data());
     }
     if (rewardRegion)
         BoxProjection::unite(region, rewardRegion);
     return true;
+}
+
+void GLRender::showLabelTexts()
+{
+    shownLabelTexts.swap(labelTexts);
+    shownLabelBoxes.resize(shownLabelTexts.size());
+    for (size_t i = 0; i < shownLabelTexts.size(); ++i)
+        if (!labelBox(shownLabelTexts[i].label, shownLabelBoxes[i].data()))
+            shownLabelBoxes[i] = {0, 0, 0, 0};
 }
 
 void GLRender::drawRegion(const int region[4], const int* rewardRegion)

@@ -75,7 +75,7 @@ void GLRender::renderScene()
         if (region[2] > 0 && region[3] > 0)
             drawRegion(region, rewardTurned ? shownReward : nullptr);
         shownScene = sceneKey;
-        shownLabelTexts.swap(labelTexts);
+        showLabelTexts();
         shownHasReward = rewardNow;
         std::copy(now, now + 4, shownRewardBox);
         holdToRefreshRate();
@@ -119,7 +119,7 @@ void GLRender::renderScene()
     shownScene = sceneKey;
     shownStill = stillKey;
     shownOverlay = overlayKey;
-    shownLabelTexts.swap(labelTexts);
+    showLabelTexts();
     shownHasReward = rewardNow;
     std::copy(now, now + 4, shownRewardBox);
     holdToRefreshRate();
@@ -167,21 +167,7 @@ bool GLRender::rewardBox(int box[4])
     }
     glLoadIdentity();
     // A point just in front of the eye may project far outside the window.
-    x0 = std::clamp(x0, -4.0, w + 4.0);
-    x1 = std::clamp(x1, -4.0, w + 4.0);
-    y0 = std::clamp(y0, -4.0, h + 4.0);
-    y1 = std::clamp(y1, -4.0, h + 4.0);
-    const int left = std::max(0, static_cast<int>(std::floor(x0)) - 2);
-    const int bottom = std::max(0, static_cast<int>(std::floor(y0)) - 2);
-    const int right = std::min(w, static_cast<int>(std::ceil(x1)) + 2);
-    const int top = std::min(h, static_cast<int>(std::ceil(y1)) + 2);
-    if (right <= left || top <= bottom)
-        return false;
-    box[0] = left;
-    box[1] = bottom;
-    box[2] = right - left;
-    box[3] = top - bottom;
-    return true;
+    return BoxProjection::pixels(x0, y0, x1, y1, 2, w, h, box);
 }
 
 void GLRender::drawScene()
