@@ -20,6 +20,15 @@
 // with "menu", the clock's label changes every frame, so that only the
 // menus are drawn over the kept scene. "reward" stands the first reward on
 // the table beside the board, turning as in the game.
+// "orbit" turns the camera once around the board over the measured frames
+// (a new view every frame, as an arrow key held does; the frames are kept
+// as in the game), "room" first zooms out until the whole room shows, and
+// "shots=PREFIX" saves the screen at four points of the turn (PREFIX-0.png
+// to PREFIX-3.png, a quarter turn apart). "idle=SECONDS" instead lets the
+// game wait that long at the display's pace, the clock's label changing
+// once a second (with "menu"), and prints the processor time it took per
+// second, in cores. "smooth" asks for smooth edges (4x multisampling),
+// which a software renderer otherwise goes without.
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
@@ -63,6 +72,9 @@ int main(int argc, char** argv)
     const int height = argc > 3 ? std::atoi(argv[3]) : 800;
     const float aniso = argc > 4 ? static_cast<float>(std::atof(argv[4])) : 0.0f;
     bool boardOnly = false, trilinear = false, withMenu = false, waiting = false, reward = false;
+    bool orbit = false, room = false, smooth = false;
+    double idleSeconds = 0.0;
+    std::string shotsPrefix;
     unsigned int seed = 0;
     int warmup = 20;
     std::string shotFile;
@@ -78,6 +90,16 @@ int main(int argc, char** argv)
             waiting = true;
         else if (word == "reward")
             reward = true;
+        else if (word == "orbit")
+            orbit = true;
+        else if (word == "room")
+            room = true;
+        else if (word == "smooth")
+            smooth = true;
+        else if (word.rfind("idle=", 0) == 0)
+            idleSeconds = std::atof(word.c_str() + 5);
+        else if (word.rfind("shots=", 0) == 0)
+            shotsPrefix = word.substr(6);
         else if (word.rfind("seed=", 0) == 0)
             seed = static_cast<unsigned int>(std::strtoul(word.c_str() + 5, nullptr, 10));
         else if (word.rfind("warmup=", 0) == 0)
@@ -87,7 +109,7 @@ int main(int argc, char** argv)
     }
     if (frames <= 0 || width <= 0 || height <= 0)
         return 2;
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "no video: %s\n", SDL_GetError());
         return 1;
     }
@@ -96,12 +118,14 @@ int main(int argc, char** argv)
         RenderEngine re;
         re.windowWidth = width;
         re.windowHeight = height;
+        if (smooth)
+            re.smoothEdgesChoice = true;
         SDL_WM_SetCaption("Jadeloom", "Jadeloom");
         re.init();
         // Every frame is measured as fast as it can be drawn.
         GLRender* gl = static_cast<GLRender*>(re.renderer);
-        gl->paceFrames = false;
-        gl->keepFrames = waiting;
+        gl->paceFrames = idleSeconds > 0.0;
+        gl->keepFrames = waiting || orbit || idleSeconds > 0.0;
         Input input;
         Menu* menu = nullptr;
         MenuLabel* clock = nullptr;
@@ -134,7 +158,7 @@ int main(int argc, char** argv)
                     }
             if (trilinear)
                 for (Texture* t : Texture::textures)
-                    if (t && t->glName) {
+                    if (t && t->glName && t->drawn == Texture::Drawn::InScene) {
                         glBindTexture(GL_TEXTURE_2D, t->glName);
                         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
                     }
@@ -153,16 +177,55 @@ int main(int argc, char** argv)
                     cat->playAnimation("Swivel");
                 cat->animate();
             };
+            // Out step by step, as the wheel does, until the room stops it.
+            for (int i = 0; room && i < 60; ++i)
+                re.camera.zoom(5.0f, false);
             for (int i = 0; i < warmup; ++i) {
                 turn();
                 re.renderScene();
             }
+            if (idleSeconds > 0.0) {
+                timespec c0, c1;
+                clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c0);
+                const auto start = std::chrono::steady_clock::now();
+                int second = -1;
+                double elapsed = 0.0;
+                while ((elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
+                       < idleSeconds) {
+                    turn();
+                    if (clock && static_cast<int>(elapsed) != second) {
+                        second = static_cast<int>(elapsed);
+                        clock->changeText("00:" + std::to_string(10 + second % 50));
+                    }
+                    re.renderScene();
+                }
+                clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c1);
+                const double used = static_cast<double>(c1.tv_sec - c0.tv_sec)
+                                    + static_cast<double>(c1.tv_nsec - c0.tv_nsec) / 1e9;
+                std::printf("%dx%d  waiting %.1f s%s%s: processor %.3f s, %.3f cores; frames not drawn %d, "
+                            "over the kept scene %d\n",
+                            width, height, idleSeconds, withMenu ? "  menus, clock running" : "",
+                            cat ? "  reward in view" : "", used, used / idleSeconds, gl->framesSkipped,
+                            gl->framesFromCopy);
+                frames = 0;
+            }
             std::vector<double> ms, cpu;
             for (int i = 0; i < frames; ++i) {
+                // The view shown after frame i, before the next one moves it.
+                const int quarter = std::max(frames / 4, 1);
+                if (!shotsPrefix.empty() && i % quarter == 0 && i / quarter < 4) {
+                    const std::string file = shotsPrefix + "-" + std::to_string(i / quarter) + ".png";
+                    if (std::system(("import -window root " + file).c_str()) != 0)
+                        std::fprintf(stderr, "could not save %s\n", file.c_str());
+                }
                 timespec c0, c1;
                 clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c0);
                 auto start = std::chrono::steady_clock::now();
                 turn();
+                // A full turn about the vertical over the frames, as the
+                // game's held key turns it (through the room's collisions).
+                if (orbit)
+                    re.camera.track(0.0f, 360.0f / static_cast<float>(frames), 0.0f, false);
                 if (clock)
                     clock->changeText(std::to_string(10 + i / 60 % 90) + ":" + std::to_string(10 + i % 60 % 50));
                 re.renderScene();
@@ -179,13 +242,15 @@ int main(int argc, char** argv)
             std::sort(ms.begin(), ms.end());
             std::sort(cpu.begin(), cpu.end());
             const char* version = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-            std::printf("%dx%d  tiles %zu  sprites %zu  frames %d  median %.2f ms (%.1f fps)  p99 %.2f  "
-                        "min %.2f  max %.2f  CPU median %.2f p99 %.2f ms  aniso %s%s%s%s%s  [%s]\n",
+            if (frames > 0)
+                std::printf("%dx%d  tiles %zu  sprites %zu  frames %d  median %.2f ms (%.1f fps)  p99 %.2f  "
+                        "min %.2f  max %.2f  CPU median %.2f p99 %.2f ms  aniso %s%s%s%s%s%s  [%s]\n",
                         width, height, re.boardTiles().size(), re.sprites.size(), frames,
                         percentile(ms, 0.5), 1000.0 / percentile(ms, 0.5), percentile(ms, 0.99),
                         ms.front(), ms.back(), percentile(cpu, 0.5), percentile(cpu, 0.99),
                         aniso >= 1.0f ? argv[4] : "as loaded", trilinear ? "  trilinear" : "",
                         boardOnly ? "  board only" : "", withMenu ? "  menus" : "",
+                        orbit ? (room ? "  orbit, whole room" : "  orbit") : "",
                         waiting ? ("  waiting: " + std::to_string(gl->framesSkipped) + " frames not drawn, "
                                    + std::to_string(gl->framesFromCopy) + " over the kept scene").c_str()
                                 : "",

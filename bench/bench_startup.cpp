@@ -72,6 +72,13 @@ double cpuSeconds(pid_t pid)
     return (utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
+// Runs an xdotool command line on the game's window; false when it failed.
+bool onWindow(const std::string& commands)
+{
+    const std::string line = "xdotool search --sync --onlyvisible --name '^Jadeloom$' " + commands + " >/dev/null 2>&1";
+    return std::system(line.c_str()) == 0;
+}
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -87,11 +94,23 @@ int main(int argc, char** argv)
     }
     const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
     const double seconds = argc > 3 ? std::atof(argv[3]) : 5.0;
+    bool hover = false;
+    int turnMs = 0;
+    std::string shot;
+    for (int i = 4; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "hover")
+            hover = true;
+        else if (word.rfind("turn=", 0) == 0)
+            turnMs = std::atoi(word.c_str() + 5);
+        else if (word.rfind("shot=", 0) == 0)
+            shot = word.substr(5);
+    }
     if (access("intro.avi", F_OK) == 0) {
         std::fprintf(stderr, "intro.avi is here: the intro would play; remove it first\n");
         return 2;
     }
-    std::vector<double> firstFrame, boardBuilt, peak, cpu, waiting;
+    std::vector<double> firstFrame, boardBuilt, peak, resident, cpu, waiting;
     for (int run = 0; run < runs; ++run) {
         unlink("log.txt");
         const Clock::time_point start = Clock::now();
@@ -117,27 +136,42 @@ int main(int argc, char** argv)
                 return 1;
             }
         }
+        const double rssFirst = statusMB(pid, "VmRSS:");
+        if (hover || turnMs > 0) {
+            // The keys go to the window under the pointer (no window manager).
+            onWindow("mousemove --window %1 640 790");
+            if (turnMs > 0)
+                onWindow("keydown --window %1 Left sleep " + std::to_string(turnMs / 1000.0) + " keyup --window %1 Left");
+            if (!hover)
+                onWindow("mousemove 0 0");
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
         // Nothing happens while the game waits for input: the processor time
         // it takes meanwhile is what drawing frames nobody needs costs.
         const double idleStart = cpuSeconds(pid);
         std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
         const double idleCpu = (cpuSeconds(pid) - idleStart) / seconds;
         const double hwm = statusMB(pid, "VmHWM:");
+        const double rss = statusMB(pid, "VmRSS:");
+        if (!shot.empty() && std::system(("import -window root " + shot).c_str()) != 0)
+            std::fprintf(stderr, "could not save %s\n", shot.c_str());
         kill(pid, SIGTERM);
         int status = 0;
         waitpid(pid, &status, 0);
-        std::printf("run %d: level built %.3f s, first frame %.3f s (CPU %.3f s), peak RSS %.1f MB, "
-                    "CPU while waiting %.3f s/s, exit %d\n", run, built, first, firstCpu, hwm, idleCpu,
+        std::printf("run %d: level built %.3f s, first frame %.3f s (CPU %.3f s), RSS at first frame %.1f MB, "
+                    "after the wait %.1f MB, peak %.1f MB, CPU while waiting %.3f s/s, exit %d\n", run, built,
+                    first, firstCpu, rssFirst, rss, hwm, idleCpu,
                     WIFEXITED(status) ? WEXITSTATUS(status) : -1);
         std::fflush(stdout);
         firstFrame.push_back(first);
         boardBuilt.push_back(built);
         peak.push_back(hwm);
+        resident.push_back(rss);
         cpu.push_back(firstCpu);
         waiting.push_back(idleCpu);
     }
-    std::printf("median of %d: level built %.3f s, first frame %.3f s (CPU %.3f s), peak RSS %.1f MB, "
-                "CPU while waiting %.3f s/s\n", runs, median(boardBuilt), median(firstFrame), median(cpu),
-                median(peak), median(waiting));
+    std::printf("median of %d: level built %.3f s, first frame %.3f s (CPU %.3f s), RSS after the wait %.1f MB, "
+                "peak %.1f MB, CPU while waiting %.3f s/s\n", runs, median(boardBuilt), median(firstFrame),
+                median(cpu), median(resident), median(peak), median(waiting));
     return 0;
 }

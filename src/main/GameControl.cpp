@@ -326,7 +326,10 @@ void GameEngine::updateBottomText()
         movesLeft = level->movesLeft();
         setLabel(movesText, numberText(movesLeft));
         setLabel("DealText", "Deal " + numberText(static_cast<int>(level->randomSeed)));
-        deadEnd.watch(*level);
+        if (holdDeadEndWatch)
+            deadEndWatchWaits = true;
+        else
+            deadEnd.watch(*level);
         showDeadEnd();
         // A board that could not be dealt has no tiles: nothing was won.
         if (tilesLeft == 0 && !gameWonShown && !level->tiles.empty()) {

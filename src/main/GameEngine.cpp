@@ -88,7 +88,10 @@ bool GameEngine::Engine_Init()
 {
     setGameState(GS_LOADING);
 
-    if (SDL_Init(0xFFFF) < 0)
+    // Only the video side: the game's clock and sound are its own, and SDL
+    // 1.2's timer side would keep a thread waking every millisecond, most
+    // of what a waiting game costs.
+    if (SDL_Init(SDL_INIT_VIDEO) < 0)
         throw std::runtime_error(std::string("SDL Failed to Init: ") + SDL_GetError());
     outputError("SDL initialized properly");
 
@@ -169,6 +172,7 @@ std::vector<std::string> GameEngine::startupPictures() const
 
 void GameEngine::Start_Game()
 {
+    holdDeadEndWatch = true;
     // The menu items the game drives.
     tilesText = dynamic_cast<MenuLabel*>(menuItem("TilesText"));
     movesText = dynamic_cast<MenuLabel*>(menuItem("MovesText"));
@@ -201,6 +205,8 @@ void GameEngine::Start_Game()
     if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("FullscreenCheckbox")))
         box->ticked = box->toggled = renderEngine.fullscreen;
     fullscreenWanted = renderEngine.fullscreen;
+    if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("SmoothEdgesCheckbox")))
+        box->ticked = box->toggled = renderEngine.smoothEdges();
 
     placeVolumeKnob();
 
@@ -315,6 +321,11 @@ void GameEngine::runFrame()
             level->highlightFreeTiles();
     }
     renderEngine.renderScene();
+    if (holdDeadEndWatch) {
+        holdDeadEndWatch = false;
+        if (std::exchange(deadEndWatchWaits, false) && level)
+            deadEnd.watch(*level);
+    }
 }
 
 bool GameEngine::windowHasFocus() const

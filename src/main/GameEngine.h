@@ -87,6 +87,11 @@ public:
     HintAdvisor hintAdvisor;
     // Tells, beside play, when the board can no longer be won.
     DeadEndWatch deadEnd;
+    // From the start of play until its first frame is drawn, the dead-end
+    // watch is not asked (its thread would take the processor the first
+    // frame needs); the question waits here.
+    bool holdDeadEndWatch = false;
+    bool deadEndWatchWaits = false;
     float movesColour[3] = {0.0f, 0.0f, 0.0f};  // the moves label's own, kept
     bool movesColourKept = false;               // while it shows the warning
 
@@ -179,6 +184,8 @@ public:
     // settings keep the size the window has.
     void takeQueuedResize();
     void fullscreen();
+    // Turns smooth edges on or off from the next start.
+    void smoothEdges();
 
     // Actions (GameEngineActions.cpp).
     void processAction();

@@ -62,6 +62,7 @@ const ActionEntry actionTable[] = {
     {"SELECT_PLAYER", false, [](GameEngine& e, int) { e.selectPlayer(); }},
     {"SELECT_TILESET", false, [](GameEngine& e, int) { e.changeTileSet(nullptr); }},
     {"SHUFFLE", false, [](GameEngine& e, int) { e.shuffle(); }},
+    {"SMOOTH_EDGES", false, [](GameEngine& e, int) { e.smoothEdges(); }},
     {"STATS_NEXT", false, [](GameEngine& e, int) { e.statsPageStep(1); }},
     {"STATS_PANEL", false, [](GameEngine& e, int) { e.statsPanelOpen(); }},
     {"STATS_PREV", false, [](GameEngine& e, int) { e.statsPageStep(-1); }},

@@ -1,6 +1,7 @@
 // Reading and writing the configuration file "jadeloom_demo.cfg": the window,
 // the highlight colour, the last player, difficulty, layout, tile set, music
-// and volume, carried from one run to the next.
+// and volume, carried from one run to the next, and smooth edges when the
+// player chose otherwise than the default.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -118,6 +119,10 @@ void GameEngine::loadConfig()
             selectedTileSet = currentTileSet = findEntry(tileSetFiles, word);
         } else if (key == "PlayMusic:") {
             readFlag(reader, playMusic);
+        } else if (key == "SmoothEdges:") {
+            bool on;
+            if (reader.readBool(on))
+                renderEngine.smoothEdgesChoice = on;
         } else if (key == "Volume:") {
             float v;
             // The volume runs from 0 to 1 whatever the file says.
@@ -171,5 +176,10 @@ void GameEngine::saveConfig()
         out << "TileSet: " << (currentTileSet != tileSetFiles.end() ? *currentTileSet : std::string()) << "\n";
         out << "PlayMusic: " << (playMusic ? "true" : "false") << "\n";
         out << "Volume: " << 10.0 * static_cast<double>(volume);
+        // Only a choice that differs from this machine's default is kept,
+        // so settings that never had one are written as they were read.
+        const std::optional<bool>& smooth = renderEngine.smoothEdgesChoice;
+        if (smooth && *smooth != renderEngine.smoothEdgesDefault)
+            out << "\nSmoothEdges: " << (*smooth ? "true" : "false");
     });
 }

@@ -506,6 +506,15 @@ void GameEngine::takeQueuedResize()
         renderEngine.resizeWindow(resize.resize.w, resize.resize.h);
 }
 
+void GameEngine::smoothEdges()
+{
+    const bool on = !renderEngine.smoothEdges();
+    renderEngine.smoothEdgesChoice = on;
+    if (auto* box = dynamic_cast<MenuCheckbox*>(menuItem("SmoothEdgesCheckbox")))
+        box->ticked = box->toggled = on;
+    action.clear();
+}
+
 void GameEngine::fullscreen()
 {
     auto* box = dynamic_cast<MenuCheckbox*>(menuItem("FullscreenCheckbox"));

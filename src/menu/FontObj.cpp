@@ -94,7 +94,7 @@ bool FontObj::loadFont(const std::string& file)
             std::string image;
             if (in.next(image)) {
                 delete texture;
-                texture = new Texture(renderEngine, image, 0, "");
+                texture = new Texture(renderEngine, image, 0, "", Texture::Drawn::FlatMask);
             }
         } else if (word == "TextureSize:") {
             in.readInt(textureSize);

@@ -1,6 +1,7 @@
 #include "render/BoxProjection.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 struct Clip {
@@ -51,4 +52,44 @@ bool BoxProjection::extend(const Vector3 (&corners)[8], const double modelview[1
                  clip[i].z + (clip[j].z - clip[i].z) * t, clip[i].w + (clip[j].w - clip[i].w) * t});
         }
     return any;
+}
+
+void BoxProjection::unite(int box[4], const int other[4])
+{
+    if (other[2] <= 0 || other[3] <= 0)
+        return;
+    if (box[2] <= 0 || box[3] <= 0) {
+        std::copy(other, other + 4, box);
+        return;
+    }
+    const int left = std::min(box[0], other[0]), bottom = std::min(box[1], other[1]);
+    const int right = std::max(box[0] + box[2], other[0] + other[2]);
+    const int top = std::max(box[1] + box[3], other[1] + other[3]);
+    box[0] = left;
+    box[1] = bottom;
+    box[2] = right - left;
+    box[3] = top - bottom;
+}
+
+bool BoxProjection::pixels(double x0, double y0, double x1, double y1, int margin, int width, int height,
+                           int box[4])
+{
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+        return false;
+    // Clamped first, so that a far-off bound cannot overflow an int.
+    x0 = std::clamp(x0, -4.0, width + 4.0);
+    x1 = std::clamp(x1, -4.0, width + 4.0);
+    y0 = std::clamp(y0, -4.0, height + 4.0);
+    y1 = std::clamp(y1, -4.0, height + 4.0);
+    const int left = std::max(0, static_cast<int>(std::floor(x0)) - margin);
+    const int bottom = std::max(0, static_cast<int>(std::floor(y0)) - margin);
+    const int right = std::min(width, static_cast<int>(std::ceil(x1)) + margin);
+    const int top = std::min(height, static_cast<int>(std::ceil(y1)) + margin);
+    if (right <= left || top <= bottom)
+        return false;
+    box[0] = left;
+    box[1] = bottom;
+    box[2] = right - left;
+    box[3] = top - bottom;
+    return true;
 }

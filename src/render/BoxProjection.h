@@ -13,4 +13,12 @@ public:
     // of the near plane; the rectangle is then left as it was.
     static bool extend(const Vector3 (&corners)[8], const double modelview[16], const double projection[16],
                        const int viewport[4], double& x0, double& y0, double& x1, double& y1);
+    // Grows box (x, y, width, height; empty when either side is 0) to hold
+    // other as well.
+    static void unite(int box[4], const int other[4]);
+    // The whole pixels covering [x0, x1] × [y0, y1] widened by margin on
+    // every side, within a window of width × height, as box (x, y, width,
+    // height); false when nothing of it lies in the window.
+    static bool pixels(double x0, double y0, double x1, double y1, int margin, int width, int height,
+                       int box[4]);
 };

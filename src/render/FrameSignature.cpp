@@ -1,5 +1,7 @@
 #include "render/FrameSignature.h"
 
+#include <cstring>
+
 #include "game/Tile.h"
 #include "menu/FontObj.h"  // a frame's signature covers the menus drawn over it
 #include "menu/Menu.h"  // a frame's signature covers the menus drawn over it
@@ -18,10 +20,30 @@
 void FrameSignature::bytes(const void* p, std::size_t n)
 {
     const unsigned char* b = static_cast<const unsigned char*>(p);
-    for (std::size_t i = 0; i < n; ++i) {
-        h ^= b[i];
-        h *= 1099511628211ull;
+    for (; n >= 8; n -= 8, b += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, b, 8);
+        word(w);
     }
+    // The length goes in with the last bytes, so that trailing zeros count.
+    std::uint64_t last = n;
+    for (std::size_t i = 0; i < n; ++i)
+        last |= static_cast<std::uint64_t>(b[i]) << (8 * (i + 1));
+    word(last);
+}
+
+void FrameSignature::add(float v)
+{
+    std::uint32_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    word(bits);
+}
+
+void FrameSignature::add(double v)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    word(bits);
 }
 
 void FrameSignature::add(const void* p)
@@ -155,6 +177,22 @@ std::uint64_t FrameSignature::rewards(const RenderEngine& e)
     return f.h;
 }
 
+void FrameSignature::labelText(const MenuLabel* l)
+{
+    add(l->text);
+    add(l->prefix);
+    add(l->suffix);
+    add(l->textColor, 3);
+    for (float v : {l->posX, l->posY, l->z, l->scale, l->marginLeft, l->marginBottom, l->textOffsetX,
+                    l->textOffsetY, l->prefixWidth, l->textWidth})
+        add(v);
+    add(l->hasPrefix);
+    add(l->hasSuffix);
+    for (const std::vector<float>* v : {&l->charOffsets, &l->prefixOffsets, &l->suffixOffsets})
+        if (!v->empty())
+            add(v->data(), static_cast<int>(v->size()));
+}
+
 void FrameSignature::menuItem(const MenuItem* item)
 {
     add(static_cast<const void*>(item));
@@ -175,18 +213,15 @@ void FrameSignature::menuItem(const MenuItem* item)
         add(item->overrideTexture->glName);
     model(item);
     if (const MenuLabel* l = dynamic_cast<const MenuLabel*>(item)) {
-        add(l->text);
-        add(l->prefix);
-        add(l->suffix);
-        add(l->textColor, 3);
-        for (float v : {l->posX, l->posY, l->z, l->scale, l->marginLeft, l->marginBottom, l->textOffsetX,
-                        l->textOffsetY, l->prefixWidth, l->textWidth})
-            add(v);
-        add(l->hasPrefix);
-        add(l->hasSuffix);
-        for (const std::vector<float>* v : {&l->charOffsets, &l->prefixOffsets, &l->suffixOffsets})
-            if (!v->empty())
-                add(v->data(), static_cast<int>(v->size()));
+        // A shown label's text may be listed on its own; its place and looks
+        // stay in the digest above. A hidden one's text draws nothing.
+        if (texts && item->visible && item->parentVisible) {
+            FrameSignature own;
+            own.labelText(l);
+            texts->push_back({l, own.h});
+        } else {
+            labelText(l);
+        }
     }
     if (const MenuTextbox* b = dynamic_cast<const MenuTextbox*>(item)) {
         add(b->cursorVisible);
@@ -199,9 +234,12 @@ void FrameSignature::menuItem(const MenuItem* item)
         menuItem(child);
 }
 
-std::uint64_t FrameSignature::overlay(const RenderEngine& e)
+std::uint64_t FrameSignature::overlay(const RenderEngine& e, std::vector<LabelText>* texts)
 {
     FrameSignature f;
+    f.texts = texts;
+    if (texts)
+        texts->clear();
     f.add(e.windowWidth);
     f.add(e.windowHeight);
     f.add(static_cast<const void*>(e.font));

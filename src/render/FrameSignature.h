@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class MenuItem;
+class MenuLabel;
 class Model;
 class RenderEngine;
 class Tile;
@@ -16,18 +18,34 @@ class Tile;
 // collision of a 64-bit hash).
 class FrameSignature {
 public:
+    // What one label's text draws, apart from everything else of the menus.
+    struct LabelText {
+        const MenuLabel* label;
+        std::uint64_t digest;
+    };
+
     static std::uint64_t scene(const RenderEngine& engine);
     static std::uint64_t rewards(const RenderEngine& engine);
-    static std::uint64_t overlay(const RenderEngine& engine);
+    // With texts given, the shown labels' texts are left out of the digest
+    // and listed there instead (in drawing order), so that a frame whose
+    // menus differ only in some labels' texts can be told from others.
+    static std::uint64_t overlay(const RenderEngine& engine, std::vector<LabelText>* texts = nullptr);
 
 private:
-    std::uint64_t h = 14695981039346656037ull;  // 64-bit FNV-1a
+    std::uint64_t h = 14695981039346656037ull;
+    std::vector<LabelText>* texts = nullptr;
 
+    // Mixes in a word at a time (the game hashes every frame it waits).
+    void word(std::uint64_t w)
+    {
+        h = (h ^ w) * 0x9E3779B97F4A7C15ull;
+        h ^= h >> 29;
+    }
     void bytes(const void* p, std::size_t n);
-    void add(float v) { bytes(&v, sizeof v); }
-    void add(double v) { bytes(&v, sizeof v); }
-    void add(int v) { bytes(&v, sizeof v); }
-    void add(unsigned int v) { bytes(&v, sizeof v); }
+    void add(float v);
+    void add(double v);
+    void add(int v) { word(static_cast<std::uint32_t>(v)); }
+    void add(unsigned int v) { word(v); }
     void add(bool v) { add(v ? 1 : 0); }
     void add(const void* p);
     void add(const std::string& s);
@@ -35,4 +53,5 @@ private:
     void model(const Model* m);
     void tile(const Tile* t);
     void menuItem(const MenuItem* item);
+    void labelText(const MenuLabel* label);
 };

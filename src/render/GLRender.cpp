@@ -43,9 +43,9 @@ void GLRender::setVideoAttributes(bool multisample)
 
 bool GLRender::setVideoMode(int width, int height, Uint32 flags)
 {
-    setVideoAttributes(multisampleAvailable);
+    setVideoAttributes(multisampleAvailable && multisampleWanted);
     SDL_Surface* surface = SDL_SetVideoMode(width, height, engine->screenBPP, flags);
-    if (!surface && multisampleAvailable) {
+    if (!surface && multisampleAvailable && multisampleWanted) {
         // A display without a multisample visual must not leave the game
         // without a window.
         outputError(std::string("Video mode with 4x multisampling failed, retrying without: ")
@@ -66,6 +66,10 @@ bool GLRender::setVideoMode(int width, int height, Uint32 flags)
     // SDL owns the video surface and frees it on the next mode change or at
     // SDL_Quit; only the latest one is kept.
     screen = surface;
+    // A new mode may come with a new context and drawable.
+    if (!subBuffer.load() && !partialChecked)
+        outputError("No copy of part of the back buffer (GLX_MESA_copy_sub_buffer): frames are shown whole");
+    partialChecked = true;
     return true;
 }
 
@@ -76,9 +80,25 @@ bool GLRender::init(int width, int height, int bpp)
         SDL_WM_SetIcon(icon, nullptr);
         SDL_FreeSurface(icon);
     }
+    // Without the player's choice the first window has no multisampling:
+    // what the renderer is decides, and a software one is spared making a
+    // second window.
+    multisampleWanted = engine->smoothEdgesChoice.value_or(false);
     if (!setVideoMode(width, height, SDL_OPENGL | SDL_RESIZABLE)) {
         outputError("Rendering Engine failed to initialized");
         return false;
+    }
+    const char* rendererName = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    engine->smoothEdgesDefault = !isSoftwareRenderer(rendererName);
+    if (!engine->smoothEdgesDefault)
+        outputError(std::string("Software renderer, smooth edges (4x multisampling) off unless chosen: ")
+                    + rendererName);
+    if (!engine->smoothEdgesChoice && engine->smoothEdgesDefault) {
+        multisampleWanted = true;
+        if (!setVideoMode(width, height, SDL_OPENGL | SDL_RESIZABLE)) {
+            outputError("Rendering Engine failed to initialized");
+            return false;
+        }
     }
 
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
@@ -167,7 +187,11 @@ void GLRender::holdToRefreshRate()
     using Clock = std::chrono::steady_clock;
     if (!paceFrames || refreshRate <= 0)
         return;
-    const Clock::duration period = std::chrono::microseconds(1000000 / refreshRate);
+    // A game left waiting (a tenth of a second of frames equal to the one
+    // shown, then half a second) looks for changes less often: a change
+    // then shows at most two refresh periods later.
+    const int periods = skippedInARow >= refreshRate / 2 ? 3 : skippedInARow >= refreshRate / 10 ? 2 : 1;
+    const Clock::duration period = std::chrono::microseconds(periods * 1000000 / refreshRate);
     const Clock::time_point now = Clock::now();
     // A swap that waited for the retrace leaves (almost) nothing to wait.
     if (lastSwap != Clock::time_point() && now - lastSwap + std::chrono::milliseconds(2) < period)
@@ -218,7 +242,7 @@ void GLRender::resizeWindow(int width, int height)
 {
     // No new video mode is set: the drawing area grows or shrinks inside
     // the same context, so every texture stays as it is.
-    setVideoAttributes(multisampleAvailable);
+    setVideoAttributes(multisampleAvailable && multisampleWanted);
     engine->prevWindowWidth = engine->windowWidth;
     engine->prevWindowHeight = engine->windowHeight;
     engine->windowWidth = width;
@@ -243,7 +267,7 @@ void GLRender::toggleFullscreen(bool on)
         engine->fullscreen = false;
     }
     const GLuint probe = liveTextureName();
-    setVideoAttributes(multisampleAvailable);
+    setVideoAttributes(multisampleAvailable && multisampleWanted);
     engine->redrawAll = true;
 
     int desktopW = engine->windowWidth, desktopH = engine->windowHeight;

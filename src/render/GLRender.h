@@ -2,13 +2,16 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "render/FrameSignature.h"
 #include "render/Renderer.h"
+#include "render/SubBufferCopy.h"
 
 // The OpenGL 1.3 renderer (fixed function, client-side arrays) in a window
 // made through SDL 1.2. Its operations are implemented in several source
@@ -42,6 +45,7 @@ public:
     bool keepFrames = true;
     int framesSkipped = 0;   // frames not drawn, equal to the one shown
     int framesFromCopy = 0;  // frames drawn over the kept scene
+    int framesInRegion = 0;  // frames drawn and shown only where they changed
 
     GLRender() = default;
     ~GLRender() override;
@@ -140,6 +144,7 @@ private:
     // since the last swap (nothing when vertical sync already waited).
     void holdToRefreshRate();
     std::chrono::steady_clock::time_point lastSwap;
+    int skippedInARow = 0;  // frames not drawn since the last one drawn
     bool swapWaitsChecked = false;
     // The anisotropy given to textures: the driver's largest, capped on a
     // software renderer; 0 without the extension. Found at the first upload.
@@ -160,6 +165,24 @@ private:
     int copyRewardBox[4] = {0, 0, 0, 0};
     bool haveShown = false;
     std::uint64_t shownScene = 0, shownOverlay = 0, shownStill = 0;
+    // The labels' texts of this frame and of the one on screen, and where
+    // a reward showed on screen.
+    std::vector<FrameSignature::LabelText> labelTexts, shownLabelTexts;
+    // Where each shown label's text lay when it was drawn (a text may
+    // reach past the label's rectangle, and a new one cover less).
+    std::vector<std::array<int, 4>> shownLabelBoxes;
+    void showLabelTexts();
+    bool shownHasReward = false;
+    int shownRewardBox[4] = {0, 0, 0, 0};
+    SubBufferCopy subBuffer;
+    bool partialChecked = false;
+    // Where a shown label draws its text (window pixels, y upwards).
+    bool labelBox(const MenuLabel* label, int box[4]) const;
+    // The region of the labels whose texts changed since the frame shown,
+    // with rewardRegion if given; false when the menus' labels differ.
+    bool changedRegion(const int* rewardRegion, int region[4]) const;
+    // Draws the frame inside region only, over the kept scene, and shows it.
+    void drawRegion(const int region[4], const int* rewardRegion);
     // The window pixels (x, y, width, height, y upwards) where a reward may
     // be drawn; false when no visible reward reaches into the window.
     bool rewardBox(int box[4]);
@@ -172,4 +195,6 @@ private:
     void restoreStates();
 
     bool multisampleAvailable = true;
+    // Whether this run's windows are made with 4x multisampling.
+    bool multisampleWanted = true;
 };

@@ -36,30 +36,50 @@ void GLRender::renderScene()
     bool rewardShows = rewardNow;
     std::copy(now, now + 4, box);
     if (copyValid && copyHasReward) {
-        if (!rewardShows)
-            std::copy(copyRewardBox, copyRewardBox + 4, box);
-        else {
-            const int left = std::min(box[0], copyRewardBox[0]), bottom = std::min(box[1], copyRewardBox[1]);
-            const int right = std::max(box[0] + box[2], copyRewardBox[0] + copyRewardBox[2]);
-            const int top = std::max(box[1] + box[3], copyRewardBox[1] + copyRewardBox[3]);
-            box[0] = left;
-            box[1] = bottom;
-            box[2] = right - left;
-            box[3] = top - bottom;
-        }
+        BoxProjection::unite(box, copyRewardBox);
         rewardShows = true;
     }
     // A reward turning outside the window changes nothing that shows.
     const std::uint64_t sceneKey = rewardShows ? stillKey ^ (FrameSignature::rewards(*engine) * 31u) : stillKey;
-    const std::uint64_t overlayKey = FrameSignature::overlay(*engine);
+    const std::uint64_t overlayKey = FrameSignature::overlay(*engine, &labelTexts);
     const bool redraw = !keepFrames || engine->redrawAll || !haveShown;
     engine->redrawAll = false;
     if (redraw)
         copyValid = false;
-    if (!redraw && sceneKey == shownScene && overlayKey == shownOverlay) {
+    const bool textsShown = std::equal(labelTexts.begin(), labelTexts.end(), shownLabelTexts.begin(),
+                                       shownLabelTexts.end(), [](const auto& a, const auto& b) {
+                                           return a.label == b.label && a.digest == b.digest;
+                                       });
+    if (!redraw && sceneKey == shownScene && overlayKey == shownOverlay && textsShown) {
         // The screen already shows this frame.
         ++framesSkipped;
+        ++skippedInARow;
         holdToRefreshRate();
+        return;
+    }
+
+    skippedInARow = 0;
+    // The screen shows the kept scene with the menus as they are but for
+    // some labels' texts and the reward's turn: only where those lie is
+    // drawn again, and only that is shown.
+    int shownReward[4] = {0, 0, 0, 0};
+    if (shownHasReward)
+        std::copy(shownRewardBox, shownRewardBox + 4, shownReward);
+    if (rewardNow)
+        BoxProjection::unite(shownReward, now);
+    const bool rewardTurned = sceneKey != shownScene && (rewardNow || shownHasReward);
+    int region[4];
+    if (!redraw && copyValid && copyKey == stillKey && stillKey == shownStill && overlayKey == shownOverlay
+        && subBuffer.available() && changedRegion(rewardTurned ? shownReward : nullptr, region)) {
+        ++framesInRegion;
+        if (region[2] > 0 && region[3] > 0)
+            drawRegion(region, rewardTurned ? shownReward : nullptr);
+        shownScene = sceneKey;
+        showLabelTexts();
+        shownHasReward = rewardNow;
+        std::copy(now, now + 4, shownRewardBox);
+        holdToRefreshRate();
+        checkError();
         return;
     }
 
@@ -99,6 +119,9 @@ void GLRender::renderScene()
     shownScene = sceneKey;
     shownStill = stillKey;
     shownOverlay = overlayKey;
+    showLabelTexts();
+    shownHasReward = rewardNow;
+    std::copy(now, now + 4, shownRewardBox);
     holdToRefreshRate();
     checkError();
 }
@@ -144,21 +167,7 @@ bool GLRender::rewardBox(int box[4])
     }
     glLoadIdentity();
     // A point just in front of the eye may project far outside the window.
-    x0 = std::clamp(x0, -4.0, w + 4.0);
-    x1 = std::clamp(x1, -4.0, w + 4.0);
-    y0 = std::clamp(y0, -4.0, h + 4.0);
-    y1 = std::clamp(y1, -4.0, h + 4.0);
-    const int left = std::max(0, static_cast<int>(std::floor(x0)) - 2);
-    const int bottom = std::max(0, static_cast<int>(std::floor(y0)) - 2);
-    const int right = std::min(w, static_cast<int>(std::ceil(x1)) + 2);
-    const int top = std::min(h, static_cast<int>(std::ceil(y1)) + 2);
-    if (right <= left || top <= bottom)
-        return false;
-    box[0] = left;
-    box[1] = bottom;
-    box[2] = right - left;
-    box[3] = top - bottom;
-    return true;
+    return BoxProjection::pixels(x0, y0, x1, y1, 2, w, h, box);
 }
 
 void GLRender::drawScene()

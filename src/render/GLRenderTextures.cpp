@@ -86,6 +86,30 @@ void uploadMipmaps(const unsigned char* pixels, int width, int height, GLenum fo
         height = h;
     }
 }
+
+// One level only, for a picture drawn flat at about its own size; a mask
+// keeps the luminance (the green byte, whichever the order) and the alpha.
+void uploadFlat(const unsigned char* pixels, int width, int height, GLenum format, bool mask)
+{
+    const int channels = format == GL_RGBA || format == GL_BGRA ? 4 : format == GL_RGB || format == GL_BGR ? 3 : 0;
+    if (!mask || channels == 0) {
+        glPixelStorei(GL_UNPACK_ALIGNMENT, channels == 4 || channels == 0 ? 4 : 1);
+        glTexImage2D(GL_TEXTURE_2D, 0, channels == 3 ? GL_RGB : GL_RGBA, width, height, 0, format, GL_UNSIGNED_BYTE,
+                     pixels);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+        return;
+    }
+    const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+    std::vector<unsigned char> pairs(count * 2);
+    for (size_t i = 0; i < count; ++i) {
+        pairs[2 * i] = pixels[i * channels + 1];
+        pairs[2 * i + 1] = channels == 4 ? pixels[i * channels + 3] : 255;
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, width, height, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
+                 pairs.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+}
 }
 
 void GLRender::createTexture(Texture* t, unsigned char* pixels, int width, int height, int format)
@@ -100,15 +124,19 @@ void GLRender::createTexture(Texture* t, unsigned char* pixels, int width, int h
     glEnable(GL_TEXTURE_2D);
     glGenTextures(1, &t->glName);
     glBindTexture(GL_TEXTURE_2D, t->glName);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter());
+    const bool inScene = t->drawn == Texture::Drawn::InScene;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, inScene ? minFilter() : GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     // A picture of one colour looks the same however it is filtered.
-    const float degree = anisotropyDegree();
+    const float degree = inScene ? anisotropyDegree() : 0.0f;
     if (degree > 0.0f)
         glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT,
                         t->uniform ? 1.0f : degree);
     if (pixels && width > 0 && height > 0) {
-        uploadMipmaps(pixels, width, height, static_cast<GLenum>(format));
+        if (inScene)
+            uploadMipmaps(pixels, width, height, static_cast<GLenum>(format));
+        else
+            uploadFlat(pixels, width, height, static_cast<GLenum>(format), t->drawn == Texture::Drawn::FlatMask);
         ++textureUploads;
     }
 }
@@ -252,7 +280,10 @@ bool GLRender::swapImage(Texture* t, std::string file, unsigned int /*format*/)
         glBindTexture(GL_TEXTURE_2D, t->glName);
         // Every level is rebuilt, so that a minified texture shows the new
         // picture too and a picture of another size is never read past its end.
-        uploadMipmaps(t->pixels, t->width, t->height, GL_BGRA);
+        if (t->drawn == Texture::Drawn::InScene)
+            uploadMipmaps(t->pixels, t->width, t->height, GL_BGRA);
+        else
+            uploadFlat(t->pixels, t->width, t->height, GL_BGRA, t->drawn == Texture::Drawn::FlatMask);
         ++textureUploads;
     }
     return true;
@@ -334,7 +365,9 @@ Texture* GLRender::loadTexture(std::string file)
             return m->diffuseMap;
     if (Texture* t = Texture::findRegistered(file))
         return t;
-    return new Texture(engine, file, 0, "");
+    // Pictures looked up by name are previews, splash pictures and menu
+    // looks, all drawn flat.
+    return new Texture(engine, file, 0, "", Texture::Drawn::Flat);
 }
 
 Material* GLRender::loadMaterials(std::string file)

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,13 @@ public:
     float highlightColor[4] = {0.0f, 0.0f, 0.0f, 0.0f};
     bool fullscreen = false;
     bool maximized = false;
+    // Smooth edges (4x multisampling): the player's choice when made, else
+    // on with a graphics card and off on a software renderer, which the
+    // renderer tells once its window is open. Read when the window is first
+    // made: a new choice shows from the next start.
+    std::optional<bool> smoothEdgesChoice;
+    bool smoothEdgesDefault = true;
+    bool smoothEdges() const { return smoothEdgesChoice.value_or(smoothEdgesDefault); }
     Material* lastMaterial = nullptr;
     Light* sceneLight = nullptr;          // owned
     Light* secondLight = nullptr;         // owned

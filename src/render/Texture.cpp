@@ -20,8 +20,9 @@ Renderer* rendererOf(RenderEngine* engine)
 }
 }
 
-Texture::Texture(RenderEngine* e, const std::string& file, unsigned int fmt, const std::string& name)
-    : engine(e)
+Texture::Texture(RenderEngine* e, const std::string& file, unsigned int fmt, const std::string& name,
+                 Drawn how)
+    : engine(e), drawn(how)
 {
     if (file.empty()) {
         fileName = name;
@@ -43,7 +44,8 @@ Texture::Texture(const Texture& other)
       glName(other.glName),
       width(other.width),
       format(other.format),
-      isCopy(true)
+      isCopy(true),
+      drawn(other.drawn)
 {
 }
 
@@ -87,7 +89,8 @@ Texture* Texture::acquire(RenderEngine* e, const std::string& file)
             ++t->materialUsers;
             return t;
         }
-    Texture* t = new Texture(e, file, 0, "");
+    const bool flat = file.compare(0, std::char_traits<char>::length(flatFolder), flatFolder) == 0;
+    Texture* t = new Texture(e, file, 0, "", flat ? Drawn::Flat : Drawn::InScene);
     t->materialUsers = 1;
     return t;
 }

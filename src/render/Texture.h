@@ -38,6 +38,15 @@ public:
     // The decoded picture was let go after its upload; a re-upload decodes
     // fileName again.
     bool decodeAgain = false;
+    // How the picture is drawn, fixed before its upload: in the scene, at
+    // any size and slant (with mipmaps); flat on the screen at about its own
+    // size (the menus, previews and splash pictures: one level); or flat as
+    // a mask whose colour the drawing gives (the font: one level of
+    // luminance and alpha, half the memory of four channels).
+    enum class Drawn { InScene, Flat, FlatMask };
+    Drawn drawn = Drawn::InScene;
+    // The menu's pictures, drawn flat, live in this folder.
+    static constexpr const char* flatFolder = "Assets/Menu/";
 
     // Every live texture in creation order.
     static std::vector<Texture*> textures;
@@ -45,7 +54,7 @@ public:
     // With an empty file an empty texture called name is made; otherwise the
     // image is loaded. Registered either way, even when loading failed.
     Texture(RenderEngine* engine, const std::string& file, unsigned int format,
-            const std::string& name);
+            const std::string& name, Drawn drawn = Drawn::InScene);
     Texture(const Texture& other);
     Texture& operator=(const Texture&) = delete;
     ~Texture();

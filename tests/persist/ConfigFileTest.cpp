@@ -74,3 +74,35 @@ TEST_F(ConfigFileTest, WritesTheExactForm)
               "TileSet: Assets/Tiles/Standard/standard_tiles_demo.tls\nPlayMusic: true\nVolume: 3");
     EXPECT_FALSE(std::ifstream("jadeloom_demo.cfg.tmp").good());
 }
+
+TEST_F(ConfigFileTest, SmoothEdgesAreWrittenOnlyWhereTheChoiceDiffersFromTheDefault)
+{
+    const std::string common = "WindowSize: 1000 640\nWindowPos: 30 40\nFullscreen: false\nMaximized: false\n"
+                               "HighlightColor: 0 0 0 0\nLastPlayer: DefaultNoNameYet\nDifficulty: Easy\n"
+                               "LastLayout: Assets/Layouts/turtle_demo.lyt\n"
+                               "TileSet: Assets/Tiles/Standard/standard_tiles_demo.tls\nPlayMusic: true\nVolume: 3";
+    const struct {
+        const char* line;   // in the file read
+        bool defaultOn;     // a graphics card (true) or a software renderer
+        int toggles;        // the option clicked so often before saving
+        const char* written;
+    } cases[] = {{"", true, 0, ""},
+                 {"", false, 0, ""},
+                 {"\nSmoothEdges: false", true, 0, "\nSmoothEdges: false"},
+                 {"\nSmoothEdges: false", false, 0, ""},
+                 {"\nSmoothEdges: true", false, 0, "\nSmoothEdges: true"},
+                 {"\nSmoothEdges: maybe", false, 0, ""},
+                 {"", false, 1, "\nSmoothEdges: true"},
+                 {"", true, 1, "\nSmoothEdges: false"},
+                 {"", true, 2, ""}};
+    for (const auto& c : cases) {
+        GameEngine fresh{new Renderer};
+        WorkDir::write("jadeloom_demo.cfg", common + c.line);
+        fresh.loadConfig();
+        fresh.renderEngine.smoothEdgesDefault = c.defaultOn;
+        for (int i = 0; i < c.toggles; ++i)
+            fresh.smoothEdges();
+        fresh.saveConfig();
+        EXPECT_EQ(WorkDir::read("jadeloom_demo.cfg"), common + c.written) << c.line << " " << c.defaultOn;
+    }
+}

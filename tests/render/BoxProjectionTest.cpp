@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "render/BoxProjection.h"
 
 namespace {
@@ -44,4 +46,15 @@ TEST(BoxProjectionTest, ABoxBehindTheEyeCoversNothingAndOneAcrossTheNearPlaneIsC
     EXPECT_NEAR(200.0, across.x1, 1e-6);
     EXPECT_NEAR(0.0, across.y0, 1e-6);
     EXPECT_NEAR(200.0, across.y1, 1e-6);
+}
+
+TEST(BoxProjectionTest, UnitingWithAnEmptyBoxTakesTheOtherWholeNotTheOrigin)
+{
+    int box[4] = {0, 0, 0, 0};
+    const int a[4] = {100, 50, 20, 10}, b[4] = {90, 70, 5, 5}, empty[4] = {300, 300, 0, 8};
+    BoxProjection::unite(box, a);
+    EXPECT_EQ((std::vector<int>{100, 50, 20, 10}), std::vector<int>(box, box + 4));
+    BoxProjection::unite(box, empty);
+    BoxProjection::unite(box, b);
+    EXPECT_EQ((std::vector<int>{90, 50, 30, 25}), std::vector<int>(box, box + 4));
 }

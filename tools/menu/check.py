@@ -13,7 +13,7 @@ IDS = (["TopBar", "ShuffleButton", "HintButton", "UndoButton", "MenuButton",
         "TilesText", "MovesText", "ScoreText", "TimeText", "Slot1", "Slot2", "Slot3",
         "MainMenuLeft", "MainMenuRight", "Exit",
         "LayoutPanel", "LayoutName", "LayoutPreview", "TileSetPanel", "TileSetName", "TileSetPreview",
-        "OptionsPanel", "FullscreenCheckbox", "HighlightTilesCheckbox", "DifficultyText",
+        "OptionsPanel", "FullscreenCheckbox", "HighlightTilesCheckbox", "SmoothEdgesCheckbox", "DifficultyText",
         "MusicOn", "MusicOff", "VolumeKnob", "PlayerPanel", "MenuNewPlayer", "MenuNewPlayerTextBox",
         "GameWonPanel", "GameWonTime", "GameWonScore", "GameWonLayoutName", "GameWonLayoutBestTime",
         "GameWonLayoutBestScore", "GameWonTilesetName", "GameWonTilesetBestTime", "GameWonTilesetBestScore",
@@ -28,7 +28,7 @@ ACTIONS = (["MAIN_MENU", "NEW_GAME", "RESTART", "UNDO", "HINT", "SHUFFLE", "OPTI
             "HIGHLIGHT_TILES", "DIFFICULTY_PREV", "DIFFICULTY_NEXT", "STOP_MUSIC", "PLAY_MUSIC",
             "VOLUME_GRAB", "VOLUME_DOWN", "VOLUME_UP", "NEW_PLAYER", "SELECT_PLAYER",
             "NEW_PLAYER_CANCELLED", "GAMEWON_OK", "CLOSE_NOMOVES", "DELETE_CONFIRMED", "DELETE_CANCELLED",
-            "STATS_PANEL", "STATS_PREV", "STATS_NEXT"]
+            "STATS_PANEL", "STATS_PREV", "STATS_NEXT", "SMOOTH_EDGES"]
            + ["CHANGE_PLAYER%d" % i for i in range(1, 11)] + ["DELETE_PLAYER%d" % i for i in range(1, 11)])
 # The layouts chooser's deal and generated-layout pickers and its keep panel.
 IDS += ["LayoutDealNumber", "LayoutNumberRow", "LayoutNumber", "LayoutKeep", "DealText",
@@ -38,7 +38,8 @@ ACTIONS += ["DEAL_PREV", "DEAL_NEXT", "DEAL_RANDOM", "LAYOUT_NUMBER_PREV", "LAYO
 HIDDEN = ["LayoutPanel", "TileSetPanel", "OptionsPanel", "PlayerPanel", "GameWonPanel", "NoMovesPanel",
           "DeletePlayerConfirmation", "DeadEndText", "StatsPanel"]
 SHOWN = ["MenuNewPlayer", "TopBar"]
-KINDS = {"checkbox": ["FullscreenCheckbox", "HighlightTilesCheckbox"], "TextBox": ["MenuNewPlayerTextBox"],
+KINDS = {"checkbox": ["FullscreenCheckbox", "HighlightTilesCheckbox", "SmoothEdgesCheckbox"],
+         "TextBox": ["MenuNewPlayerTextBox"],
          "tileslot": ["Slot1", "Slot2", "Slot3"],
          "label": ["TilesText", "MovesText", "ScoreText", "TimeText", "DifficultyText", "LayoutName",
                    "TileSetName", "DeletePlayerLabelName", "DeadEndText", "StatsPlayerName", "StatsPage"]

@@ -279,12 +279,12 @@ def layout_chooser(b, root):
 
 
 def options_panel(b, root):
-    w, h = 540, 372
+    w, h = 540, 448
     x0, y0 = (W - w) // 2, MID - h // 2
     p = b.panel(root, "OptionsPanel", (x0, y0, x0 + w, y0 + h), "Options")
     b.inset(p, (x0 + 24, y0 + 76, x0 + w - 24, y0 + h - 24))
     rx = x0 + 40
-    r = [y0 + 92 + 48 * i for i in range(5)]
+    r = [y0 + 92 + 48 * i for i in range(6)]
     b.checkbox(p, "FullscreenCheckbox", "FULLSCREEN", (rx, r[0], rx + 300, r[0] + 40), "Full screen")
     b.checkbox(p, "HighlightTilesCheckbox", "HIGHLIGHT_TILES", (rx, r[1], rx + 300, r[1] + 40),
                "Highlight free tiles")
@@ -306,6 +306,10 @@ def options_panel(b, root):
     b.button(track, "VolumeKnob", "VOLUME_GRAB", (tx0, r[4] + 3, tx0 + 22, r[4] + 37),
              lambda ctx, w, h, s: art.volume_knob(ctx, w, h, s))
     b.button(p, "VolumeUp", "VOLUME_UP", (nx, r[4] + 2, nx + 36, r[4] + 38), arrow("plus"), key="plus")
+    # Multisampling is chosen when the window is made: a change shows from
+    # the next start, which the note beside the box says.
+    b.checkbox(p, "SmoothEdgesCheckbox", "SMOOTH_EDGES", (rx, r[5], rx + 220, r[5] + 40), "Smooth edges")
+    b.static(p, "SmoothEdgesNote", "from the next start", rx + 234, r[5] + 12, 17, INK)
 
 
 def player_panel(b, root):
