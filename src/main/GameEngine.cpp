@@ -55,10 +55,10 @@ GameEngine::~GameEngine()
     // engine's own clean-up last.
     browsedLayout.reset();
     browsedTileSet.reset();
-    delete level;
-    delete soundEngine;
+    level.reset();
+    soundEngine.reset();
     renderEngine.menu = nullptr;
-    delete menu;
+    menu.reset();
     for (Player* p : players)
         delete p;
     players.clear();
@@ -109,7 +109,7 @@ bool GameEngine::Engine_Init()
     // The pictures of the first frame are decoded while the window opens.
     renderEngine.pictures.start(startupPictures());
 
-    soundEngine = new SoundEngine();
+    soundEngine = std::make_unique<SoundEngine>();
     soundEngine->setVolume(volume);
 
     if (!renderEngine.init())
@@ -118,7 +118,7 @@ bool GameEngine::Engine_Init()
     // The intro plays to its end unless the player skips it; a skipped
     // intro leaves the splash picture up for a moment instead. The logo
     // stays on screen while the rest loads.
-    Movie movie(&renderEngine, soundEngine);
+    Movie movie(&renderEngine, soundEngine.get());
     if (movie.openAVI("intro.avi", ""))
         movie.play(true);
     if (movie.skipped) {
@@ -127,22 +127,22 @@ bool GameEngine::Engine_Init()
     }
     renderEngine.renderer->renderSplashScreen("logo.png");
 
-    menu = new Menu(&renderEngine, &input, "Assets/Menu/menu.obj");
+    menu = std::make_unique<Menu>(&renderEngine, &input, "Assets/Menu/menu.obj");
     menu->loadMenuFile("Assets/Menu/menu.cfg");
-    renderEngine.menu = menu;
+    renderEngine.menu = menu.get();
 
-    level = new Level();
-    renderEngine.camera.level = level;
+    level = std::make_unique<Level>();
+    renderEngine.camera.level = level.get();
     if (currentLayout != layoutFiles.end())
         level->layoutFile = *currentLayout;
     layout = LayoutCatalog::open(&renderEngine, selectedLayout != layoutFiles.end()
                                                     ? *selectedLayout
                                                     : std::string(Layout::builtinTurtleFile));
     level->setLayout(layout);
-    tileSet = new TileSet(&renderEngine, soundEngine, level);
+    tileSet = new TileSet(&renderEngine, soundEngine.get(), level.get());
     tileSet->createTileSet(currentTileSet != tileSetFiles.end() ? *currentTileSet
                                                                 : std::string(TileSet::standardFile));
-    level->init(&renderEngine, soundEngine, tileSet);
+    level->init(&renderEngine, soundEngine.get(), tileSet);
     setRewards();
 
     renderEngine.pictures.stop();

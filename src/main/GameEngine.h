@@ -40,9 +40,11 @@ public:
     Input input;
     Timer timer;
     std::ostringstream numberStream;
-    SoundEngine* soundEngine = nullptr;
-    Menu* menu = nullptr;
-    Level* level = nullptr;
+    // Owned; freed in the order ~GameEngine gives (the board before the
+    // menu whose holding slots show its tiles).
+    std::unique_ptr<SoundEngine> soundEngine;
+    std::unique_ptr<Menu> menu;
+    std::unique_ptr<Level> level;
     Layout* layout = nullptr;
     TileSet* tileSet = nullptr;
     // A layout or tile set a chooser is merely browsing is owned here until

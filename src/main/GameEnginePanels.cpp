@@ -297,7 +297,7 @@ void GameEngine::tileSetPanelChange(int step)
     if (level && (step == 1 || step == -1))
         browseStep(tileSet, browsedTileSet, level->tileSet, tileSetFiles, selectedTileSet, currentTileSet, step,
                    [this](const std::string& file) {
-                       return new TileSet(&renderEngine, soundEngine, level, file);
+                       return new TileSet(&renderEngine, soundEngine.get(), level.get(), file);
                    });
     showTileSetEntry();
     action.clear();

@@ -44,7 +44,8 @@ TEST_F(EventsTest, ChangingTileSetAndLayoutWhileRunningDealsTheNewOnes)
     startBuiltin();
     engine->tileSetFiles.push_back(TileSet::hiraganaFile);
     engine->selectedTileSet = engine->tileSetFiles.begin() + 1;
-    engine->tileSet = new TileSet(&engine->renderEngine, engine->soundEngine, level);  // browsed
+    engine->browsedTileSet = std::make_unique<TileSet>(&engine->renderEngine, engine->soundEngine.get(), level);
+    engine->tileSet = engine->browsedTileSet.get();
     engine->changeTileSet(new Layout(&engine->renderEngine, "layouts/odd.lyt"));
     EXPECT_EQ("Hiragana(Basic)", level->tileSet->name);
     EXPECT_EQ(engine->tileSet, level->tileSet);

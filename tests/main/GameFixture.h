@@ -40,7 +40,7 @@ protected:
         engine->timer.tickSource = &fakeclock::ticks;
         engine->appStateSource = &gamefixture::state;
         engine->timer.start();
-        engine->soundEngine = new SoundEngine;
+        engine->soundEngine = std::make_unique<SoundEngine>();
         engine->layoutFiles = {Layout::builtinTurtleFile};
         engine->tileSetFiles = {TileSet::standardFile};
         engine->selectedLayout = engine->currentLayout = engine->layoutFiles.begin();
@@ -52,7 +52,7 @@ protected:
     void startBuiltin(int difficulty = DIFFICULTY_ADVANCED)
     {
         newLevel(Layout::builtinTurtleFile);
-        engine->tileSet = new TileSet(&engine->renderEngine, engine->soundEngine, level);
+        engine->tileSet = new TileSet(&engine->renderEngine, engine->soundEngine.get(), level);
         engine->tileSet->createTileSet(TileSet::standardFile);
         level->setTileSet(engine->tileSet);
         ASSERT_TRUE(level->deal());
@@ -81,10 +81,11 @@ protected:
 
     void newLevel(const char* layoutFile)
     {
-        level = engine->level = new Level;
+        engine->level = std::make_unique<Level>();
+        level = engine->level.get();
         level->renderEngine = &engine->renderEngine;
         engine->renderEngine.showBoard(&level->tiles);
-        level->soundEngine = engine->soundEngine;
+        level->soundEngine = engine->soundEngine.get();
         engine->layout = new Layout(&engine->renderEngine, layoutFile);
         level->setLayout(engine->layout);
     }
@@ -120,7 +121,7 @@ protected:
         engine->movesText = label("MovesText");
         engine->scoreText = label("ScoreText");
         engine->timeTextLabel = label("TimeText");
-        engine->menu = menu;
+        engine->menu.reset(menu);
         if (level)
             level->attachSlots(engine->slot1, engine->slot2, engine->slot3);
     }
