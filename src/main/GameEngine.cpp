@@ -301,8 +301,10 @@ void GameEngine::runFrame()
         if (deadEnd.takeNews())
             showDeadEnd();
     }
-    if (menu)
+    if (menu) {
+        handTextBoxKeys();
         menu->update();
+    }
     if (soundEngine)
         soundEngine->update();
     if (!renderEngine.rewardSprites.empty()) {
@@ -371,14 +373,23 @@ void GameEngine::menuCursorBlink()
         box->cursorVisible = !box->cursorVisible;
 }
 
+void GameEngine::handTextBoxKeys()
+{
+    for (const char* id : {"MenuNewPlayerTextBox", "LayoutKeepTextBox"})
+        if (auto* box = dynamic_cast<MenuTextbox*>(menuItem(id)))
+            box->keys = input.textboxKeys();
+}
+
 void GameEngine::menuTextUpdate()
 {
     // A key held in a text box types again every 50 ms once it has been down
     // for the repeat delay.
     if (!input.keyDown || timer.get_ticks() - input.lastKeyTime < input.repeatDelay)
         return;
-    if (MenuTextbox* box = activeTextBox())
+    if (MenuTextbox* box = activeTextBox()) {
+        box->keys = input.textboxKeys();
         box->update(true);
+    }
 }
 
 void GameEngine::quitGame()

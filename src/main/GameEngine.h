@@ -229,6 +229,8 @@ public:
     // Timer callbacks.
     void menuCursorBlink();
     void menuTextUpdate();
+    // Hands the text boxes what they read of the keyboard and the pointer.
+    void handTextBoxKeys();
 
     // Configuration file.
     void loadConfig();

@@ -127,6 +127,7 @@ void GameEngine::keepLayoutKey()
     auto* box = dynamic_cast<MenuTextbox*>(menuItem("LayoutKeepTextBox"));
     if (!box)
         return;
+    box->keys = input.textboxKeys();
     box->update(false);
     if (box->escapePressed) {
         keepPanelToggle(true);

@@ -474,6 +474,7 @@ void GameEngine::newPlayerKey()
     auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"));
     if (!box)
         return;
+    box->keys = input.textboxKeys();
     box->update(false);
     if (box->escapePressed) {
         // Escape has emptied the box; with no player yet the panel stays,

@@ -321,8 +321,10 @@ void GameEngine::selectPlayer()
 void GameEngine::modalFrame(GameEngine& e)
 {
     e.checkEventQueue();
-    if (e.menu)
+    if (e.menu) {
+        e.handTextBoxKeys();
         e.menu->update();
+    }
     e.renderEngine.renderScene();
     SDL_Delay(10);
 }

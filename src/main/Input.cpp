@@ -128,3 +128,15 @@ void Input::update(const SDL_Event* event)
         break;
     }
 }
+
+TextboxKeys Input::textboxKeys() const
+{
+    TextboxKeys keys;
+    keys.lastKey = lastKey ? static_cast<int>(lastKey - currentKeys) : -1;
+    keys.shift = currentKeys[EITHER_SHIFT];
+    keys.mouseDown = mouseDown;
+    keys.leftButton = mouseButtons[0];
+    keys.dragging = dragging;
+    keys.pointerX = mouseX;
+    return keys;
+}

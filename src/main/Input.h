@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include "menu/TextboxKeys.h"
+
 // Keyboard and mouse state as SDL events report it, for code that asks
 // whether a key is down instead of reacting to an event. The key table and
 // the mouse state are shared by all instances; the game has one.
@@ -26,6 +28,8 @@ public:
 
     Input() = default;
     void update(const SDL_Event* event);
+    // What a text box reads of this state.
+    TextboxKeys textboxKeys() const;
 
     // The table index of a key symbol, or -1 for keys the table does not track.
     static int keyIndex(SDLKey key);

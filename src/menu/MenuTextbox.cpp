@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "main/Input.h"  // the text box types from the game's key table
 #include "menu/MenuLabel.h"
 #include "render/RenderEngine.h"
 #include "render/Renderer.h"
@@ -109,17 +108,15 @@ void MenuTextbox::draw()
 
 void MenuTextbox::update(bool repeat)
 {
-    if (!label || !input || !input->lastKey)
+    if (!label || keys.lastKey < 0)
         return;
-    const long key = input->lastKey - Input::currentKeys;
-    if (key < 0 || key >= Input::keyCount)
-        return;
+    const int key = keys.lastKey;
     // Enter acts once per press: a held one must not answer again, nor
     // undo the selection of the prompt shown after a name was refused.
     if (repeat && (key == KEY_RETURN || key == KEY_KP_ENTER))
         return;
-    const bool shift = Input::currentKeys[Input::EITHER_SHIFT];
-    if (const char* typed = typedText(static_cast<int>(key), shift)) {
+    const bool shift = keys.shift;
+    if (const char* typed = typedText(key, shift)) {
         // Typing never mixes a name into the prompt, selected or not.
         if (showsPrompt()) {
             setText(std::string());
@@ -274,16 +271,16 @@ void MenuTextbox::setCursorPos(unsigned int n)
 {
     cursorPos = std::min(n, length());
     setCursorOffset();
-    const bool shift = Input::currentKeys[Input::EITHER_SHIFT];
+    const bool shift = keys.shift;
     // The anchor is where the button went down: the first frame of a drag
     // may already be characters away from it.
     if (!shift && !mouseSelecting) {
-        if (Input::dragging)
+        if (keys.dragging)
             mouseSelecting = true;
         else
             mouseAnchor = cursorPos;
     }
-    if ((shift || (mouseSelecting && Input::dragging)) && Input::mouseButtons[0])
+    if ((shift || (mouseSelecting && keys.dragging)) && keys.leftButton)
         setMouseSelection();
 }
 
@@ -335,7 +332,7 @@ unsigned int MenuTextbox::positionAtPointer() const
     const float s = label->scale;
     const float start = (label->position ? label->position[0] : 0.0f) + label->posX
         + label->marginLeft + label->textOffsetX + label->prefixWidth * s;
-    const float pointer = static_cast<float>(Input::mouseX) / w - start;
+    const float pointer = static_cast<float>(keys.pointerX) / w - start;
     const size_t n = std::min({label->text.size(), label->charWidths.size(), label->charOffsets.size()});
     float pen = 0.0f;
     for (size_t i = 0; i < n; ++i) {
@@ -363,7 +360,7 @@ void MenuTextbox::update()
         return;
     }
     shape(CURSOR_TEXT);
-    if (!input || !input->mouseDown) {
+    if (!keys.mouseDown) {
         mouseSelecting = false;
         return;
     }
@@ -375,7 +372,7 @@ void MenuTextbox::update()
         setCursorOffset();
     }
     keySelection = mouseSelection = false;
-    if (Input::mouseButtons[0])
+    if (keys.leftButton)
         setCursorPos(positionAtPointer());
     MenuItem::update();
 }

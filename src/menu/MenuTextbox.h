@@ -2,6 +2,7 @@
 #include <string>
 
 #include "menu/MenuItem.h"
+#include "menu/TextboxKeys.h"
 
 class MenuLabel;
 
@@ -30,6 +31,7 @@ public:
     bool keySelection = false;
     float heightFraction = 0.0f;       // the box's height / the window height
     MenuLabel* label = nullptr;        // the child "TextBoxText"; not separately owned
+    TextboxKeys keys;                  // handed over by the game before each update
 
     static constexpr int CURSOR_NORMAL = 10000;
     static constexpr int CURSOR_TEXT = 10002;

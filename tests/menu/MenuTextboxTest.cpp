@@ -33,6 +33,7 @@ protected:
         };
         send(SDL_KEYDOWN, shift ? SDLK_LSHIFT : SDLK_UNKNOWN);
         send(SDL_KEYDOWN, k);
+        box->keys = input.textboxKeys();
         box->update(false);
         send(SDL_KEYUP, k);
         send(SDL_KEYUP, SDLK_LSHIFT);
@@ -110,6 +111,7 @@ TEST_F(MenuTextboxTest, TheHeldEnterAndAClickNeverMixANameIntoThePrompt)
     held.type = SDL_KEYDOWN;
     held.key.keysym.sym = SDLK_RETURN;
     input.update(&held);
+    box->keys = input.textboxKeys();
     box->update(true);
     EXPECT_FALSE(box->enterPressed);
     held.type = SDL_KEYUP;
@@ -120,12 +122,10 @@ TEST_F(MenuTextboxTest, TheHeldEnterAndAClickNeverMixANameIntoThePrompt)
     // A click into the prompt empties the box: the first letter is the name's.
     box->reset();
     box->inside = true;
-    input.mouseDown = true;
-    Input::mouseButtons[0] = true;
-    Input::mouseX = 300;
+    box->keys.mouseDown = box->keys.leftButton = true;
+    box->keys.pointerX = 300;
     box->update();
-    Input::mouseButtons[0] = false;
-    input.mouseDown = false;
+    box->keys = TextboxKeys();
     EXPECT_EQ(text(), "");
     type("cy");
     EXPECT_EQ(text(), "cy");
