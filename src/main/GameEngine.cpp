@@ -59,8 +59,6 @@ GameEngine::~GameEngine()
     soundEngine.reset();
     renderEngine.menu = nullptr;
     menu.reset();
-    for (Player* p : players)
-        delete p;
     players.clear();
     renderEngine.clean_up();
     SDL_Quit();

@@ -53,8 +53,8 @@ public:
     // point at the browsed one or at the board's.
     std::unique_ptr<Layout> browsedLayout;
     std::unique_ptr<TileSet> browsedTileSet;
-    std::vector<Player*> players;
-    std::vector<Player*>::iterator currentPlayer;
+    std::vector<std::unique_ptr<Player>> players;
+    std::vector<std::unique_ptr<Player>>::iterator currentPlayer;
     std::string lastPlayerName;
     std::vector<std::string> layoutFiles;
     std::vector<std::string> tileSetFiles;

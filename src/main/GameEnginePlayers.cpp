@@ -79,20 +79,21 @@ Stats& countWin(std::vector<Stats>& list, Stats* found, const std::string& name,
 
 Player* GameEngine::activePlayer() const
 {
-    return currentPlayer != players.end() ? *currentPlayer : nullptr;
+    return currentPlayer != players.end() ? currentPlayer->get() : nullptr;
 }
 
 Player* GameEngine::findPlayer(const std::string& name) const
 {
-    for (Player* p : players)
+    for (const std::unique_ptr<Player>& p : players)
         if (p && p->name == name)
-            return p;
+            return p.get();
     return nullptr;
 }
 
 void GameEngine::makeCurrent(Player* p)
 {
-    currentPlayer = std::find(players.begin(), players.end(), p);
+    currentPlayer = std::find_if(players.begin(), players.end(),
+                                 [p](const std::unique_ptr<Player>& listed) { return listed.get() == p; });
     if (!p)
         currentPlayer = players.end();
 }
@@ -103,7 +104,7 @@ void GameEngine::labelPlayers(const Player* highlighted)
         auto* label = dynamic_cast<MenuLabel*>(menuItem(rowId(row)));
         if (!label)
             continue;
-        const Player* p = row <= static_cast<int>(players.size()) ? players[row - 1] : nullptr;
+        const Player* p = row <= static_cast<int>(players.size()) ? players[row - 1].get() : nullptr;
         label->changeText(p ? p->name : std::string());
         label->highlightText(p && p == highlighted);
     }
@@ -117,7 +118,7 @@ void GameEngine::loadPlayerFile()
         outputError(std::string("Missing player file: ") + PlayerFile::path);
     else
         for (Player* p : PlayerFile::read(in, &damaged))
-            players.push_back(p);
+            players.emplace_back(p);
     // The file is rewritten with what could be read: the damaged original
     // is kept first, once, so that a later damage never replaces it.
     if (damaged)
@@ -130,7 +131,10 @@ bool GameEngine::savePlayerFile()
 {
     const Player* current = activePlayer();
     return AtomicFile::write(PlayerFile::path, [&](std::ostream& out) {
-        PlayerFile::write(out, players, current, [this](std::ostream& o) { saveGame(o); });
+        std::vector<Player*> listed;
+        for (const std::unique_ptr<Player>& p : players)
+            listed.push_back(p.get());
+        PlayerFile::write(out, listed, current, [this](std::ostream& o) { saveGame(o); });
     });
 }
 
@@ -265,7 +269,7 @@ void GameEngine::addPlayer()
         }
         Player* p = new Player;
         p->setName(name);
-        players.push_back(p);
+        players.emplace_back(p);
         outputError("Added player: " + name);
         makeCurrent(p);
         lastPlayerName = name;
@@ -367,17 +371,20 @@ void GameEngine::deletePlayer(const std::string& labelId)
             menu->setActive("PlayerPanel", false);
         if (confirmDeletion(victim->name)) {
             Player* current = activePlayer();
-            players.erase(std::find(players.begin(), players.end(), victim));
+            // Freed when this block ends; until then victim still points at it.
+            const auto at = std::find_if(players.begin(), players.end(),
+                                         [victim](const std::unique_ptr<Player>& p) { return p.get() == victim; });
+            const std::unique_ptr<Player> gone = std::move(*at);
+            players.erase(at);
             // The player in play stays so unless it is the one deleted; the
             // board on screen then belongs to no one and the first remaining
             // player's own game comes back (or a new one is dealt).
             const bool wasCurrent = victim == current;
             if (wasCurrent) {
-                current = players.front();
+                current = players.front().get();
                 if (boardPlayer == victim)
                     boardPlayer = nullptr;
             }
-            delete victim;
             makeCurrent(current);
             // With nobody in play (settings naming no listed player) the
             // deletion changes who is current no more than it did before.

@@ -53,7 +53,7 @@ protected:
         for (int i = 0; i < n; ++i) {
             Player* p = new Player;
             p->setName("P" + std::to_string(engine->players.size() + 1));
-            engine->players.push_back(p);
+            engine->players.emplace_back(p);
         }
         engine->currentPlayer = engine->players.begin();
     }
@@ -131,8 +131,6 @@ TEST_F(PanelsTest, NewPlayerPanelOpensBelowTenAndCancelsOnlyWithAPlayer)
     EXPECT_FALSE(shown("MenuNewPlayer"));
     EXPECT_EQ(GS_PLAYING, engine->gameState);
 
-    for (Player* p : engine->players)
-        delete p;
     engine->players.clear();
     engine->currentPlayer = engine->players.end();
     run("NEW_PLAYER");
@@ -258,7 +256,7 @@ TEST_F(PanelsTest, TheStatisticsPanelPagesThroughTheCurrentPlayersRecords)
     startBuiltin();
     addPanels();
     addPlayers(1);
-    Player* p = engine->players[0];
+    Player* p = engine->players[0].get();
     for (int i = 1; i <= 10; ++i) {
         p->layoutStats.emplace_back();
         p->layoutStats.back().name = "Layout" + std::to_string(i);

@@ -137,7 +137,7 @@ TEST_F(RedoTest, TheRedoListIsSavedWithTheGameOnlyWhenThereIsOne)
     Player* p = new Player;
     p->name = "Ann";
     p->saveLines = lines;
-    engine->players.push_back(p);
+    engine->players.emplace_back(p);
     engine->currentPlayer = engine->players.begin();
     ASSERT_TRUE(engine->loadSavedGame());
     EXPECT_EQ(withRedo, saved());

@@ -15,7 +15,8 @@ TEST(RewardsTest, TrophyShownOnlyForThePlayersWhoEarnedIt)
     }
     Sprite* cat = engine.renderEngine.rewardSprites[0];
     Sprite* other = engine.renderEngine.rewardSprites[1];
-    engine.players = {new Player, new Player};
+    engine.players.emplace_back(new Player);
+    engine.players.emplace_back(new Player);
     engine.currentPlayer = engine.players.begin();
     engine.setRewards();
     EXPECT_FALSE(cat->visible);
