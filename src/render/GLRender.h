@@ -149,6 +149,8 @@ private:
     // motion more coarsely, never slows it.
     std::chrono::steady_clock::time_point lastRewardFrame;
     static constexpr int rewardFrameRate = 30;
+    // Whether the latest frame differed from the one shown only by a turn.
+    bool onlyRewardTurns = false;
     int skippedInARow = 0;  // frames not drawn since the last one drawn
     bool swapWaitsChecked = false;
     // The anisotropy given to textures: the driver's largest, capped on a

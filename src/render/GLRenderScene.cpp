@@ -70,8 +70,8 @@ void GLRender::renderScene()
         BoxProjection::unite(shownReward, now);
     const bool rewardTurned = sceneKey != shownScene && (rewardNow || shownHasReward);
     const auto clockNow = std::chrono::steady_clock::now();
-    if (!redraw && rewardTurned && stillKey == shownStill && overlayKey == shownOverlay && textsShown
-        && clockNow - lastRewardFrame < std::chrono::microseconds(750000 / rewardFrameRate)) {
+    onlyRewardTurns = !redraw && rewardTurned && stillKey == shownStill && overlayKey == shownOverlay && textsShown;
+    if (onlyRewardTurns && clockNow - lastRewardFrame < std::chrono::microseconds(750000 / rewardFrameRate)) {
         // Only the reward turned, and its last turn shown is recent enough
         // (a quarter period of slack: frames paced at twice the rate then
         // show every other one rather than every third).
