@@ -24,7 +24,9 @@
 // (a new view every frame, as an arrow key held does; the frames are kept
 // as in the game), "room" first zooms out until the whole room shows, and
 // "shots=PREFIX" saves the screen at four points of the turn (PREFIX-0.png
-// to PREFIX-3.png, a quarter turn apart). "idle=SECONDS" instead lets the
+// to PREFIX-3.png, a quarter turn apart); after "idle=", the reward stopped,
+// it saves PREFIX-region.png and PREFIX-whole.png, one pose drawn over the
+// kept scene and whole. "idle=SECONDS" instead lets the
 // game wait that long at the display's pace, the clock's label changing
 // once a second (with "menu"), and prints the processor time it took per
 // second, in cores. "smooth" asks for smooth edges (4x multisampling),
@@ -38,6 +40,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "game/Layout.h"
@@ -200,6 +203,20 @@ int main(int argc, char** argv)
                     re.renderScene();
                 }
                 clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c1);
+                if (!shotsPrefix.empty()) {
+                    // The same pose drawn in the changed region only, then
+                    // whole: the two pictures should be equal.
+                    if (cat && cat->currentTake)
+                        cat->currentTake->pause();
+                    for (const char* kind : {"region", "whole"}) {
+                        re.redrawAll = std::string(kind) == "whole";
+                        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                        re.renderScene();
+                        const std::string file = shotsPrefix + "-" + kind + ".png";
+                        if (std::system(("import -window root " + file).c_str()) != 0)
+                            std::fprintf(stderr, "could not save %s\n", file.c_str());
+                    }
+                }
                 const double used = static_cast<double>(c1.tv_sec - c0.tv_sec)
                                     + static_cast<double>(c1.tv_nsec - c0.tv_nsec) / 1e9;
                 std::printf("%dx%d  waiting %.1f s%s%s: processor %.3f s, %.3f cores; frames not drawn %d, "

@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <SDL/SDL_image.h>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -190,7 +191,11 @@ void GLRender::holdToRefreshRate()
     // A game left waiting (a tenth of a second of frames equal to the one
     // shown, then half a second) looks for changes less often: a change
     // then shows at most two refresh periods later.
-    const int periods = skippedInARow >= refreshRate / 2 ? 3 : skippedInARow >= refreshRate / 10 ? 2 : 1;
+    int periods = skippedInARow >= refreshRate / 2 ? 3 : skippedInARow >= refreshRate / 10 ? 2 : 1;
+    // A reward turning alone is shown at its own rate: looking for changes
+    // more often would mostly find a turn not yet due.
+    if (onlyRewardTurns)
+        periods = std::max(periods, std::max(1, refreshRate / rewardFrameRate));
     const Clock::duration period = std::chrono::microseconds(periods * 1000000 / refreshRate);
     const Clock::time_point now = Clock::now();
     // A swap that waited for the retrace leaves (almost) nothing to wait.

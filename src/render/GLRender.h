@@ -144,6 +144,13 @@ private:
     // since the last swap (nothing when vertical sync already waited).
     void holdToRefreshRate();
     std::chrono::steady_clock::time_point lastSwap;
+    // When a frame last showed a reward's turn. The turn follows the clock,
+    // so showing it at most rewardFrameRate times a second samples the same
+    // motion more coarsely, never slows it.
+    std::chrono::steady_clock::time_point lastRewardFrame;
+    static constexpr int rewardFrameRate = 30;
+    // Whether the latest frame differed from the one shown only by a turn.
+    bool onlyRewardTurns = false;
     int skippedInARow = 0;  // frames not drawn since the last one drawn
     bool swapWaitsChecked = false;
     // The anisotropy given to textures: the driver's largest, capped on a
@@ -186,7 +193,11 @@ private:
     // The window pixels (x, y, width, height, y upwards) where a reward may
     // be drawn; false when no visible reward reaches into the window.
     bool rewardBox(int box[4]);
-    void drawScene();
+    // box (window pixels, y upwards) narrows culling to what shows in it:
+    // only the parts of the scene it can reach are sent to be drawn.
+    void drawScene(const int* box = nullptr);
+    // Narrows the culling planes to box, in window pixels.
+    void narrowFrustum(const int box[4]);
     void keepScene();
     void drawKeptScene();
     void forgetKeptScene();

@@ -77,7 +77,7 @@ void GLRender::drawRegion(const int region[4], const int* rewardRegion)
         // The reward's box is drawn whole, over the kept picture (which may
         // show the reward turned otherwise).
         glScissor(rewardRegion[0], rewardRegion[1], rewardRegion[2], rewardRegion[3]);
-        drawScene();
+        drawScene(rewardRegion);
         glScissor(region[0], region[1], region[2], region[3]);
     }
     renderMenu();

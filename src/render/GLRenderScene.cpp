@@ -7,6 +7,7 @@
 #include <SDL/SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 
@@ -68,6 +69,18 @@ void GLRender::renderScene()
     if (rewardNow)
         BoxProjection::unite(shownReward, now);
     const bool rewardTurned = sceneKey != shownScene && (rewardNow || shownHasReward);
+    const auto clockNow = std::chrono::steady_clock::now();
+    onlyRewardTurns = !redraw && rewardTurned && stillKey == shownStill && overlayKey == shownOverlay && textsShown;
+    if (onlyRewardTurns && clockNow - lastRewardFrame < std::chrono::microseconds(750000 / rewardFrameRate)) {
+        // Only the reward turned, and its last turn shown is recent enough
+        // (a quarter period of slack: frames paced at twice the rate then
+        // show every other one rather than every third).
+        ++framesSkipped;
+        holdToRefreshRate();
+        return;
+    }
+    if (rewardTurned)
+        lastRewardFrame = clockNow;
     int region[4];
     if (!redraw && copyValid && copyKey == stillKey && stillKey == shownStill && overlayKey == shownOverlay
         && subBuffer.available() && changedRegion(rewardTurned ? shownReward : nullptr, region)) {
@@ -92,7 +105,7 @@ void GLRender::renderScene()
             // picture (which may show the reward turned otherwise).
             glEnable(GL_SCISSOR_TEST);
             glScissor(box[0], box[1], box[2], box[3]);
-            drawScene();
+            drawScene(box);
             glDisable(GL_SCISSOR_TEST);
         }
     } else {
@@ -170,7 +183,7 @@ bool GLRender::rewardBox(int box[4])
     return BoxProjection::pixels(x0, y0, x1, y1, 2, w, h, box);
 }
 
-void GLRender::drawScene()
+void GLRender::drawScene(const int* box)
 {
     Camera& camera = engine->camera;
     establishProjectionMatrix(engine->windowWidth, engine->windowHeight, camera.fovy);
@@ -180,6 +193,8 @@ void GLRender::drawScene()
     glPushMatrix();
     updateView(&camera);
     calculateFrustumPlanes();
+    if (box)
+        narrowFrustum(box);
     engine->updateLights();
 
     // Opaque geometry front to back, so that the depth test spares the
@@ -289,6 +304,29 @@ void GLRender::forgetKeptScene()
     sceneCopy = 0;
     copyWidth = copyHeight = 0;
     copyValid = false;
+}
+
+void GLRender::narrowFrustum(const int box[4])
+{
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    if (box[2] <= 0 || box[3] <= 0 || viewport[2] <= 0 || viewport[3] <= 0)
+        return;
+    // What gluPickMatrix puts before the projection: the box's part of the
+    // view volume stretched over the whole of it.
+    const float w = static_cast<float>(box[2]), h = static_cast<float>(box[3]);
+    const float cx = static_cast<float>(box[0]) + 0.5f * w, cy = static_cast<float>(box[1]) + 0.5f * h;
+    float pick[16];
+    Frustum::identity(pick);
+    pick[0] = static_cast<float>(viewport[2]) / w;
+    pick[5] = static_cast<float>(viewport[3]) / h;
+    pick[12] = (static_cast<float>(viewport[2]) - 2.0f * (cx - static_cast<float>(viewport[0]))) / w;
+    pick[13] = (static_cast<float>(viewport[3]) - 2.0f * (cy - static_cast<float>(viewport[1]))) / h;
+    float projection[16], narrowed[16], modelview[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    Frustum::multiply(pick, projection, narrowed);
+    Frustum::extract(modelview, narrowed, engine->frustum);
 }
 
 void GLRender::updateView(Camera* camera)

@@ -10,10 +10,12 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "game/Tile.h"
 #include "menu/MenuTileSlot.h"  // parked tiles are drawn in the menu's holding slots
+#include "render/Frustum.h"
 #include "render/GLRender.h"
 #include "render/GLRenderState.h"
 #include "render/Light.h"
@@ -193,14 +195,32 @@ bool drawn(const Tile* t)
     return t && t->visible;
 }
 
-// The visible tiles nearest the eye first: the depth test then spares the
-// pixels of the tiles they hide. Every tile is opaque, so the order changes
-// nothing that shows.
-void frontToBack(const std::vector<Tile*>& tiles, const Vector3& eye, std::vector<const Tile*>& out)
+// Whether the part, wherever its animated transform takes it about the
+// tile's place, may reach into the view volume: its points lie within its
+// scale times (centre's distance + radius) of the place moved by its
+// translation.
+bool partInView(const float planes[6][4], const Tile* tile, const Object* own, const Object* mesh)
+{
+    if (!own || !mesh)
+        return false;
+    const Vector3& c = mesh->centre;
+    const float scale = std::max({std::fabs(own->scale.x), std::fabs(own->scale.y), std::fabs(own->scale.z)});
+    const float reach = scale * (std::sqrt(c.x * c.x + c.y * c.y + c.z * c.z) + mesh->radius);
+    const Vector3& p = tile->worldPosition;
+    const Vector3& t = own->translation;
+    return Frustum::sphereInside(planes, p.x + t.x, p.y + t.y, p.z + t.z, reach);
+}
+
+// The visible tiles that may show in the view volume, nearest the eye
+// first: the depth test then spares the pixels of the tiles they hide.
+// Every tile is opaque, so the order changes nothing that shows.
+void frontToBack(const std::vector<Tile*>& tiles, const Vector3& eye, const float planes[6][4],
+                 const TilePart& body, const TilePart& face, std::vector<const Tile*>& out)
 {
     out.clear();
     for (const Tile* t : tiles)
-        if (drawn(t))
+        if (drawn(t)
+            && (partInView(planes, t, body.of(t), body.mesh) || partInView(planes, t, face.of(t), face.mesh)))
             out.push_back(t);
     auto distance = [&eye](const Tile* t) {
         const Vector3& p = t->worldPosition;
@@ -243,7 +263,7 @@ void GLRender::renderTileParts()
         if (t && !first)
             first = t;
     const TilePart body(first, bodyName), face(first, faceName);
-    frontToBack(tiles, engine->camera.eye, tileOrder);
+    frontToBack(tiles, engine->camera.eye, engine->frustum, body, face, tileOrder);
     // The faces lie just above the bodies' tops: drawn first, they keep the
     // covered part of every top from being textured at all.
     if (face.mesh) {
