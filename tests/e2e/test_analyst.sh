@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # The analyst as a player meets it: whole deals of two layouts played by
-# Hint and Return alone end on the won panel; a board made lost shows the
+# Hint and Return alone end on the won panel, whose OK deals again, with the
+# statistics and the trophy in the player's file; a board made lost shows the
 # dead-end warning, which the one undo it names takes away.
 source "$(dirname "$0")/lib.sh" "$@"
 
 prepare_work run
 
 # hint_game NAME LAYOUT TITLE PAIRS: a fresh deal of LAYOUT played by H and
-# Return only, a few rounds more than it has pairs; then the player's
-# statistics must count the layout won once.
+# Return only, a few rounds more than it has pairs; the player's statistics
+# must count the layout won once. The last game also takes OK on the won
+# panel (its new deal is then the player's saved game).
 hint_game() {
   config "LastLayout: $2\n"
   play
@@ -18,15 +20,20 @@ hint_game() {
   done
   sleep 2
   screenshot "$1_won"
+  [[ -n "${5:-}" ]] && { click GameWonOK; sleep 2; }
   quit
   local stats
   stats=$(sed -n '/<Layouts>/,/<\/Layouts>/p' "$PLAYERS" | tr -d '\t' | tr '\n' ' ')
   [[ "$stats" =~ "<Layouts> Name: $3 Time: "[0-9]+" Score: "[1-9][0-9]*" Completed: 1 " ]] \
     || fail "$1 was not won by Hint and Return alone: $stats"
-  pass "$1 won by Hint and Return alone"
+  grep -qxF "		Assets/Rewards/luckycat.obj" "$PLAYERS" || fail "no trophy after winning $1"
+  sed -n '/<TileSets>/,/<\/TileSets>/p' "$PLAYERS" | grep -qxF "		Grade: A" || fail "no tile set statistics"
+  [[ -z "${5:-}" ]] || (( $(sed -n '/<TileStates0>/,/<\/TileStates>/p' "$PLAYERS" | grep -c ' 1002 true$') == $4 * 2 )) \
+    || fail "OK on the won panel did not deal $1 again"
+  pass "$1 won by Hint and Return alone${5:+; OK dealt it again}"
 }
-hint_game turtle Assets/Layouts/turtle_demo.lyt Turtle 72
 hint_game pyramid Assets/Layouts/pyramid.lyt Pyramid 56
+hint_game turtle Assets/Layouts/turtle_demo.lyt Turtle 72 ok
 
 # A lost board with moves left: Red on Green beside Green on Red, the two
 # lone Red taken (the second snapshot), and free pairs of East and West.
