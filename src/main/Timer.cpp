@@ -2,45 +2,6 @@
 
 #include "main/GameEngine.h"
 
-void Timer::start()
-{
-    started = true;
-    paused = false;
-    startTicks = tickSource();
-}
-
-void Timer::stop()
-{
-    started = false;
-    paused = false;
-}
-
-void Timer::pause()
-{
-    if (started && !paused) {
-        paused = true;
-        pausedTicks = tickSource() - startTicks;
-    }
-}
-
-void Timer::unpause()
-{
-    if (paused) {
-        paused = false;
-        startTicks = tickSource() - pausedTicks;
-        pausedTicks = 0;
-    }
-}
-
-Uint32 Timer::get_ticks() const
-{
-    if (!started)
-        return 0;
-    if (paused)
-        return pausedTicks;
-    return tickSource() - startTicks;
-}
-
 void Timer::registerCallback(Function function, Uint32 interval, GameEngine* object)
 {
     callbackFunc cb;

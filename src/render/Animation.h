@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "main/Timer.h"  // a take keeps time with the game's Timer
+#include "base/Stopwatch.h"
 
 class Frame;
 class Model;
@@ -26,7 +26,7 @@ public:
     bool paused = false;
     bool running = false;
     int elapsed = 0;             // ms since start
-    Timer timer;
+    Stopwatch timer;
     int delta = 0;               // ms since the previous update
     int startTicks = 0;
     // Which flip-book textures this animation made (and so destroys).
