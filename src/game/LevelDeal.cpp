@@ -47,10 +47,7 @@ void Level::rebuild(const std::vector<PlacedTile>& placed, unsigned int seed)
     seedRand(seed);
     newMap();
     for (const PlacedTile& p : placed) {
-        Tile* tmpl = nullptr;
-        for (Tile* t : tileSet ? tileSet->templates : std::vector<Tile*>())
-            if (t && t->name == p.name && !tmpl)
-                tmpl = t;
+        Tile* tmpl = tileSet ? tileSet->templateNamed(p.name) : nullptr;
         if (!tmpl)
             continue;
         ++tmpl->used;

@@ -317,3 +317,11 @@ int TileSet::totalRepeat() const
         total += t->standardRepeat;
     return total;
 }
+
+Tile* TileSet::templateNamed(const std::string& name) const
+{
+    for (Tile* t : templates)
+        if (t && t->name == name)
+            return t;
+    return nullptr;
+}

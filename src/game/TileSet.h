@@ -53,6 +53,8 @@ public:
 
     // Sum of standardRepeat over the templates.
     int totalRepeat() const;
+    // The first template with this face's name, or null.
+    Tile* templateNamed(const std::string& name) const;
 
 private:
     void clearTemplates();

@@ -378,16 +378,22 @@ void GameEngine::handTextBoxKeys()
             box->keys = input.textboxKeys();
 }
 
+MenuTextbox* GameEngine::typeInto(MenuTextbox* box, bool repeat)
+{
+    if (box) {
+        box->keys = input.textboxKeys();
+        box->update(repeat);
+    }
+    return box;
+}
+
 void GameEngine::menuTextUpdate()
 {
     // A key held in a text box types again every 50 ms once it has been down
     // for the repeat delay.
     if (!input.keyDown || timer.get_ticks() - input.lastKeyTime < input.repeatDelay)
         return;
-    if (MenuTextbox* box = activeTextBox()) {
-        box->keys = input.textboxKeys();
-        box->update(true);
-    }
+    typeInto(activeTextBox(), true);
 }
 
 void GameEngine::quitGame()

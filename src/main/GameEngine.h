@@ -231,6 +231,8 @@ public:
     void menuTextUpdate();
     // Hands the text boxes what they read of the keyboard and the pointer.
     void handTextBoxKeys();
+    // The last key typed into the box (null: nothing); the box is returned.
+    MenuTextbox* typeInto(MenuTextbox* box, bool repeat);
 
     // Configuration file.
     void loadConfig();

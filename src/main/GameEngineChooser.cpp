@@ -124,11 +124,9 @@ void GameEngine::keepPanelToggle(bool close)
 
 void GameEngine::keepLayoutKey()
 {
-    auto* box = dynamic_cast<MenuTextbox*>(menuItem("LayoutKeepTextBox"));
+    MenuTextbox* box = typeInto(dynamic_cast<MenuTextbox*>(menuItem("LayoutKeepTextBox")), false);
     if (!box)
         return;
-    box->keys = input.textboxKeys();
-    box->update(false);
     if (box->escapePressed) {
         keepPanelToggle(true);
     } else if (box->enterPressed) {

@@ -471,11 +471,9 @@ void GameEngine::newPlayerPanelToggle(bool close)
 
 void GameEngine::newPlayerKey()
 {
-    auto* box = dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox"));
+    MenuTextbox* box = typeInto(dynamic_cast<MenuTextbox*>(menuItem("MenuNewPlayerTextBox")), false);
     if (!box)
         return;
-    box->keys = input.textboxKeys();
-    box->update(false);
     if (box->escapePressed) {
         // Escape has emptied the box; with no player yet the panel stays,
         // as a first player must be made.

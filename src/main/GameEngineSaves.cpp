@@ -29,14 +29,6 @@ bool samePlace(const Tile* t, double x, double y, double z)
         && static_cast<double>(t->gridPosition.z) == z;
 }
 
-const Tile* templateNamed(const TileSet& set, const std::string& name)
-{
-    for (const Tile* t : set.templates)
-        if (t && t->name == name)
-            return t;
-    return nullptr;
-}
-
 // Every tile the set knows must lie inside the layout's grid, on cells no
 // other tile takes; a file that says otherwise is not a game of this layout.
 bool tilesFit(const SavedGame& game, const Layout& layout, const TileSet& set)
@@ -44,7 +36,7 @@ bool tilesFit(const SavedGame& game, const Layout& layout, const TileSet& set)
     std::set<std::tuple<int, int, int>> taken;
     int placed = 0;
     for (const SavedGame::SavedTile& s : game.tiles) {
-        if (!templateNamed(set, s.name))
+        if (!set.templateNamed(s.name))
             continue;
         const double x = std::trunc(s.x), y = std::trunc(s.y), z = std::trunc(s.z);
         if (!(x >= 0 && y >= 0 && z >= 0 && x <= layout.gridX - 2 && y <= layout.gridY - 2
