@@ -1,6 +1,7 @@
 # `cpack` (or the `package` target): a Debian package of what `cmake --install`
 # lays out, under /usr. Its library dependencies are computed by
-# dpkg-shlibdeps from the program itself, never typed here. Debian keeps the
+# dpkg-shlibdeps from the program itself, never typed here (those it opens
+# itself are named below). Debian keeps the
 # commands of games in /usr/games: scripts/package.sh configures a build
 # of its own with CMAKE_INSTALL_BINDIR=games for the package.
 set(CPACK_GENERATOR DEB)
@@ -28,7 +29,16 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # SDL opens libGL.so.1 (GLX) itself at run time, which no link shows to
 # dpkg-shlibdeps: without it the window cannot open. Mesa's drivers include
 # the software renderer for machines without a graphics driver.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1")
+# The movie's decoder is opened at run time too (src/audio/MovieLibrary.cpp);
+# Debian names a library's package after its soname, whose number is the
+# major version of the headers built against.
+set(MOVIE_DEPENDS)
+foreach(lib libavformat libavcodec libswscale libavutil)
+  string(REGEX MATCH "^[0-9]+" major "${FFMPEG_${lib}_VERSION}")
+  list(APPEND MOVIE_DEPENDS "${lib}${major}")
+endforeach()
+list(JOIN MOVIE_DEPENDS ", " MOVIE_DEPENDS)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, ${MOVIE_DEPENDS}")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri")
 # The launcher and the working-directory script need only bash, which every
 # Debian system has.

@@ -3,15 +3,11 @@
 #include <climits>
 #include <cstdint>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/imgutils.h>
-#include <libswscale/swscale.h>
-}
+#include <fstream>
 
-#include "base/Log.h"
+#include "audio/MovieLibrary.h"
 #include "audio/MovieScreen.h"
+#include "base/Log.h"
 
 namespace {
 // A damaged file may hold endless packets that yield no picture; one frame
@@ -56,14 +52,19 @@ bool Movie::openAVIStream(const std::string& path)
 {
     freeDecoder();
     file = path;
+    // The decoding libraries are loaded only for a file that is there.
+    if (!std::ifstream(path) || (!av && !(av = MovieLibrary::open()))) {
+        outputError("Error opening video " + path);
+        return false;
+    }
     // The decoder's own notes (a missing end marker it makes up for, and
     // the like) would fill the log; its errors still reach it.
-    av_log_set_level(AV_LOG_ERROR);
+    av->av_log_set_level(AV_LOG_ERROR);
     const AVCodec* codec = nullptr;
-    bool opened = avformat_open_input(&stream, path.c_str(), nullptr, nullptr) == 0
-        && avformat_find_stream_info(stream, nullptr) >= 0;
+    bool opened = av->avformat_open_input(&stream, path.c_str(), nullptr, nullptr) == 0
+        && av->avformat_find_stream_info(stream, nullptr) >= 0;
     if (opened) {
-        streamIndex = av_find_best_stream(stream, AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0);
+        streamIndex = av->av_find_best_stream(stream, AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0);
         opened = streamIndex >= 0;
     }
     if (opened) {
@@ -84,25 +85,25 @@ bool Movie::openAVIStream(const std::string& path)
     // The duration of the whole stream, in milliseconds.
     int64_t durationMs = 0;
     if (video->duration != AV_NOPTS_VALUE && video->duration > 0)
-        durationMs = av_rescale_q(video->duration, video->time_base, AVRational{1, 1000});
+        durationMs = av->av_rescale_q(video->duration, video->time_base, AVRational{1, 1000});
     else if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
-        durationMs = av_rescale_q(stream->duration, AV_TIME_BASE_Q, AVRational{1, 1000});
+        durationMs = av->av_rescale_q(stream->duration, AV_TIME_BASE_Q, AVRational{1, 1000});
     int64_t frames = video->nb_frames;
     if (frames <= 0 && video->avg_frame_rate.num > 0 && video->avg_frame_rate.den > 0)
-        frames = av_rescale_q(durationMs, AVRational{1, 1000}, av_inv_q(video->avg_frame_rate));
+        frames = av->av_rescale_q(durationMs, AVRational{1, 1000}, av_inv_q(video->avg_frame_rate));
     lastFrame = frames > 0 && frames < INT_MAX ? static_cast<int>(frames) : 0;
     msPerFrame = lastFrame > 0 && durationMs > 0 && durationMs / lastFrame < INT_MAX
         ? static_cast<int>(durationMs / lastFrame) : 0;
 
     bool created = codec != nullptr;
     if (created) {
-        getFrame = avcodec_alloc_context3(codec);
-        created = getFrame && avcodec_parameters_to_context(getFrame, video->codecpar) >= 0
-            && avcodec_open2(getFrame, codec, nullptr) == 0;
+        getFrame = av->avcodec_alloc_context3(codec);
+        created = getFrame && av->avcodec_parameters_to_context(getFrame, video->codecpar) >= 0
+            && av->avcodec_open2(getFrame, codec, nullptr) == 0;
     }
     if (created) {
-        decoded = av_frame_alloc();
-        packet = av_packet_alloc();
+        decoded = av->av_frame_alloc();
+        packet = av->av_packet_alloc();
         created = decoded && packet;
     }
     if (!created) {
@@ -222,7 +223,7 @@ void Movie::handleEvents()
 bool Movie::decodeNext(bool convert)
 {
     for (int packets = 0; packets < maxPacketsPerFrame;) {
-        const int got = avcodec_receive_frame(getFrame, decoded);
+        const int got = av->avcodec_receive_frame(getFrame, decoded);
         if (got == 0) {
             ++nextFrame;
             if (!convert)
@@ -231,7 +232,7 @@ bool Movie::decodeNext(bool convert)
             if (decoded->width <= 0 || decoded->height <= 0 || decoded->width > maxSide
                 || decoded->height > maxSide || format == AV_PIX_FMT_NONE)
                 return false;
-            scaler = sws_getCachedContext(scaler, decoded->width, decoded->height, format, width, height,
+            scaler = av->sws_getCachedContext(scaler, decoded->width, decoded->height, format, width, height,
                                           AV_PIX_FMT_BGR24, SWS_BILINEAR, nullptr, nullptr, nullptr);
             if (!scaler)
                 return false;
@@ -241,30 +242,30 @@ bool Movie::decodeNext(bool convert)
             uint8_t* target[4] = {buffer.data() + static_cast<size_t>(height - 1) * rowBytes, nullptr,
                                   nullptr, nullptr};
             int targetStride[4] = {-rowBytes, 0, 0, 0};
-            sws_scale(scaler, decoded->data, decoded->linesize, 0, decoded->height, target, targetStride);
+            av->sws_scale(scaler, decoded->data, decoded->linesize, 0, decoded->height, target, targetStride);
             return true;
         }
         if (got != AVERROR(EAGAIN) || endOfFile)
             return false;
-        if (av_read_frame(stream, packet) < 0) {
+        if (av->av_read_frame(stream, packet) < 0) {
             endOfFile = true;
-            avcodec_send_packet(getFrame, nullptr);  // drains the frames still held
+            av->avcodec_send_packet(getFrame, nullptr);  // drains the frames still held
             continue;
         }
         if (packet->stream_index == streamIndex) {
             ++packets;
-            avcodec_send_packet(getFrame, packet);  // a damaged packet is passed over
+            av->avcodec_send_packet(getFrame, packet);  // a damaged packet is passed over
         }
-        av_packet_unref(packet);
+        av->av_packet_unref(packet);
     }
     return false;
 }
 
 bool Movie::rewind()
 {
-    if (av_seek_frame(stream, streamIndex, 0, AVSEEK_FLAG_BACKWARD) < 0)
+    if (av->av_seek_frame(stream, streamIndex, 0, AVSEEK_FLAG_BACKWARD) < 0)
         return false;
-    avcodec_flush_buffers(getFrame);
+    av->avcodec_flush_buffers(getFrame);
     nextFrame = 0;
     decodedFrame = -1;
     endOfFile = false;
@@ -318,12 +319,15 @@ void Movie::closeAVI()
 
 void Movie::freeDecoder()
 {
-    sws_freeContext(scaler);
+    // Nothing was decoded without the libraries.
+    if (av) {
+        av->sws_freeContext(scaler);
+        av->av_frame_free(&decoded);
+        av->av_packet_free(&packet);
+        av->avcodec_free_context(&getFrame);
+        av->avformat_close_input(&stream);
+    }
     scaler = nullptr;
-    av_frame_free(&decoded);
-    av_packet_free(&packet);
-    avcodec_free_context(&getFrame);
-    avformat_close_input(&stream);
     streamIndex = -1;
     pixels = nullptr;
     buffer.clear();

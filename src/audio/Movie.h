@@ -1,8 +1,10 @@
 #pragma once
 #include <SDL/SDL.h>
+#include <memory>
 #include <string>
 #include <vector>
 
+class MovieLibrary;
 class MovieScreen;
 class SoundEngine;
 struct AVCodecContext;
@@ -84,6 +86,7 @@ private:
     bool rewind();
     void freeDecoder();
 
+    std::unique_ptr<MovieLibrary> av;  // loaded with the first file opened
     AVFrame* decoded = nullptr;
     AVPacket* packet = nullptr;
     SwsContext* scaler = nullptr;

@@ -32,10 +32,12 @@ gzip -dc "$OUT/root/usr/share/man/man6/jadeloom.6.gz" >"$OUT/jadeloom.6"
 mandoc -T lint -W warning "$OUT/jadeloom.6" || fail "mandoc -T lint"
 pass "lintian, appstreamcli, desktop-file-validate and mandoc find nothing"
 
-# Computed from the program's libraries, plus libGL, which SDL opens itself.
+# Computed from the program's libraries, plus libGL, which SDL opens itself,
+# and the movie's decoder, which the game opens itself.
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//')
-for lib in libgl1 libsdl1.2debian libsdl-image1.2 libopenal1 libvorbisfile3 libavformat59 libglu1-mesa; do
+for lib in libgl1 libsdl1.2debian libsdl-image1.2 libopenal1 libvorbisfile3 libavformat59 libavcodec59 \
+    libswscale6 libavutil57 libglu1-mesa; do
   grep -qx "$lib" <<<"$names" || fail "the dependencies miss $lib: $depends"
 done
 echo "Package size: $(stat -c %s "$deb") bytes; installed size: $(dpkg-deb -f "$deb" Installed-Size) KiB"
