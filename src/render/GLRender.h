@@ -143,6 +143,7 @@ private:
     // Sleeps out what is left of the frame's share of a refresh period
     // since the last swap (nothing when vertical sync already waited).
     void holdToRefreshRate();
+    void returnMemoryWhenSettled();
     std::chrono::steady_clock::time_point lastSwap;
     // When a frame last showed a reward's turn. The turn follows the clock,
     // so showing it at most rewardFrameRate times a second samples the same
@@ -152,6 +153,10 @@ private:
     // Whether the latest frame differed from the one shown only by a turn.
     bool onlyRewardTurns = false;
     int skippedInARow = 0;  // frames not drawn since the last one drawn
+    // When the scene (the rewards' turning aside) last changed, and whether
+    // freed memory was handed back since.
+    std::chrono::steady_clock::time_point sceneChanged;
+    bool memoryReturned = false;
     bool swapWaitsChecked = false;
     // The anisotropy given to textures: the driver's largest, capped on a
     // software renderer; 0 without the extension. Found at the first upload.

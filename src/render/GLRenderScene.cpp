@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/FreedMemory.h"
 #include "render/BoxProjection.h"
 #include "render/Camera.h"
 #include "render/FrameSignature.h"
@@ -55,8 +56,13 @@ void GLRender::renderScene()
         // The screen already shows this frame.
         ++framesSkipped;
         ++skippedInARow;
+        returnMemoryWhenSettled();
         holdToRefreshRate();
         return;
+    }
+    if (redraw || stillKey != shownStill) {
+        sceneChanged = std::chrono::steady_clock::now();
+        memoryReturned = false;
     }
 
     skippedInARow = 0;
@@ -85,6 +91,7 @@ void GLRender::renderScene()
     if (!redraw && copyValid && copyKey == stillKey && stillKey == shownStill && overlayKey == shownOverlay
         && subBuffer.available() && changedRegion(rewardTurned ? shownReward : nullptr, region)) {
         ++framesInRegion;
+        returnMemoryWhenSettled();
         if (region[2] > 0 && region[3] > 0)
             drawRegion(region, rewardTurned ? shownReward : nullptr);
         shownScene = sceneKey;
@@ -512,4 +519,16 @@ void GLRender::renderSplashScreen(std::string image)
     glEnableClientState(GL_NORMAL_ARRAY);
     glDisable(GL_TEXTURE_2D);
     checkError();
+}
+
+void GLRender::returnMemoryWhenSettled()
+{
+    // What the last changes freed (a board's search, decoding buffers, the
+    // tiles of a former deal) waits in the C library's pools for more of
+    // the same; two seconds after the scene last changed it is handed back,
+    // once.
+    if (memoryReturned || std::chrono::steady_clock::now() - sceneChanged < std::chrono::seconds(2))
+        return;
+    returnFreedMemory();
+    memoryReturned = true;
 }
