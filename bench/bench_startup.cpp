@@ -7,7 +7,7 @@
 // Prints every run and the medians. Run on a display, from a working
 // directory without "intro.avi" (so that no intro plays):
 //   scripts/prepare-workdir.sh . /tmp/w && rm /tmp/w/intro.avi
-//   cd /tmp/w && bench_startup /path/to/jadeloom [runs [seconds]]
+//   cd /tmp/w && bench_startup /path/to/jadeloom [runs [seconds]] [cold]
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -89,12 +89,13 @@ double median(std::vector<double> v)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_startup GAME [runs [seconds]]\n");
+        std::fprintf(stderr, "usage: bench_startup GAME [runs [seconds]] [hover] [turn=MS] [shot=FILE] [cold]\n");
         return 2;
     }
     const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
     const double seconds = argc > 3 ? std::atof(argv[3]) : 5.0;
     bool hover = false;
+    bool cold = false;
     int turnMs = 0;
     std::string shot;
     for (int i = 4; i < argc; ++i) {
@@ -105,13 +106,27 @@ int main(int argc, char** argv)
             turnMs = std::atoi(word.c_str() + 5);
         else if (word.rfind("shot=", 0) == 0)
             shot = word.substr(5);
+        else if (word == "cold")
+            cold = true;
+    }
+    // A returning player has started the game before, so the driver's
+    // shader cache holds what it compiles at start-up: the runs share a
+    // cache of their own in the working directory, filled by a first run
+    // that is not counted. "cold" measures a first start instead.
+    int warmUp = 0;
+    if (cold) {
+        setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
+    } else {
+        unsetenv("MESA_SHADER_CACHE_DISABLE");
+        setenv("MESA_SHADER_CACHE_DIR", "shader-cache", 1);
+        warmUp = 1;
     }
     if (access("intro.avi", F_OK) == 0) {
         std::fprintf(stderr, "intro.avi is here: the intro would play; remove it first\n");
         return 2;
     }
     std::vector<double> firstFrame, boardBuilt, peak, resident, cpu, waiting;
-    for (int run = 0; run < runs; ++run) {
+    for (int run = -warmUp; run < runs; ++run) {
         unlink("log.txt");
         const Clock::time_point start = Clock::now();
         const pid_t pid = fork();
@@ -158,11 +173,14 @@ int main(int argc, char** argv)
         kill(pid, SIGTERM);
         int status = 0;
         waitpid(pid, &status, 0);
-        std::printf("run %d: level built %.3f s, first frame %.3f s (CPU %.3f s), RSS at first frame %.1f MB, "
-                    "after the wait %.1f MB, peak %.1f MB, CPU while waiting %.3f s/s, exit %d\n", run, built,
+        std::printf("%s %d: level built %.3f s, first frame %.3f s (CPU %.3f s), RSS at first frame %.1f MB, "
+                    "after the wait %.1f MB, peak %.1f MB, CPU while waiting %.3f s/s, exit %d\n",
+                    run < 0 ? "warm-up (not counted)" : "run", run, built,
                     first, firstCpu, rssFirst, rss, hwm, idleCpu,
                     WIFEXITED(status) ? WEXITSTATUS(status) : -1);
         std::fflush(stdout);
+        if (run < 0)
+            continue;
         firstFrame.push_back(first);
         boardBuilt.push_back(built);
         peak.push_back(hwm);
