@@ -101,13 +101,23 @@ void uploadFlat(const unsigned char* pixels, int width, int height, GLenum forma
     }
     const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
     std::vector<unsigned char> pairs(count * 2);
+    bool white = true;
     for (size_t i = 0; i < count; ++i) {
         pairs[2 * i] = pixels[i * channels + 1];
         pairs[2 * i + 1] = channels == 4 ? pixels[i * channels + 3] : 255;
+        white = white && pairs[2 * i] == 255;
     }
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, width, height, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
-                 pairs.data());
+    if (white && channels == 4) {
+        // A white mask modulates the drawing colour by its alpha alone: the
+        // alpha is all it needs to keep, half the memory again.
+        for (size_t i = 0; i < count; ++i)
+            pairs[i] = pairs[2 * i + 1];
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, width, height, 0, GL_ALPHA, GL_UNSIGNED_BYTE, pairs.data());
+    } else {
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, width, height, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
+                     pairs.data());
+    }
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
 }
 }
