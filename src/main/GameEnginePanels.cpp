@@ -50,7 +50,7 @@ void browseStep(T*& shown, std::unique_ptr<T>& browsed, T* inPlay, std::vector<s
     shown = inPlay;
     selected = stepEntry(list, selected, step);
     if (selected != current && selected != list.end()) {
-        browsed.reset(load(*selected));
+        browsed = load(*selected);
         shown = browsed.get();
     }
 }
@@ -216,10 +216,10 @@ void GameEngine::dropBrowsedLayout()
     selectedLayout = currentLayout;
 }
 
-void GameEngine::browseLayout(Layout* opened)
+void GameEngine::browseLayout(std::unique_ptr<Layout> opened)
 {
-    browsedLayout.reset(opened);
-    layout = opened;
+    browsedLayout = std::move(opened);
+    layout = browsedLayout.get();
 }
 
 void GameEngine::dropBrowsedTileSet()
@@ -297,7 +297,7 @@ void GameEngine::tileSetPanelChange(int step)
     if (level && (step == 1 || step == -1))
         browseStep(tileSet, browsedTileSet, level->tileSet, tileSetFiles, selectedTileSet, currentTileSet, step,
                    [this](const std::string& file) {
-                       return new TileSet(&renderEngine, soundEngine.get(), level.get(), file);
+                       return std::make_unique<TileSet>(&renderEngine, soundEngine.get(), level.get(), file);
                    });
     showTileSetEntry();
     action.clear();

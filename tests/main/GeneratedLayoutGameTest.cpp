@@ -55,7 +55,7 @@ TEST_F(GeneratedLayoutGameTest, PlayedSavedCountedAndResumedByItsSizeAndNumber)
     EXPECT_EQ("Generated-2(72)", labelText("LayoutName"));
     EXPECT_EQ("2", labelText("LayoutNumber"));
     ASSERT_NE(nullptr, preview()->overrideTexture);
-    EXPECT_EQ(engine->layout->ownPreview, preview()->overrideTexture);
+    EXPECT_EQ(engine->layout->ownPreview.get(), preview()->overrideTexture);
     // Random picks leave the board's generator where it was.
     auto boardRng = level->rng;
     run("LAYOUT_NUMBER_RANDOM");
