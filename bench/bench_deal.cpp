@@ -75,7 +75,7 @@ void runGenerated(RenderEngine& re, SoundEngine& se, int size, const char* setFi
         const auto start = Clock::now();
         LayoutGenerator g(number, size);
         generate.push_back(msSince(start));
-        level.setLayout(g.makeLayout(&re));
+        level.setLayout(g.makeLayout(&re).release());
         const bool ok = level.deal();
         total.push_back(msSince(start));
         solved += ok ? 1 : 0;

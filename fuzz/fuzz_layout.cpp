@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         level.seedRand(Level::dealSeed);
         level.createTileLayout();
         // Every tile sits in the cells it lists, inside the grid.
-        for (const Tile* t : level.tiles)
+        for (const Tile* t : pointers(level.tiles))
             for (const Point& p : t->mapPoints)
                 if (!level.inMapBounds(p) || level.cell(p.x, p.y, p.z) != t)
                     __builtin_trap();

@@ -14,7 +14,7 @@ BoardSketch::BoardSketch(const Level& level) : gridX(level.gridX), gridY(level.g
     // one of them answers for all.
     std::map<std::string, int> kinds;
     std::vector<const Tile*> sample;
-    for (Tile* t : level.tiles) {
+    for (Tile* t : pointers(level.tiles)) {
         Piece p;
         p.tile = t;
         if (t) {

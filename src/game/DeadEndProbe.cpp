@@ -19,7 +19,7 @@ std::vector<std::vector<int>> DeadEndProbe::pastStates(const Level& level)
         for (const TileState& s : snapshot)
             stateOf[s.tile] = s.state;
         std::vector<int> states;
-        for (const Tile* t : level.tiles) {
+        for (const Tile* t : pointers(level.tiles)) {
             auto it = stateOf.find(t);
             states.push_back(it != stateOf.end() ? it->second : (t ? t->state : TILE_CLEARED));
         }

@@ -55,7 +55,7 @@ bool HintAdvisor::hint(Level& level)
         return level.hint();
     if (level.selectedTile)
         level.selectTile(level.selectedTile, false);
-    for (Tile* t : level.tiles) {
+    for (Tile* t : pointers(level.tiles)) {
         if (!t)
             continue;
         t->hinted = false;

@@ -22,9 +22,12 @@ Layout::Layout(RenderEngine* re) : renderEngine(re)
 {
 }
 
-Layout::~Layout()
+Layout::~Layout() = default;
+
+void Layout::showOwnPreview(Texture* picture)
 {
-    delete ownPreview;
+    ownPreview.reset(picture);
+    previewTexture = picture;
 }
 
 void Layout::loadPreview()

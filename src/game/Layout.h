@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,9 +32,9 @@ public:
     std::string name;
     std::string previewImage;
     Texture* previewTexture = nullptr;     // from the shared texture list; not owned
-    // A picture drawn for this layout alone (one without a picture file);
-    // owned, and shown as previewTexture.
-    Texture* ownPreview = nullptr;
+    // A picture drawn for this layout alone (one without a picture file),
+    // shown as previewTexture.
+    std::unique_ptr<Texture> ownPreview;
     RenderEngine* renderEngine = nullptr;
 
     Layout(RenderEngine* re, const std::string& file);
@@ -45,6 +46,8 @@ public:
 
     void loadLayoutFile();
     void createLayout();
+    // Takes a picture drawn for this layout and shows it as its preview.
+    void showOwnPreview(Texture* picture);
 
     // A layout can be dealt from when it has a grid size within the bounds,
     // at least two positions, and every position inside the grid. Otherwise

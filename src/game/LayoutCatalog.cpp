@@ -5,22 +5,21 @@
 #include "base/Log.h"
 #include "render/PositionsPicture.h"  // a layout without a picture gets one drawn
 
-Layout* LayoutCatalog::open(RenderEngine* re, const std::string& entry)
+std::unique_ptr<Layout> LayoutCatalog::open(RenderEngine* re, const std::string& entry)
 {
     uint32_t number = 0;
     int size = 0;
-    Layout* l = nullptr;
+    std::unique_ptr<Layout> l;
     if (LayoutGenerator::parseFileName(entry, &number, &size)) {
         l = LayoutGenerator(number, size).makeLayout(re);
         outputError("Generated layout: " + entry);
     } else {
-        l = new Layout(re, entry);
+        l = std::make_unique<Layout>(re, entry);
     }
     // A layout without a picture of its own (generated, or a player's file
     // naming none) is shown by its positions.
     if (!l->previewTexture && !l->tileCoordinates.empty()) {
-        l->ownPreview = PositionsPicture::texture(re, *l);
-        l->previewTexture = l->ownPreview;
+        l->showOwnPreview(PositionsPicture::texture(re, *l));
     }
     return l;
 }

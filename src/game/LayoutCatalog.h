@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,8 @@ class RenderEngine;
 // game finds the same positions again.
 class LayoutCatalog {
 public:
-    // The layout behind an entry; the caller owns it.
-    static Layout* open(RenderEngine* re, const std::string& entry);
+    // The layout behind an entry.
+    static std::unique_ptr<Layout> open(RenderEngine* re, const std::string& entry);
     // The generated entries the chooser offers after the layout files: the
     // first number of each size.
     static std::vector<std::string> generatedEntries();

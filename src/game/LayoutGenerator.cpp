@@ -366,9 +366,9 @@ bool LayoutGenerator::parseFileName(const std::string& file, uint32_t* number, i
     return true;
 }
 
-Layout* LayoutGenerator::makeLayout(RenderEngine* re) const
+std::unique_ptr<Layout> LayoutGenerator::makeLayout(RenderEngine* re) const
 {
-    Layout* l = new Layout(re);
+    auto l = std::make_unique<Layout>(re);
     l->fileName = fileName();
     l->name = name();
     l->gridX = gridX_;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,8 +42,8 @@ public:
     static bool parseFileName(const std::string& file, uint32_t* number, int* size);
 
     // A new in-memory layout with these positions, a grid that just holds
-    // them and a view that frames them. The caller owns it.
-    Layout* makeLayout(RenderEngine* re) const;
+    // them and a view that frames them.
+    std::unique_ptr<Layout> makeLayout(RenderEngine* re) const;
 
     // FNV-1a over the grid size and the positions in order: a short
     // fingerprint that changes when any generated layout changes.

@@ -27,9 +27,9 @@ Level::~Level()
         renderEngine->camera.level = nullptr;
     if (renderEngine && renderEngine->showsBoard(&tiles))
         renderEngine->showBoard(nullptr);
+    // Explicitly, before the members go: the slots attached from the menu
+    // outlive the board and must let go of its tiles before they are freed.
     deleteMap();
-    delete layout;
-    delete tileSet;
 }
 
 void Level::init(RenderEngine* re, SoundEngine* se, TileSet* ts)
@@ -95,16 +95,14 @@ void Level::loadRewards()
 
 void Level::setLayout(Layout* l)
 {
-    if (l != layout)
-        delete layout;
-    layout = l;
+    if (l != layout.get())
+        layout.reset(l);
 }
 
 void Level::setTileSet(TileSet* ts)
 {
-    if (ts != tileSet)
-        delete tileSet;
-    tileSet = ts;
+    if (ts != tileSet.get())
+        tileSet.reset(ts);
 }
 
 void Level::seedRand(unsigned int seed)
@@ -138,8 +136,6 @@ void Level::newMap()
 
 void Level::deleteTiles()
 {
-    for (Tile* t : tiles)
-        delete t;
     tiles.clear();
     ++boardNumber;
 }
@@ -245,7 +241,7 @@ bool Level::isFree(Tile* t) const
 void Level::updateTilesFree()
 {
     freeTiles.clear();
-    for (Tile* t : tiles) {
+    for (Tile* t : pointers(tiles)) {
         if (!t)
             continue;
         const bool gone = t->state == TILE_CLEARED || t->state == TILE_SET_ASIDE;
@@ -261,7 +257,7 @@ void Level::updateTilesFree()
 int Level::tilesLeft() const
 {
     int left = 0;
-    for (const Tile* t : tiles)
+    for (const Tile* t : pointers(tiles))
         if (t && t->state != TILE_CLEARED && t->state != TILE_SET_ASIDE)
             ++left;
     return left;

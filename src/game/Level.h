@@ -1,10 +1,12 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "game/CollisionObj.h"
 #include "base/MtRng.h"
 #include "base/Point.h"
+#include "base/PointerView.h"
 #include "game/RedoList.h"
 #include "game/TileSlot.h"
 #include "game/TileState.h"
@@ -35,12 +37,12 @@ public:
     Sprite* room = nullptr;               // owned by the render engine's sprite list
     int timeBonus = 1000;
     std::vector<Tile*> clearedTiles;      // since the last restart, in order
-    Layout* layout = nullptr;             // owned
+    std::unique_ptr<Layout> layout;
     std::vector<Tile*> freeTiles;         // as of the last updateTilesFree
     bool highlightFreeOption = true;
     bool hintShown = false;
     std::vector<Tile*> hintTiles;         // the last hint's pair
-    std::vector<Tile*> tiles;             // owned, board order
+    std::vector<std::unique_ptr<Tile>> tiles;  // board order
     // Counts the tile lists thrown away: a tile pointer kept from before
     // the count changed points at a freed tile.
     unsigned int boardNumber = 0;
@@ -57,7 +59,7 @@ public:
     bool moved = false;
     std::vector<Tile*> tileMap;           // gridX * gridY * gridZ cells; see cell()
     int tileSetMultiplier = 1;
-    TileSet* tileSet = nullptr;           // owned
+    std::unique_ptr<TileSet> tileSet;
     std::vector<std::vector<TileState>> undoHistory;
     RedoList redoList;                    // what undo took back, to be put back
     std::vector<Tile*> setAsideTiles;     // taken off by the solvability pass
@@ -185,5 +187,7 @@ private:
     bool takePairsBack();
     void giveBackSetAside();
     Tile* drawMovable();
+    // A copy of a template added to the board's tiles, counted as used.
+    Tile* addCopy(Tile& tmpl);
     void deleteTiles();
 };

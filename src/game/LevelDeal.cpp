@@ -50,11 +50,7 @@ void Level::rebuild(const std::vector<PlacedTile>& placed, unsigned int seed)
         Tile* tmpl = tileSet ? tileSet->templateNamed(p.name) : nullptr;
         if (!tmpl)
             continue;
-        ++tmpl->used;
-        Tile* t = new Tile(*tmpl);
-        t->level = this;
-        tiles.push_back(t);
-        placeTile(t, p.x, p.y, p.z);
+        placeTile(addCopy(*tmpl), p.x, p.y, p.z);
     }
     markDealt();
 }
@@ -62,7 +58,7 @@ void Level::rebuild(const std::vector<PlacedTile>& placed, unsigned int seed)
 void Level::markDealt()
 {
     dealtPlaces.clear();
-    for (const Tile* t : tiles) {
+    for (const Tile* t : pointers(tiles)) {
         if (t && !t->mapPoints.empty())
             dealtPlaces.emplace_back(gridInt(t->gridPosition.x), gridInt(t->gridPosition.y),
                                      gridInt(t->gridPosition.z));
@@ -106,7 +102,7 @@ bool Level::createTileLayout()
     addTiles(count);
     for (size_t i = 0; i < tiles.size() && i < static_cast<size_t>(count); ++i) {
         const Vector3& p = layout->tileCoordinates[i];
-        placeTile(tiles[i], gridInt(p.x), gridInt(p.y), gridInt(p.z));
+        placeTile(tiles[i].get(), gridInt(p.x), gridInt(p.y), gridInt(p.z));
     }
     return true;
 }
@@ -128,21 +124,25 @@ void Level::addTiles(int count)
             outputError("Tileset has no pair left; tiles dealt: " + std::to_string(tiles.size()));
             break;
         }
-        for (int index : {first, second}) {
-            Tile* tmpl = tileSet->templates[index];
-            ++tmpl->used;
-            Tile* t = new Tile(*tmpl);
-            t->level = this;
-            tiles.push_back(t);
-        }
+        for (int index : {first, second})
+            addCopy(*tileSet->templates[index]);
     }
+}
+
+Tile* Level::addCopy(Tile& tmpl)
+{
+    ++tmpl.used;
+    tiles.push_back(std::make_unique<Tile>(tmpl));
+    Tile* t = tiles.back().get();
+    t->level = this;
+    return t;
 }
 
 void Level::shuffleTiles()
 {
     std::vector<Tile*> live;
     std::vector<Point> positions;
-    for (Tile* t : tiles) {
+    for (Tile* t : pointers(tiles)) {
         if (!isLive(t))
             continue;
         live.push_back(t);
@@ -204,7 +204,7 @@ bool Level::hint()
     Tile* prevFirst = hintTiles.size() > 0 ? hintTiles[0] : nullptr;
     Tile* prevSecond = hintTiles.size() > 1 ? hintTiles[1] : nullptr;
     hintTiles.clear();
-    for (Tile* t : tiles)
+    for (Tile* t : pointers(tiles))
         if (t)
             t->hinted = false;
 
@@ -228,7 +228,7 @@ bool Level::hint()
         }
     }
 
-    for (Tile* t : tiles)
+    for (Tile* t : pointers(tiles))
         if (t && t->hoverHighlighted)
             t->hoverHighlightTile(false);
 
@@ -309,7 +309,7 @@ bool Level::takePairsBack()
     const int fx = gridInt(f->gridPosition.x);
     const int fy = gridInt(f->gridPosition.y);
     int stack = 0;
-    for (const Tile* t : tiles)
+    for (const Tile* t : pointers(tiles))
         if (isLive(t) && gridInt(t->gridPosition.x) == fx && gridInt(t->gridPosition.y) == fy)
             ++stack;
     int k = std::max(1, stack / 2);
@@ -332,14 +332,14 @@ bool Level::takePairsBack()
 bool Level::makeSolvableOnce(int& stepsLeft)
 {
     auto noneLive = [this]() {
-        return std::none_of(tiles.begin(), tiles.end(), [](const Tile* t) { return isLive(t); });
+        return std::none_of(tiles.begin(), tiles.end(), [](const std::unique_ptr<Tile>& t) { return isLive(t.get()); });
     };
     while (stepsLeft-- > 0) {
         bool setAside = false;
         updateTilesFree();
         if (tilesFree() >= 2) {
             if (hint()) {
-                for (Tile* t : tiles) {
+                for (Tile* t : pointers(tiles)) {
                     if (isLive(t) && t->hinted) {
                         t->state = TILE_SET_ASIDE;
                         setAsideTiles.push_back(t);

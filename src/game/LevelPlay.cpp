@@ -20,7 +20,7 @@ void Level::deselectSelected()
 
 void Level::clearAllHighlights()
 {
-    for (Tile* t : tiles)
+    for (Tile* t : pointers(tiles))
         if (t && t->highlighted)
             t->highlightTile(false);
 }
@@ -29,7 +29,7 @@ void Level::clearHint()
 {
     hintShown = false;
     hintTiles.clear();
-    for (Tile* t : tiles) {
+    for (Tile* t : pointers(tiles)) {
         if (t && (t->hinted || t->hoverHighlighted)) {
             t->hinted = false;
             t->hoverHighlightTile(false);
@@ -42,7 +42,8 @@ void Level::handleSelection(Sprite* s)
     if (!s)
         return;
     Tile* t = dynamic_cast<Tile*>(s);
-    if (t && std::find(tiles.begin(), tiles.end(), t) == tiles.end())
+    const PointerView<Tile> board = pointers(tiles);
+    if (t && std::find(board.begin(), board.end(), t) == board.end())
         return;  // not a tile of this board
     if (!t) {
         // The room, or any other scene sprite: the click goes nowhere.
@@ -148,7 +149,7 @@ void Level::clearTile(Tile* t)
     int slot = slotOf(t);
     if (slot >= 0)
         slots[slot]->tile = nullptr;
-    for (Tile* other : tiles) {
+    for (Tile* other : pointers(tiles)) {
         if (!other)
             continue;
         other->highlightTile(false);
@@ -256,7 +257,7 @@ void Level::updateTileStates()
 {
     std::vector<TileState> snapshot;
     snapshot.reserve(tiles.size());
-    for (Tile* t : tiles) {
+    for (Tile* t : pointers(tiles)) {
         if (!t)
             continue;
         TileState s;
@@ -353,7 +354,7 @@ void Level::restart()
         for (size_t i = 0; i < tiles.size(); ++i) {
             const Point& p = dealtPlaces[i];
             if (tiles[i] && p.x >= 0)
-                placeTile(tiles[i], p.x, p.y, p.z);
+                placeTile(tiles[i].get(), p.x, p.y, p.z);
         }
     }
     for (Tile* t : tileMap) {
@@ -399,7 +400,7 @@ int Level::score() const
 
 void Level::highlightTiles()
 {
-    for (Tile* t : tiles) {
+    for (Tile* t : pointers(tiles)) {
         if (!t)
             continue;
         const bool selected = t->state == TILE_SELECTED;
@@ -422,14 +423,14 @@ void Level::highlightFreeTiles()
 
 void Level::setTileStamps(bool on)
 {
-    for (Tile* t : tiles)
+    for (Tile* t : pointers(tiles))
         if (t)
             t->showStamp = on;
 }
 
 void Level::turnOffTiles()
 {
-    for (Tile* t : tiles)
+    for (Tile* t : pointers(tiles))
         if (t)
             t->setVisibility(false);
 }
@@ -437,7 +438,7 @@ void Level::turnOffTiles()
 void Level::update()
 {
     tilesAnimating = false;
-    for (Tile* t : tiles) {
+    for (Tile* t : pointers(tiles)) {
         if (!t || !t->currentTake)
             continue;
         t->Model::update();
@@ -450,14 +451,14 @@ void Level::update()
 
 void Level::playAnimation(const std::string& name, bool all)
 {
-    for (Tile* t : tiles)
+    for (Tile* t : pointers(tiles))
         if (t && (all || t->state != TILE_SLOTTED))
             t->playAnimation(name);
 }
 
 bool Level::checkAnimationFinished(const std::string& name) const
 {
-    for (const Tile* t : tiles)
+    for (const Tile* t : pointers(tiles))
         if (t && t->isAnimating(name))
             return false;
     return true;
@@ -465,7 +466,7 @@ bool Level::checkAnimationFinished(const std::string& name) const
 
 void Level::gameWon()
 {
-    for (Tile* t : tiles)
+    for (Tile* t : pointers(tiles))
         if (t)
             t->playAnimation("game_won");
 }

@@ -148,7 +148,7 @@ void RedoList::restore(Level& level, const std::vector<std::string>& lines)
             if (!in.next(name) || !in.readDouble(x) || !in.readDouble(y) || !in.readDouble(z))
                 break;
             Tile* found = nullptr;
-            for (Tile* t : level.tiles)
+            for (Tile* t : pointers(level.tiles))
                 if (t && t->name == name && static_cast<double>(t->gridPosition.x) == x
                     && static_cast<double>(t->gridPosition.y) == y && static_cast<double>(t->gridPosition.z) == z)
                     found = t;

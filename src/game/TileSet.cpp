@@ -5,6 +5,7 @@
 #include "game/Level.h"
 #include "game/Tile.h"
 #include "base/Log.h"
+#include "base/PointerView.h"
 #include "base/LineReader.h"
 #include "base/WordReader.h"
 #include "render/Material.h"  // the set loads its tiles' pictures
@@ -53,8 +54,6 @@ TileSet::~TileSet()
 
 void TileSet::clearTemplates()
 {
-    for (Tile* t : templates)
-        delete t;
     templates.clear();
 }
 
@@ -79,9 +78,9 @@ void TileSet::loadStampMaterial(const std::string& materialFile)
     renderEngine->stampMaterial = found;
 }
 
-Tile* TileSet::newTemplate()
+std::unique_ptr<Tile> TileSet::newTemplate()
 {
-    Tile* t = new Tile(renderEngine, level, soundEngine, 0, 0, 0, 0.0f, 0.0f, 0.0f, 0);
+    auto t = std::make_unique<Tile>(renderEngine, level, soundEngine, 0, 0, 0, 0.0f, 0.0f, 0.0f, 0);
     t->used = 0;
     t->textureScaleX = textureScaleX;
     t->textureScaleY = textureScaleY;
@@ -92,7 +91,7 @@ Tile* TileSet::newTemplate()
 
 void TileSet::finishTemplates()
 {
-    for (Tile* t : templates) {
+    for (const std::unique_ptr<Tile>& t : templates) {
         if (renderEngine)
             t->makeDuplicate(tileModelFile);
         t->setStampType();
@@ -111,7 +110,7 @@ void TileSet::loadTiles(const std::string& file)
         outputError("Missing tileset file: " + file);
         return;
     }
-    Tile* current = nullptr;
+    std::unique_ptr<Tile> current;
     bool truncated = false;
     WordReader& words = in.words();
     while (in.next()) {
@@ -130,18 +129,15 @@ void TileSet::loadTiles(const std::string& file)
                 loadStampMaterial("Assets/Tiles/" + stamp);
         } else if (key == "<Tile>") {
             // A block left open is dropped rather than dealt half-read.
-            delete current;
             current = newTemplate();
         } else if (key == "</Tile>") {
             if (!current)
                 continue;
-            if (templates.size() < maxTemplates) {
-                templates.push_back(current);
-            } else {
-                delete current;
+            if (templates.size() < maxTemplates)
+                templates.push_back(std::move(current));
+            else
                 truncated = true;
-            }
-            current = nullptr;
+            current.reset();
         } else if (!current) {
             continue;
         } else if (key == "Name:") {
@@ -165,7 +161,6 @@ void TileSet::loadTiles(const std::string& file)
                 current->matches.push_back(m);
         }
     }
-    delete current;
     if (truncated)
         outputError("Tileset has too many tiles, extra ones ignored: " + file);
     finishTemplates();
@@ -207,7 +202,7 @@ TileSet::BuiltinSounds TileSet::beginBuiltin(const std::string& setName, const s
 void TileSet::addBuiltin(const BuiltinSounds& sounds, const std::string& tileName, int column, int row,
                          int repeat, const std::vector<std::string>& matches)
 {
-    Tile* t = newTemplate();
+    std::unique_ptr<Tile> t = newTemplate();
     t->name = tileName;
     t->texturePosX = column;
     t->texturePosY = row;
@@ -215,7 +210,7 @@ void TileSet::addBuiltin(const BuiltinSounds& sounds, const std::string& tileNam
     t->matches = matches;
     t->clearSound = sounds.clear;
     t->selectSound = sounds.click;
-    templates.push_back(t);
+    templates.push_back(std::move(t));
 }
 
 void TileSet::createStandard()
@@ -281,13 +276,13 @@ bool TileSet::chooseTiles(int* first, int* second, int start)
     // Cyclic order from start: start, start+1, ..., n-1, 0, ..., start-1.
     for (int step = 0; step < n; ++step) {
         const int i = (start + step) % n;
-        Tile* t = templates[i];
+        Tile* t = templates[i].get();
         if (!available(t, multiplier))
             continue;
         ++t->used;  // a face paired with itself needs two free copies
         int partner = -1;
         for (int j = 0; j < n; ++j) {
-            if (t->match(templates[j]) && available(templates[j], multiplier)) {
+            if (t->match(templates[j].get()) && available(templates[j].get(), multiplier)) {
                 partner = j;
                 break;
             }
@@ -304,7 +299,7 @@ bool TileSet::chooseTiles(int* first, int* second, int start)
 
 void TileSet::reset()
 {
-    for (Tile* t : templates) {
+    for (Tile* t : pointers(templates)) {
         t->used = 0;
         t->clearMapPoints();
     }
@@ -313,14 +308,14 @@ void TileSet::reset()
 int TileSet::totalRepeat() const
 {
     int total = 0;
-    for (const Tile* t : templates)
+    for (const Tile* t : pointers(templates))
         total += t->standardRepeat;
     return total;
 }
 
 Tile* TileSet::templateNamed(const std::string& name) const
 {
-    for (Tile* t : templates)
+    for (Tile* t : pointers(templates))
         if (t && t->name == name)
             return t;
     return nullptr;

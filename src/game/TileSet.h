@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ public:
     SoundEngine* soundEngine = nullptr;
     float textureScaleX = 1.0f;
     float textureScaleY = 1.0f;
-    std::vector<Tile*> templates;       // owned, in file order
+    std::vector<std::unique_ptr<Tile>> templates;  // in file order
     std::string stamp;
     Material* stampMaterial = nullptr;  // owned by the render engine
 
@@ -58,7 +59,7 @@ public:
 
 private:
     void clearTemplates();
-    Tile* newTemplate();
+    std::unique_ptr<Tile> newTemplate();
     void finishTemplates();
     void loadStampMaterial(const std::string& materialFile);
     void loadPreview(const std::string& path);

@@ -136,10 +136,10 @@ void GameEngine::changeTileSet(Layout* newLayout)
         return;
     }
     gameWonShown = false;
-    TileSet* chosen = tileSet ? tileSet : level->tileSet;
+    TileSet* chosen = tileSet ? tileSet : level->tileSet.get();
     if (chosen && selectedTileSet != tileSetFiles.end())
         chosen->createTileSet(*selectedTileSet);
-    if (chosen && chosen != level->tileSet) {
+    if (chosen && chosen != level->tileSet.get()) {
         // A set without tiles cannot be dealt: the set in play stays.
         if (chosen->templates.empty()) {
             outputError("Tileset refused, the one in play is kept: " + chosen->name);
@@ -155,7 +155,7 @@ void GameEngine::changeTileSet(Layout* newLayout)
     tileSet = chosen;
     currentTileSet = selectedTileSet;
     // A layout given here replaces the board's, which then owns it.
-    if (newLayout && newLayout != level->layout) {
+    if (newLayout && newLayout != level->layout.get()) {
         if (newLayout == browsedLayout.get())
             browsedLayout.release();
         else

@@ -135,7 +135,8 @@ bool GameEngine::Engine_Init()
         level->layoutFile = *currentLayout;
     layout = LayoutCatalog::open(&renderEngine, selectedLayout != layoutFiles.end()
                                                     ? *selectedLayout
-                                                    : std::string(Layout::builtinTurtleFile));
+                                                    : std::string(Layout::builtinTurtleFile))
+                 .release();
     level->setLayout(layout);
     tileSet = new TileSet(&renderEngine, soundEngine.get(), level.get());
     tileSet->createTileSet(currentTileSet != tileSetFiles.end() ? *currentTileSet

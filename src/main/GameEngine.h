@@ -370,7 +370,7 @@ private:
     void dropBrowsedLayout();
     // Shows a layout just opened (not the board's) in the chooser, as the
     // browsed one; the one browsed before is freed.
-    void browseLayout(Layout* opened);
+    void browseLayout(std::unique_ptr<Layout> opened);
     void dropBrowsedTileSet();
     void showLayoutEntry();
     void showLayoutPicks();

@@ -304,7 +304,7 @@ void GameEngine::boardClick(int x, int y)
 void GameEngine::clearShownHint()
 {
     level->hintShown = false;
-    for (Tile* t : level->tiles) {
+    for (Tile* t : pointers(level->tiles)) {
         if (t && t->hinted) {
             t->hoverHighlightTile(false);
             t->hinted = false;
@@ -421,7 +421,7 @@ void GameEngine::checkKeys(SDLKey key)
         if (down && level && level->hintShown) {
             Tile* pair[2] = {nullptr, nullptr};
             int found = 0;
-            for (Tile* t : level->tiles)
+            for (Tile* t : pointers(level->tiles))
                 if (t && t->hinted && found < 2)
                     pair[found++] = t;
             // The pair shown may have gone stale (an undo since the hint

@@ -50,7 +50,7 @@ void browseStep(T*& shown, std::unique_ptr<T>& browsed, T* inPlay, std::vector<s
     shown = inPlay;
     selected = stepEntry(list, selected, step);
     if (selected != current && selected != list.end()) {
-        browsed.reset(load(*selected));
+        browsed = load(*selected);
         shown = browsed.get();
     }
 }
@@ -211,22 +211,22 @@ void GameEngine::dropBrowsedLayout()
 {
     if (level) {
         browsedLayout.reset();
-        layout = level->layout;
+        layout = level->layout.get();
     }
     selectedLayout = currentLayout;
 }
 
-void GameEngine::browseLayout(Layout* opened)
+void GameEngine::browseLayout(std::unique_ptr<Layout> opened)
 {
-    browsedLayout.reset(opened);
-    layout = opened;
+    browsedLayout = std::move(opened);
+    layout = browsedLayout.get();
 }
 
 void GameEngine::dropBrowsedTileSet()
 {
     if (level) {
         browsedTileSet.reset();
-        tileSet = level->tileSet;
+        tileSet = level->tileSet.get();
     }
     selectedTileSet = currentTileSet;
 }
@@ -277,7 +277,7 @@ void GameEngine::layoutPanelOpen()
 void GameEngine::layoutPanelChange(int step)
 {
     if (level && (step == 1 || step == -1))
-        browseStep(layout, browsedLayout, level->layout, layoutFiles, selectedLayout, currentLayout, step,
+        browseStep(layout, browsedLayout, level->layout.get(), layoutFiles, selectedLayout, currentLayout, step,
                    [this](const std::string& file) { return LayoutCatalog::open(&renderEngine, file); });
     showLayoutEntry();
     action.clear();
@@ -295,9 +295,9 @@ void GameEngine::tileSetPanelOpen()
 void GameEngine::tileSetPanelChange(int step)
 {
     if (level && (step == 1 || step == -1))
-        browseStep(tileSet, browsedTileSet, level->tileSet, tileSetFiles, selectedTileSet, currentTileSet, step,
+        browseStep(tileSet, browsedTileSet, level->tileSet.get(), tileSetFiles, selectedTileSet, currentTileSet, step,
                    [this](const std::string& file) {
-                       return new TileSet(&renderEngine, soundEngine.get(), level.get(), file);
+                       return std::make_unique<TileSet>(&renderEngine, soundEngine.get(), level.get(), file);
                    });
     showTileSetEntry();
     action.clear();
@@ -311,7 +311,7 @@ void GameEngine::selectLayout()
         action.clear();
         return;
     }
-    if (layout && layout != level->layout) {
+    if (layout && layout != level->layout.get()) {
         // A layout that cannot be dealt would leave an empty board: the one
         // in play stays.
         if (!layout->isPlayable()) {

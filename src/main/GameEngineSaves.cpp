@@ -173,7 +173,7 @@ bool GameEngine::loadSavedGame()
     updateSlots();
     restoreHistory(game);
 
-    for (Tile* t : level->tiles) {
+    for (Tile* t : pointers(level->tiles)) {
         if (t->state != TILE_SLOTTED)
             continue;
         for (TileSlot* slot : level->slots) {
@@ -219,7 +219,7 @@ void GameEngine::restoreHistory(const SavedGame& game)
         std::vector<TileState> snapshot;
         if (history.empty()) {
             for (const SavedGame::SavedTileState& e : saved) {
-                for (Tile* t : level->tiles) {
+                for (Tile* t : pointers(level->tiles)) {
                     if (t->name == e.name && samePlace(t, e.x, e.y, e.z)) {
                         snapshot.push_back({t, e.state, e.shown});
                         break;

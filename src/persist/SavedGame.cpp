@@ -158,7 +158,7 @@ std::vector<std::string> SavedGame::boardLines(const Level& level, int time, int
         out.push_back(std::to_string(points));
     out.push_back("</Score>");
     out.push_back("<Tiles>");
-    for (const Tile* t : level.tiles)
+    for (const Tile* t : pointers(level.tiles))
         if (t)
             out.push_back(placeText(t));
     out.push_back("</Tiles>");

@@ -214,7 +214,7 @@ bool partInView(const float planes[6][4], const Tile* tile, const Object* own, c
 // The visible tiles that may show in the view volume, nearest the eye
 // first: the depth test then spares the pixels of the tiles they hide.
 // Every tile is opaque, so the order changes nothing that shows.
-void frontToBack(const std::vector<Tile*>& tiles, const Vector3& eye, const float planes[6][4],
+void frontToBack(PointerView<Tile> tiles, const Vector3& eye, const float planes[6][4],
                  const TilePart& body, const TilePart& face, std::vector<const Tile*>& out)
 {
     out.clear();
@@ -257,7 +257,7 @@ void GLRender::drawFace(Tile* tile)
 
 void GLRender::renderTileParts()
 {
-    const std::vector<Tile*>& tiles = engine->boardTiles();
+    const PointerView<Tile> tiles = engine->boardTiles();
     const Tile* first = nullptr;
     for (const Tile* t : tiles)
         if (t && !first)

@@ -88,7 +88,7 @@ bool Picking::unproject(double winX, double winY, double winZ, const float model
     return true;
 }
 
-bool Picking::collision(const std::vector<Tile*>& tiles, const Vector3& from, const Vector3& to,
+bool Picking::collision(PointerView<Tile> tiles, const Vector3& from, const Vector3& to,
                         std::vector<Tile*>& hits)
 {
     hits.clear();
@@ -142,7 +142,7 @@ Tile* Picking::nearest(const std::vector<Tile*>& hits, const Vector3& eye)
 
 Tile* Picking::select(int x, int y, int windowHeight, const float modelview[16],
                       const float projection[16], const int viewport[4],
-                      const std::vector<Tile*>& tiles, const Vector3& eye, std::vector<Tile*>& hits)
+                      PointerView<Tile> tiles, const Vector3& eye, std::vector<Tile*>& hits)
 {
     hits.clear();
     const double wy = static_cast<double>(windowHeight) - y;

@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+#include "base/PointerView.h"
 #include "base/Vector3.h"
 
 class Tile;
@@ -25,7 +26,7 @@ public:
     // widened by boxMargin, bounds included): the crossing goes into the
     // tile's pickPoint and the tile into hits (emptied first). True when any
     // tile was hit.
-    static bool collision(const std::vector<Tile*>& tiles, const Vector3& from, const Vector3& to,
+    static bool collision(PointerView<Tile> tiles, const Vector3& from, const Vector3& to,
                           std::vector<Tile*>& hits);
 
     // The tile of hits whose position is nearest to eye (the first on ties),
@@ -37,6 +38,6 @@ public:
     // tiles hit (into hits) and the one nearest to eye.
     static Tile* select(int x, int y, int windowHeight, const float modelview[16],
                         const float projection[16], const int viewport[4],
-                        const std::vector<Tile*>& tiles, const Vector3& eye,
+                        PointerView<Tile> tiles, const Vector3& eye,
                         std::vector<Tile*>& hits);
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/MtRng.h"
+#include "base/PointerView.h"
 #include "audio/MovieScreen.h"  // the intro movie plays on the render engine
 #include "render/Camera.h"
 #include "render/PictureDecoder.h"
@@ -156,11 +157,10 @@ public:
     // The board's tiles are read where they live, in the level that owns
     // them: drawing, picking and the frame signature can never see a list
     // that was replaced. Empty while no board is shown.
-    const std::vector<Tile*>& boardTiles() const { return board ? *board : noTiles; }
-    void showBoard(const std::vector<Tile*>* tiles) { board = tiles; }
-    bool showsBoard(const std::vector<Tile*>* tiles) const { return board == tiles; }
+    PointerView<Tile> boardTiles() const { return board ? PointerView<Tile>(*board) : PointerView<Tile>(); }
+    void showBoard(const PointerView<Tile>::Owned* tiles) { board = tiles; }
+    bool showsBoard(const PointerView<Tile>::Owned* tiles) const { return board == tiles; }
 
 private:
-    const std::vector<Tile*>* board = nullptr;
-    const std::vector<Tile*> noTiles;
+    const PointerView<Tile>::Owned* board = nullptr;
 };

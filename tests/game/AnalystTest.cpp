@@ -34,7 +34,7 @@ bool clearable(Level& level, uint32_t cleared, std::unordered_set<uint32_t>& los
         return true;
     if (lost.count(cleared))
         return false;
-    const std::vector<Tile*>& tiles = level.tiles;
+    const PointerView<Tile> tiles = pointers(level.tiles);
     for (size_t i = 0; i < tiles.size(); ++i) {
         for (size_t j = i + 1; j < tiles.size(); ++j) {
             Tile* a = tiles[i];
@@ -102,10 +102,10 @@ TEST_F(AnalystTest, TheLastTilesOfAKindOnOneAnotherLose)
     for (const bool stacked : {true, false}) {
         Level across;
         makeBoard(across, 16, 4, 2);
-        across.tiles.push_back(newTile(across, "Kana", {"Latin"}));
-        across.placeTile(across.tiles.back(), 0, 0, 0);
-        across.tiles.push_back(newTile(across, "Latin", {"Kana"}));
-        across.placeTile(across.tiles.back(), stacked ? 0 : 6, 0, stacked ? 1 : 0);
+        across.tiles.emplace_back(newTile(across, "Kana", {"Latin"}));
+        across.placeTile(across.tiles.back().get(), 0, 0, 0);
+        across.tiles.emplace_back(newTile(across, "Latin", {"Kana"}));
+        across.placeTile(across.tiles.back().get(), stacked ? 0 : 6, 0, stacked ? 1 : 0);
         EXPECT_EQ(stacked ? Analyst::Verdict::NotWinnable : Analyst::Verdict::Winnable, verdict(across));
     }
 }
@@ -152,15 +152,15 @@ TEST_F(AnalystTest, AgreesWithAnExhaustiveSearchOnSmallBoards)
                                     z = std::max(z, zz + 1);
                     if (z > 2)
                         continue;
-                    level.tiles.push_back(newTile(level, name, matches));
-                    level.placeTile(level.tiles.back(), x, y, z);
+                    level.tiles.emplace_back(newTile(level, name, matches));
+                    level.placeTile(level.tiles.back().get(), x, y, z);
                     break;
                 }
             }
         }
         if (random() % 3 == 0 && !level.tiles.empty()) {
             level.setSlotEnabled(0, true);
-            level.slotTile(level.tiles[random() % level.tiles.size()], true, false);
+            level.slotTile(level.tiles[random() % level.tiles.size()].get(), true, false);
         }
         std::unordered_set<uint32_t> lost;
         const bool expected = clearable(level, 0, lost);

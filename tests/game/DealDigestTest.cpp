@@ -20,7 +20,7 @@ uint64_t digest(const Level& level)
             h *= 1099511628211ull;
         }
     };
-    for (const Tile* t : level.tiles) {
+    for (const Tile* t : pointers(level.tiles)) {
         const Vector3& p = t->gridPosition;
         add(t->name + "@" + std::to_string(static_cast<int>(p.x)) + "," + std::to_string(static_cast<int>(p.y))
             + "," + std::to_string(static_cast<int>(p.z)) + ";");

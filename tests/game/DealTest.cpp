@@ -9,7 +9,7 @@ namespace {
 std::vector<std::string> faces(const Level& level)
 {
     std::vector<std::string> out;
-    for (const Tile* t : level.tiles) {
+    for (const Tile* t : pointers(level.tiles)) {
         const Vector3& p = t->gridPosition;
         out.push_back(t->name + "@" + std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.z));
     }
@@ -41,10 +41,10 @@ TEST_F(DealTest, HandComputedDealShuffleAndHint)
     EXPECT_EQ((std::vector<std::string>{"A@0.000000,0.000000,0.000000", "A@12.000000,0.000000,0.000000",
                                         "B@4.000000,0.000000,0.000000", "B@8.000000,0.000000,0.000000"}),
               faces(level));
-    EXPECT_EQ(level.tiles[2], level.cell(5, 1, 0));
+    EXPECT_EQ(level.tiles[2].get(), level.cell(5, 1, 0));
     // The hint draws from the movable tiles 0 1 2 3: 2 and then 3.
     ASSERT_TRUE(level.hint());
-    EXPECT_EQ((std::vector<Tile*>{level.tiles[2], level.tiles[3]}), level.hintTiles);
+    EXPECT_EQ((std::vector<Tile*>{level.tiles[2].get(), level.tiles[3].get()}), level.hintTiles);
 }
 
 TEST_F(DealTest, MultiplierCoversLargeLayoutsAndDealingStopsWithoutPairs)
@@ -63,7 +63,9 @@ TEST_F(DealTest, MultiplierCoversLargeLayoutsAndDealingStopsWithoutPairs)
     makeBoard(few, 12, 4, 1);
     few.layout->tileCoordinates = {{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {6, 0, 0}, {8, 0, 0}, {10, 0, 0}};
     ts = new TileSet(re, se, &few);
-    ts->templates = {newTile(few, "Left", {"Right"}), newTile(few, "Right", {}), newTile(few, "Alone", {})};
+    ts->templates.push_back(newTile(few, "Left", {"Right"}));
+    ts->templates.push_back(newTile(few, "Right", {}));
+    ts->templates.push_back(newTile(few, "Alone", {}));
     few.setTileSet(ts);
     few.deal();
     EXPECT_EQ(4, few.tilesLeft());
@@ -114,12 +116,12 @@ TEST_F(DealTest, HintWithNoMovesWithASelectionWithoutRepeatingAndOneWayMatches)
     Level oneWay;
     makeBoard(oneWay, 18, 4, 1);
     for (auto [name, matches] : {std::pair<const char*, std::vector<std::string>>{"X", {"Y", "Z"}}, {"Y", {}}, {"Z", {}}}) {
-        oneWay.tiles.push_back(newTile(oneWay, name, matches));
-        oneWay.placeTile(oneWay.tiles.back(), 4 * static_cast<int>(oneWay.tiles.size()), 0, 0);
+        oneWay.tiles.emplace_back(newTile(oneWay, name, matches));
+        oneWay.placeTile(oneWay.tiles.back().get(), 4 * static_cast<int>(oneWay.tiles.size()), 0, 0);
     }
     EXPECT_EQ(2, oneWay.movesLeft());
     ASSERT_TRUE(oneWay.hint());
-    EXPECT_EQ(oneWay.tiles[0], oneWay.hintTiles[0]);
+    EXPECT_EQ(oneWay.tiles[0].get(), oneWay.hintTiles[0]);
 }
 
 TEST_F(DealTest, ShuffleMovesOnlyLiveTilesOverTheirOwnPositions)
@@ -127,8 +129,8 @@ TEST_F(DealTest, ShuffleMovesOnlyLiveTilesOverTheirOwnPositions)
     Level level;
     dealBuiltin(level, TileSet::standardFile);
     level.applyDifficulty(DIFFICULTY_NORMAL);
-    Tile* cleared = level.tiles[10];
-    Tile* slotted = level.tiles[20];
+    Tile* cleared = level.tiles[10].get();
+    Tile* slotted = level.tiles[20].get();
     cleared->state = TILE_CLEARED;
     ASSERT_TRUE(level.slotTile(slotted, true, false));
     const Vector3 clearedAt = cleared->gridPosition, slottedAt = slotted->gridPosition;
@@ -159,9 +161,10 @@ TEST_F(DealTest, MakingSolvableEndsOnBoardsThatCannotClear)
     // Only the later tile lists the earlier one: no pair is ever found.
     Level oneWay;
     makeBoard(oneWay, 12, 4, 1);
-    oneWay.tiles = {newTile(oneWay, "Right", {}), newTile(oneWay, "Left", {"Right"})};
-    oneWay.placeTile(oneWay.tiles[0], 0, 0, 0);
-    oneWay.placeTile(oneWay.tiles[1], 6, 0, 0);
+    oneWay.tiles.push_back(newTile(oneWay, "Right", {}));
+    oneWay.tiles.push_back(newTile(oneWay, "Left", {"Right"}));
+    oneWay.placeTile(oneWay.tiles[0].get(), 0, 0, 0);
+    oneWay.placeTile(oneWay.tiles[1].get(), 6, 0, 0);
     EXPECT_FALSE(oneWay.makeSolvable());
     EXPECT_EQ(2, oneWay.tilesLeft());
 }
@@ -171,7 +174,7 @@ TEST_F(DealTest, ParkedTilesSkipABoardAnimationForTheRestOnly)
     Level level;
     dealBuiltin(level, TileSet::standardFile);
     level.applyDifficulty(DIFFICULTY_EASY);
-    Tile* parked = level.tiles[5];
+    Tile* parked = level.tiles[5].get();
     ASSERT_TRUE(level.slotTile(parked, true, false));
     level.playAnimation("clear_tile", false);
     EXPECT_FALSE(parked->isAnimating());

@@ -50,13 +50,13 @@ TEST_F(FreeTileTest, TheFreeTileRule)
         }
         std::istringstream changes(row.changes);
         for (std::string c; changes >> c;) {
-            Tile* t = level.tiles.at(std::stoul(c.substr(1)));
+            Tile* t = level.tiles.at(std::stoul(c.substr(1))).get();
             if (c[0] == 's')
                 ASSERT_TRUE(level.slotTile(t, true, false));
             else
                 t->state = c[0] == 'c' ? TILE_CLEARED : TILE_SET_ASIDE;
         }
-        EXPECT_EQ(row.free, level.isFree(level.tiles[0]));
+        EXPECT_EQ(row.free, level.isFree(level.tiles[0].get()));
     }
 }
 

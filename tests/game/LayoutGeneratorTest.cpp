@@ -102,7 +102,7 @@ TEST_F(LayoutGeneratorTest, EveryNumberGivesASymmetricSupportedSolvableLayout)
             ASSERT_EQ("", error) << "number " << number << " size " << size;
             digests.insert(g.digest());
             for (Level& level : levels) {
-                level.setLayout(g.makeLayout(re));
+                level.setLayout(g.makeLayout(re).release());
                 ASSERT_TRUE(level.deal()) << "number " << number << " size " << size;
                 ASSERT_EQ(size, level.tilesLeft()) << "number " << number;
             }

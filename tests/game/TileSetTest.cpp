@@ -12,7 +12,7 @@ TEST_F(TileSetTest, BuiltinSetsHaveUniqueFacesWithTheirModelAndSound)
         Level level;
         dealBuiltin(level, file);
         std::set<std::string> names;
-        for (Tile* t : level.tileSet->templates) {
+        for (const Tile* t : pointers(level.tileSet->templates)) {
             names.insert(t->name);
             EXPECT_EQ(2u, t->objects.size());
             EXPECT_EQ("Assets/Sounds/clear.wav", se->sounds.at(t->clearSound).file);
@@ -29,7 +29,7 @@ TEST_F(TileSetTest, ReadsATileSetFile)
     EXPECT_EQ(1.0f, ts.textureScaleY);  // a bad number keeps the default
     // A block left open is dropped; the one at the end of the file too.
     ASSERT_EQ(3u, ts.templates.size());
-    Tile* plum = ts.templates[1];
+    Tile* plum = ts.templates[1].get();
     EXPECT_EQ("Plum", plum->name);
     EXPECT_EQ(3, plum->standardRepeat);
     EXPECT_EQ((std::vector<std::string>{"Plum", "Orc", "Bam"}), plum->matches);

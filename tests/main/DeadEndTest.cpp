@@ -27,7 +27,7 @@ TEST_F(DeadEndTest, TheWarningComesAfterALosingLineAndGoesAfterTheUndosItNames)
     addMenu();
     MenuLabel* line = engine->menu->root->addLabel("DeadEndText", "");
     line->setVisibility(false);
-    Tile** t = level->tiles.data();
+    const PointerView<Tile> t = pointers(level->tiles);
     const float normal[3] = {engine->movesText->textColor[0], engine->movesText->textColor[1],
                              engine->movesText->textColor[2]};
     engine->updateBottomText();

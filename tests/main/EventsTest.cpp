@@ -48,11 +48,11 @@ TEST_F(EventsTest, ChangingTileSetAndLayoutWhileRunningDealsTheNewOnes)
     engine->tileSet = engine->browsedTileSet.get();
     engine->changeTileSet(new Layout(&engine->renderEngine, "layouts/odd.lyt"));
     EXPECT_EQ("Hiragana(Basic)", level->tileSet->name);
-    EXPECT_EQ(engine->tileSet, level->tileSet);
-    EXPECT_EQ(engine->layout, level->layout);
+    EXPECT_EQ(engine->tileSet, level->tileSet.get());
+    EXPECT_EQ(engine->layout, level->layout.get());
     ASSERT_EQ(2u, level->tiles.size());
     EXPECT_TRUE(engine->renderEngine.showsBoard(&level->tiles));
-    for (Tile* t : level->tiles)
+    for (Tile* t : pointers(level->tiles))
         EXPECT_TRUE(t->name.rfind("Japanese-", 0) == 0 || t->name.rfind("Romaji-", 0) == 0) << t->name;
     engine->selectedTileSet = engine->tileSetFiles.begin();
     engine->changeTileSet(new Layout(&engine->renderEngine, Layout::builtinTurtleFile));

@@ -134,7 +134,7 @@ protected:
 
     void stopAnimations()
     {
-        for (Tile* t : level->tiles)
+        for (Tile* t : pointers(level->tiles))
             if (t->currentTake)
                 t->currentTake->playing = false;
     }

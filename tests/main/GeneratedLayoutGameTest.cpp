@@ -55,7 +55,7 @@ TEST_F(GeneratedLayoutGameTest, PlayedSavedCountedAndResumedByItsSizeAndNumber)
     EXPECT_EQ("Generated-2(72)", labelText("LayoutName"));
     EXPECT_EQ("2", labelText("LayoutNumber"));
     ASSERT_NE(nullptr, preview()->overrideTexture);
-    EXPECT_EQ(engine->layout->ownPreview, preview()->overrideTexture);
+    EXPECT_EQ(engine->layout->ownPreview.get(), preview()->overrideTexture);
     // Random picks leave the board's generator where it was.
     auto boardRng = level->rng;
     run("LAYOUT_NUMBER_RANDOM");
@@ -90,7 +90,7 @@ TEST_F(GeneratedLayoutGameTest, PlayedSavedCountedAndResumedByItsSizeAndNumber)
     EXPECT_EQ("Generated/72/2", *engine->currentLayout);
     EXPECT_EQ(72u, level->tiles.size());
     std::vector<Point> resumed;
-    for (const Tile* t : level->tiles)
+    for (const Tile* t : pointers(level->tiles))
         resumed.emplace_back(static_cast<int>(t->gridPosition.x), static_cast<int>(t->gridPosition.y),
                              static_cast<int>(t->gridPosition.z));
     auto less = [](const Point& a, const Point& b) {

@@ -112,10 +112,10 @@ TEST_F(PanelsTest, TileSetWithoutTilesIsRefused)
     engine->selectedTileSet = engine->currentTileSet = engine->tileSetFiles.begin();
     startBuiltin();
     addPanels();
-    TileSet* own = level->tileSet;
+    TileSet* own = level->tileSet.get();
     run("NEXT_TILESET");
     run("SELECT_TILESET");
-    EXPECT_EQ(own, level->tileSet);
+    EXPECT_EQ(own, level->tileSet.get());
     EXPECT_EQ(own, engine->tileSet);
     EXPECT_EQ(TileSet::standardFile, *engine->currentTileSet);
     EXPECT_EQ(engine->currentTileSet, engine->selectedTileSet);

@@ -160,7 +160,7 @@ protected:
         engine->setDifficulty(0);
         engine->updateSlots();
         engine->action.clear();
-        for (Tile* t : level->tiles)
+        for (Tile* t : pointers(level->tiles))
             dealt.push_back(t->gridPosition);
         solution = numbers(level->solution);
     }
@@ -169,8 +169,15 @@ protected:
     {
         std::vector<size_t> out;
         for (Tile* t : list)
-            out.push_back(std::find(level->tiles.begin(), level->tiles.end(), t) - level->tiles.begin());
+            out.push_back(placeOf(t));
         return out;
+    }
+
+    // The tile's place in the board's list; the list's size when not on it.
+    size_t placeOf(const Tile* t) const
+    {
+        const PointerView<Tile> tiles = pointers(level->tiles);
+        return static_cast<size_t>(std::distance(tiles.begin(), std::find(tiles.begin(), tiles.end(), t)));
     }
 
     void clickOn(Tile* t, bool press = true)
@@ -195,7 +202,7 @@ protected:
         return SDLK_UNKNOWN;
     }
 
-    Tile* tile(const std::string& number) { return level->tiles.at(std::stoul(number)); }
+    Tile* tile(const std::string& number) { return level->tiles.at(std::stoul(number)).get(); }
 
     void step(const std::string& s)
     {
@@ -219,7 +226,7 @@ protected:
             clickOn(level->freeTiles.at(0));
         } else if (s == "solve") {
             for (size_t i = 0; i + 1 < solution.size(); i += 2)
-                level->clearTiles(level->tiles[solution[i]], level->tiles[solution[i + 1]]);
+                level->clearTiles(level->tiles[solution[i]].get(), level->tiles[solution[i + 1]].get());
         } else if (s.rfind("K:", 0) == 0) {
             tap(keyNamed(arg));
         } else if (s.rfind("D:", 0) == 0 || s.rfind("U:", 0) == 0) {
@@ -262,16 +269,16 @@ protected:
 
     std::string indexOf(const Tile* t) const
     {
-        const auto at = std::find(level->tiles.begin(), level->tiles.end(), t);
-        return at == level->tiles.end() ? "-" : std::to_string(at - level->tiles.begin());
+        const size_t at = placeOf(t);
+        return at == level->tiles.size() ? "-" : std::to_string(at);
     }
 
     // Takes the pairs off in the order given; true when that clears the board.
     bool clears(const std::vector<size_t>& order)
     {
         for (size_t i = 0; i + 1 < order.size(); i += 2) {
-            Tile* a = level->tiles.at(order[i]);
-            Tile* b = level->tiles.at(order[i + 1]);
+            Tile* a = level->tiles.at(order[i]).get();
+            Tile* b = level->tiles.at(order[i + 1]).get();
             if (!level->isFree(a) || !level->isFree(b))
                 return false;
             a->state = b->state = TILE_CLEARED;
@@ -282,7 +289,8 @@ protected:
     std::string observe(const std::string& key)
     {
         auto count = [this](auto pred) {
-            return std::to_string(std::count_if(level->tiles.begin(), level->tiles.end(), pred));
+            const PointerView<Tile> tiles = pointers(level->tiles);
+            return std::to_string(std::count_if(tiles.begin(), tiles.end(), pred));
         };
         auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
         if (key == "left")

@@ -87,7 +87,11 @@ TEST_F(PlayerSafetyTest, ARefusedSavedGameChangesNothingAsksForANewGameAndAResto
     Player* p = add("Eve");
     engine->layoutFiles.push_back("layouts/odd.lyt");
     engine->selectedLayout = engine->currentLayout = engine->layoutFiles.begin();
-    const std::vector<Tile*> tiles = level->tiles;
+    auto board = [this] {
+        const PointerView<Tile> tiles = pointers(level->tiles);
+        return std::vector<Tile*>(tiles.begin(), tiles.end());
+    };
+    const std::vector<Tile*> tiles = board();
     // Known files and a difficulty, but tiles off the other layout's grid, no
     // snapshot or an unknown file: nothing of it may be applied, and a new
     // game is asked for on the board in play.
@@ -104,7 +108,7 @@ TEST_F(PlayerSafetyTest, ARefusedSavedGameChangesNothingAsksForANewGameAndAResto
         engine->action.clear();
         EXPECT_FALSE(engine->loadSavedGame()) << lines[1];
         EXPECT_EQ("NEW_GAME", engine->action);
-        EXPECT_EQ(tiles, level->tiles);
+        EXPECT_EQ(tiles, board());
         EXPECT_EQ(DIFFICULTY_NORMAL, engine->difficulty);
         EXPECT_EQ(Layout::builtinTurtleFile, *engine->currentLayout);
         EXPECT_EQ(Layout::builtinTurtleFile, *engine->selectedLayout);

@@ -14,7 +14,7 @@ namespace playersfixture {
 inline std::vector<std::string> look(const Level& level)
 {
     std::vector<std::string> out;
-    for (const Tile* t : level.tiles) {
+    for (const Tile* t : pointers(level.tiles)) {
         const bool shown = t->state != TILE_CLEARED && t->state != TILE_SLOTTED && t->visible;
         std::ostringstream s;
         s << t->name << " " << t->gridPosition.x << " " << t->gridPosition.y << " " << t->gridPosition.z << " "

@@ -155,7 +155,7 @@ TEST_F(PlayersTest, GameSavedAfterAShuffleComesBackAsShownAndUndoesAlike)
 
     // Restart after a further shuffle puts the tiles back where they were saved.
     std::vector<Vector3> places;
-    for (const Tile* t : level->tiles)
+    for (const Tile* t : pointers(level->tiles))
         places.push_back(t->gridPosition);
     engine->action = "SHUFFLE";
     engine->processAction();

@@ -13,7 +13,7 @@ protected:
     std::string seen()
     {
         std::ostringstream s;
-        for (const Tile* t : level->tiles)
+        for (const Tile* t : pointers(level->tiles))
             s << t->name << " " << t->gridPosition.x << " " << t->gridPosition.y << " " << t->gridPosition.z << " "
               << t->state << " " << (t->state != TILE_CLEARED && t->visible) << "\n";
         for (int i = 0; i < 3; ++i)

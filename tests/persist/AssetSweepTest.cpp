@@ -111,8 +111,8 @@ TEST_F(AssetSweep, LayoutAndTileSetFilesMatchTheBuiltInOnes)
         EXPECT_EQ(fromFile.name, fromTable.name);
         ASSERT_EQ(fromFile.templates.size(), fromTable.templates.size()) << set;
         for (size_t i = 0; i < fromTable.templates.size(); ++i) {
-            const Tile* a = fromFile.templates[i];
-            const Tile* b = fromTable.templates[i];
+            const Tile* a = fromFile.templates[i].get();
+            const Tile* b = fromTable.templates[i].get();
             EXPECT_EQ(a->name, b->name);
             EXPECT_EQ(a->texturePosX, b->texturePosX) << a->name;
             EXPECT_EQ(a->texturePosY, b->texturePosY) << a->name;

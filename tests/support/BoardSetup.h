@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,10 +27,10 @@ inline Layout* gridLayout(RenderEngine* re, int gx, int gy, int gz, const std::v
     return l;
 }
 
-inline Tile* newTile(Level& level, const std::string& name, const std::vector<std::string>& matches,
-                     int repeat = 1)
+inline std::unique_ptr<Tile> newTile(Level& level, const std::string& name,
+                                     const std::vector<std::string>& matches, int repeat = 1)
 {
-    Tile* t = new Tile(level.renderEngine, &level, level.soundEngine, 0, 0, 0, 0, 0, 0, 0);
+    auto t = std::make_unique<Tile>(level.renderEngine, &level, level.soundEngine, 0, 0, 0, 0, 0, 0, 0);
     t->name = name;
     t->matches = matches;
     t->standardRepeat = repeat;
@@ -39,9 +40,9 @@ inline Tile* newTile(Level& level, const std::string& name, const std::vector<st
 // Appends a tile matching its own name to the board, at (x, y, z).
 inline Tile* put(Level& level, const std::string& name, int x, int y, int z)
 {
-    level.tiles.push_back(newTile(level, name, {name}));
-    level.placeTile(level.tiles.back(), x, y, z);
-    return level.tiles.back();
+    level.tiles.emplace_back(newTile(level, name, {name}));
+    level.placeTile(level.tiles.back().get(), x, y, z);
+    return level.tiles.back().get();
 }
 }
 
@@ -70,7 +71,8 @@ protected:
         level.newMap();
     }
     Tile* put(Level& level, const std::string& name, int x, int y, int z) { return board::put(level, name, x, y, z); }
-    Tile* newTile(Level& level, const std::string& name, const std::vector<std::string>& matches, int repeat = 1)
+    std::unique_ptr<Tile> newTile(Level& level, const std::string& name, const std::vector<std::string>& matches,
+                                  int repeat = 1)
     {
         level.renderEngine = re;
         level.soundEngine = se;
