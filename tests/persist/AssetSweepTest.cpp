@@ -76,7 +76,7 @@ TEST_F(AssetSweep, ModelsMaterialsPicturesAndSoundsLoad)
     std::set<std::string> names;
     for (Object* o : tile->objects)
         names.insert(o->name);
-    for (Take* t : tile->takes)
+    for (const auto& t : tile->takes)
         names.insert(t->name);
     for (const char* part : {"Tile", "Face", "clear_tile", "new_game", "game_won"})
         EXPECT_EQ(1u, names.count(part)) << part;
