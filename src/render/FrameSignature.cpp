@@ -232,8 +232,8 @@ void FrameSignature::menuItem(const MenuItem* item)
             add(v);
         add(static_cast<const void*>(b->label));
     }
-    for (const MenuItem* child : item->children)
-        menuItem(child);
+    for (const auto& child : item->children)
+        menuItem(child.get());
 }
 
 std::uint64_t FrameSignature::overlay(const RenderEngine& e, std::vector<LabelText>* texts)
@@ -251,7 +251,7 @@ std::uint64_t FrameSignature::overlay(const RenderEngine& e, std::vector<LabelTe
     }
     f.add(static_cast<const void*>(e.menu));
     if (e.menu)
-        f.menuItem(e.menu->root);
+        f.menuItem(e.menu->root.get());
     for (const MenuTileSlot* slot : e.holdingSlots) {
         f.add(static_cast<const void*>(slot));
         if (!slot)
