@@ -61,7 +61,7 @@ void measure(const char* kind, const std::vector<std::string>& files,
 
 int main()
 {
-    RenderEngine re(new Renderer);
+    RenderEngine re(std::make_unique<Renderer>());
     SoundEngine se;
     measure("models", shipped({".obj"}), [&re](const std::string& f) { Model m(&re, f); });
     measure("pictures", shipped({".png", ".bmp"}), [](const std::string& f) {

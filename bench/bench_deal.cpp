@@ -97,7 +97,7 @@ int main(int argc, char** argv)
     unsigned int seeds = argc > 1 ? static_cast<unsigned int>(std::strtoul(argv[1], nullptr, 10)) : 1000;
     if (seeds == 0)
         seeds = 1000;
-    RenderEngine re(new Renderer);
+    RenderEngine re(std::make_unique<Renderer>());
     SoundEngine se;
     std::vector<std::string> layouts = {Layout::builtinTurtleFile};
     std::vector<std::string> files;

@@ -126,7 +126,7 @@ int main(int argc, char** argv)
         SDL_WM_SetCaption("Jadeloom", "Jadeloom");
         re.init();
         // Every frame is measured as fast as it can be drawn.
-        GLRender* gl = static_cast<GLRender*>(re.renderer);
+        GLRender* gl = static_cast<GLRender*>(re.renderer.get());
         gl->paceFrames = idleSeconds > 0.0;
         gl->keepFrames = waiting || orbit || idleSeconds > 0.0;
         Input input;
@@ -166,9 +166,9 @@ int main(int argc, char** argv)
                         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
                     }
             if (boardOnly)
-                for (Sprite* s : re.sprites)
+                for (const auto& s : re.sprites)
                     s->visible = false;
-            Sprite* cat = reward && !re.rewardSprites.empty() ? re.rewardSprites.front() : nullptr;
+            Sprite* cat = reward && !re.rewardSprites.empty() ? re.rewardSprites.front().get() : nullptr;
             if (cat) {
                 cat->visible = true;
                 cat->worldPosition = Vector3(30.0f, 0.0f, -14.0f);

@@ -69,7 +69,7 @@ int main()
     // The loader's progress lines would drown the table.
     std::cerr.setstate(std::ios::failbit);
 
-    RenderEngine engine(new Renderer);
+    RenderEngine engine(std::make_unique<Renderer>());
     // Wall time suffers when the machine is shared; the process's CPU time
     // much less.
     std::printf("%12s %10s %10s %10s %12s %10s %10s %10s\n", "triangles", "file MB", "load ms",

@@ -26,7 +26,7 @@ int main(int argc, char** argv)
         rounds = 20;
     const int width = 1280, height = 800;
 
-    RenderEngine re(new Renderer);
+    RenderEngine re(std::make_unique<Renderer>());
     Level* level = new Level;
     level->setLayout(new Layout(&re, Layout::builtinTurtleFile));
     TileSet* ts = new TileSet(&re, nullptr, level);

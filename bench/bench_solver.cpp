@@ -78,7 +78,7 @@ int main(int argc, char** argv)
     unsigned int deals = argc > 1 ? static_cast<unsigned int>(std::strtoul(argv[1], nullptr, 10)) : 1000;
     if (deals == 0)
         deals = 1000;
-    RenderEngine re(new Renderer);
+    RenderEngine re(std::make_unique<Renderer>());
     SoundEngine se;
     std::vector<std::string> layouts;
     std::error_code error;

@@ -25,7 +25,7 @@ public:
 
 inline RenderEngine& engine()
 {
-    static RenderEngine* e = new RenderEngine(new MaterialRenderer);
+    static RenderEngine* e = new RenderEngine(std::make_unique<MaterialRenderer>());
     return *e;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "FuzzSupport.h"
 #include "render/Animation.h"
@@ -24,20 +25,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
         Model model(&engine, "");
         for (const char* name : {"door", "Tile", "Face", ""}) {
-            Object* o = new Object;
-            o->name = name;
-            model.objects.push_back(o);
+            model.addObject(std::make_unique<Object>())->name = name;
         }
         model.loadAnimationFile(path);
-        for (Take* t : model.takes)
-            for (Animation* a : t->animations)
+        for (const auto& t : model.takes)
+            for (const auto& a : t->animations)
                 a->timer.tickSource = &ticks;
         Model copy(model);
-        for (Take* t : copy.takes)
-            for (Animation* a : t->animations)
+        for (const auto& t : copy.takes)
+            for (const auto& a : t->animations)
                 a->timer.tickSource = &ticks;
         for (Model* m : {&model, &copy}) {
-            for (Take* t : m->takes) {
+            for (const auto& t : m->takes) {
                 now = 0;
                 m->playAnimation(t->name);
                 for (Uint32 step : {1u, 10u, 100u, 1000u, 10000u, 100000u}) {

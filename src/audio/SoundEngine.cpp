@@ -5,6 +5,7 @@
 #include <SDL/SDL.h>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "audio/OggStream.h"
 #include "base/Log.h"
@@ -36,10 +37,8 @@ SoundEngine::~SoundEngine()
             alGetError();
         }
     }
-    for (OggStream* stream : streams) {
-        stream->release();
-        delete stream;
-    }
+    // Each stream lets go of its source and buffers as it is destroyed,
+    // while the device is still open.
     streams.clear();
     if (deviceOpen)
         alutExit();
@@ -272,7 +271,7 @@ OggStream* SoundEngine::streamAt(int index) const
 {
     if (index < 0 || static_cast<size_t>(index) >= streams.size())
         return nullptr;
-    return streams[static_cast<size_t>(index)];
+    return streams[static_cast<size_t>(index)].get();
 }
 
 int SoundEngine::addStream(const std::string& file, bool loop)
@@ -291,7 +290,7 @@ int SoundEngine::addStream(const std::string& file, bool loop)
         return noSound;
     }
     stream->loop = loop;
-    streams.push_back(stream.release());
+    streams.push_back(std::move(stream));
     checkError();
     return static_cast<int>(streams.size()) - 1;
 }
@@ -357,7 +356,7 @@ void SoundEngine::updateStream(OggStream& stream)
 
 void SoundEngine::update()
 {
-    for (OggStream* stream : streams) {
+    for (auto& stream : streams) {
         try {
             updateStream(*stream);
         } catch (const std::exception&) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ public:
     std::vector<Sound> sounds;
     float sourcePosition[3] = {0.0f, 0.0f, 0.0f};
     float sourceVelocity[3] = {0.0f, 0.0f, 0.0f};
-    std::vector<OggStream*> streams;  // owned
+    std::vector<std::unique_ptr<OggStream>> streams;
     float volume = 1.0f;
     bool deviceOpen = false;  // false: the engine is silent
 

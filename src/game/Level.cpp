@@ -56,10 +56,11 @@ void Level::loadBackground()
 {
     if (!renderEngine)
         return;
-    room = new Sprite(renderEngine, 0.0f, 0.0f, 0.0f);
+    auto sprite = std::make_unique<Sprite>(renderEngine, 0.0f, 0.0f, 0.0f);
+    room = sprite.get();
     renderEngine->loadModel(roomModelFile);
     room->makeDuplicate(roomModelFile);
-    renderEngine->sprites.push_back(room);
+    renderEngine->sprites.push_back(std::move(sprite));
 }
 
 void Level::loadRewards()
@@ -73,7 +74,7 @@ void Level::loadRewards()
     if (!renderEngine)
         return;
     for (const RewardsFile::Trophy& trophy : trophies) {
-        Sprite* s = new Sprite(renderEngine, 0.0f, 0.0f, 0.0f);
+        auto s = std::make_unique<Sprite>(renderEngine, 0.0f, 0.0f, 0.0f);
         renderEngine->loadModel(trophy.model);
         s->makeDuplicate(trophy.model);
         s->worldPosition = trophy.position;
@@ -89,7 +90,7 @@ void Level::loadRewards()
         // A trophy is known by its model path, even when the model is missing.
         s->path = trophy.model;
         s->visible = false;
-        renderEngine->rewardSprites.push_back(s);
+        renderEngine->rewardSprites.push_back(std::move(s));
     }
 }
 

@@ -69,9 +69,9 @@ void TileSet::loadStampMaterial(const std::string& materialFile)
         return;
     renderEngine->renderer->loadMaterials(materialFile);
     Material* found = nullptr;
-    for (Material* m : renderEngine->materials)
+    for (const auto& m : renderEngine->materials)
         if (m && m->name == name)
-            found = m;
+            found = m.get();
     if (!found)
         return;
     stampMaterial = found;

@@ -38,7 +38,7 @@ GameEngine::GameEngine()
     dealNumber = browsedDeal = Level::dealSeed;
 }
 
-GameEngine::GameEngine(Renderer* renderer) : renderEngine(renderer)
+GameEngine::GameEngine(Renderer* renderer) : renderEngine(std::unique_ptr<Renderer>(renderer))
 {
     currentPlayer = players.end();
     selectedLayout = currentLayout = layoutFiles.end();
@@ -307,7 +307,7 @@ void GameEngine::runFrame()
     if (soundEngine)
         soundEngine->update();
     if (!renderEngine.rewardSprites.empty()) {
-        Sprite* reward = renderEngine.rewardSprites.front();
+        Sprite* reward = renderEngine.rewardSprites.front().get();
         // Started once and then kept turning; starting it every frame would
         // hold it on its first frame.
         if (reward && !(reward->currentTake && reward->currentTake->playing

@@ -127,7 +127,7 @@ void GameEngine::mouseMotion()
 {
     renderEngine.mouseInWindow = true;
     const SDL_MouseMotionEvent& m = event.motion;
-    MenuItem* root = menu ? menu->root : nullptr;
+    MenuItem* root = menu ? menu->root.get() : nullptr;
     if (gameState == GS_PLAYING && rightDrag) {
         Camera& camera = renderEngine.camera;
         const float xrel = static_cast<float>(m.xrel);
@@ -182,7 +182,7 @@ void GameEngine::mouseButtonDown()
     mouseDownX = b.x;
     mouseDownY = b.y;
     renderEngine.renderer->setCursor(CURSOR_PRESSED);
-    MenuItem* root = menu ? menu->root : nullptr;
+    MenuItem* root = menu ? menu->root.get() : nullptr;
     if (root)
         root->checkMouseInside(b.x, b.y);
 
@@ -240,7 +240,7 @@ void GameEngine::mouseButtonUp()
 {
     const SDL_MouseButtonEvent& b = event.button;
     renderEngine.renderer->setCursor(CURSOR_NORMAL);
-    MenuItem* root = menu ? menu->root : nullptr;
+    MenuItem* root = menu ? menu->root.get() : nullptr;
     if (root) {
         root->setClick(false);
         root->checkMouseInside(b.x, b.y);

@@ -193,14 +193,14 @@ void GameEngine::updatePlayerStats()
 
 void GameEngine::setRewards()
 {
-    for (Sprite* s : renderEngine.rewardSprites)
+    for (const auto& s : renderEngine.rewardSprites)
         if (s)
             s->setVisibility(false);
     const Player* p = activePlayer();
     if (!p)
         return;
     for (const std::string& reward : p->rewards)
-        for (Sprite* s : renderEngine.rewardSprites)
+        for (const auto& s : renderEngine.rewardSprites)
             if (s && s->getPath() == reward)
                 s->setVisibility(true);
 }

@@ -68,12 +68,7 @@ void skipEntry(WordReader& in)
 
 FontObj::FontObj(RenderEngine* re) : renderEngine(re) {}
 
-FontObj::~FontObj()
-{
-    glyphs.clear();
-    delete texture;
-    texture = nullptr;
-}
+FontObj::~FontObj() = default;
 
 bool FontObj::loadFont(const std::string& file)
 {
@@ -93,8 +88,9 @@ bool FontObj::loadFont(const std::string& file)
         } else if (word == "Texture:") {
             std::string image;
             if (in.next(image)) {
-                delete texture;
-                texture = new Texture(renderEngine, image, 0, "", Texture::Drawn::FlatMask);
+                // The old picture goes first, giving back its OpenGL name.
+                texture.reset();
+                texture = std::make_unique<Texture>(renderEngine, image, 0, "", Texture::Drawn::FlatMask);
             }
         } else if (word == "TextureSize:") {
             in.readInt(textureSize);

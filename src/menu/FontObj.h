@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,7 @@ public:
     int firstCharacter = 0;
     int maxHeight = 0;
     unsigned int listBase = 0;      // the renderer's first glyph display list
-    Texture* texture = nullptr;     // owned
+    std::unique_ptr<Texture> texture;
     RenderEngine* renderEngine = nullptr;
     int glyphCount = 0;
     float lineHeight = 0.0f;

@@ -21,11 +21,8 @@ Menu::Menu(RenderEngine* re, Input* in, const std::string& modelFile)
 {
 }
 
-Menu::~Menu()
-{
-    delete root;
-    root = nullptr;
-}
+// The items go before the menu model, whose objects they show.
+Menu::~Menu() = default;
 
 void Menu::draw()
 {
@@ -107,7 +104,7 @@ void Menu::loadMenuFile(const std::string& file)
         outputError("Missing menu config file " + file);
         return;
     }
-    MenuItem* current = root;
+    MenuItem* current = root.get();
     bool strayReported = false;
     // Tags and keys with no item to act on (before the root) are skipped;
     // the first one is logged.
@@ -127,8 +124,8 @@ void Menu::loadMenuFile(const std::string& file)
                     stray(word);
                     continue;
                 }
-                delete root;
-                root = current = new MenuRect(name, renderEngine, input, nullptr);
+                root = std::make_unique<MenuRect>(name, renderEngine, input, nullptr);
+                current = root.get();
             } else if (word == "<Rect>") {
                 current = current->addRect(name);
             } else if (word == "<button>") {

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include "render/Model.h"
@@ -15,7 +16,7 @@ class Menu : public Model {
 public:
     RenderEngine* renderEngine = nullptr;
     Input* input = nullptr;
-    MenuItem* root = nullptr;  // owned; null until the tree is built
+    std::unique_ptr<MenuItem> root;  // null until the tree is built
 
     // An empty file name gives a menu without a model.
     Menu(RenderEngine* re, Input* input, const std::string& modelFile);

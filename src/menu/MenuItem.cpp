@@ -23,16 +23,6 @@ MenuItem::MenuItem(const std::string& itemId, RenderEngine* re, Input* in, MenuI
     height = 0.0f;
 }
 
-MenuItem::~MenuItem()
-{
-    // The objects belong to the menu model: forget them before the model's
-    // destructor would free them.
-    objects.clear();
-    for (MenuItem* child : children)
-        delete child;
-    children.clear();
-}
-
 int MenuItem::windowWidth() const
 {
     return renderEngine ? renderEngine->windowWidth : 0;
@@ -49,21 +39,21 @@ void MenuItem::draw()
         return;
     if (renderEngine)
         renderEngine->drawMenuItem(this);
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         child->draw();
 }
 
 void MenuItem::setVisibility(bool on)
 {
     visible = on;
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         child->setChildVisibility(on);
 }
 
 void MenuItem::setChildVisibility(bool on)
 {
     parentVisible = on;
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         child->setChildVisibility(on);
 }
 
@@ -73,7 +63,7 @@ std::string MenuItem::getAction()
         return std::string();
     if (!action.empty())
         return action;
-    for (MenuItem* child : children) {
+    for (const auto& child : children) {
         std::string a = child->getAction();
         if (!a.empty())
             return a;
@@ -84,44 +74,44 @@ std::string MenuItem::getAction()
 void MenuItem::resize(Model* menuModel)
 {
     constructMenuItem(menuModel);
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         child->resize(menuModel);
 }
 
 void MenuItem::update()
 {
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         child->update();
 }
 
 MenuButton* MenuItem::addButton(const std::string& childId)
 {
-    return adopt(new MenuButton(childId, renderEngine, input, this));
+    return adopt(std::make_unique<MenuButton>(childId, renderEngine, input, this));
 }
 
 MenuCheckbox* MenuItem::addCheckBox(const std::string& childId)
 {
-    return adopt(new MenuCheckbox(childId, renderEngine, input, this));
+    return adopt(std::make_unique<MenuCheckbox>(childId, renderEngine, input, this));
 }
 
 MenuRect* MenuItem::addRect(const std::string& childId)
 {
-    return adopt(new MenuRect(childId, renderEngine, input, this));
+    return adopt(std::make_unique<MenuRect>(childId, renderEngine, input, this));
 }
 
 MenuTileSlot* MenuItem::addTileSlot(const std::string& childId)
 {
-    return adopt(new MenuTileSlot(childId, renderEngine, input, this));
+    return adopt(std::make_unique<MenuTileSlot>(childId, renderEngine, input, this));
 }
 
 MenuTextbox* MenuItem::addTextBox(const std::string& childId)
 {
-    return adopt(new MenuTextbox(childId, renderEngine, input, this));
+    return adopt(std::make_unique<MenuTextbox>(childId, renderEngine, input, this));
 }
 
 MenuLabel* MenuItem::addLabel(const std::string& childId, const std::string& text)
 {
-    return adopt(new MenuLabel(childId, text, renderEngine, input, this));
+    return adopt(std::make_unique<MenuLabel>(childId, text, renderEngine, input, this));
 }
 
 void MenuItem::constructMenuItem(Model* menuModel)
@@ -180,12 +170,12 @@ void MenuItem::checkMouseInside(int mx, int my)
     }
     if (hit) {
         inside = true;
-        for (MenuItem* child : children)
+        for (const auto& child : children)
             child->checkMouseInside(mx, my);
     } else if (inside) {
         inside = false;
         setClick(false);
-        for (MenuItem* child : children)
+        for (const auto& child : children)
             child->setInside(false);
     }
 }
@@ -193,14 +183,14 @@ void MenuItem::checkMouseInside(int mx, int my)
 void MenuItem::setInside(bool on)
 {
     inside = on;
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         child->setInside(on);
 }
 
 void MenuItem::setClick(bool on)
 {
     clicked = on && inside;
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         child->setClick(on);
 }
 
@@ -208,7 +198,7 @@ MenuItem* MenuItem::getItemByID(const std::string& wanted)
 {
     if (id == wanted)
         return this;
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         if (MenuItem* found = child->getItemByID(wanted))
             return found;
     return nullptr;

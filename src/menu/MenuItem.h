@@ -1,5 +1,7 @@
 #pragma once
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/Sprite.h"
@@ -24,7 +26,7 @@ public:
     std::string id;
     std::string action;
     MenuItem* parent = nullptr;
-    std::vector<MenuItem*> children;  // owned, in file order
+    std::vector<std::unique_ptr<MenuItem>> children;  // in file order
     // visible (the item's own visibility) is the model's flag.
     bool parentVisible = true;        // whether the ancestors let it show
     bool active = true;               // reacts to the pointer
@@ -49,7 +51,6 @@ public:
     MenuItem(const std::string& id, RenderEngine* re, Input* input, MenuItem* parent);
     MenuItem(const MenuItem&) = delete;
     MenuItem& operator=(const MenuItem&) = delete;
-    ~MenuItem() override;
 
     void draw() override;
     void setVisibility(bool visible) override;
@@ -84,9 +85,10 @@ protected:
 
 private:
     template <class T>
-    T* adopt(T* child)
+    T* adopt(std::unique_ptr<T> child)
     {
-        children.push_back(child);
-        return child;
+        T* added = child.get();
+        children.push_back(std::move(child));
+        return added;
     }
 };

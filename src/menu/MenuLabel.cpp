@@ -18,7 +18,7 @@ void MenuLabel::draw()
     // The renderer skips a hidden label; the children draw themselves.
     if (renderEngine)
         renderEngine->drawMenuLabel(this);
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         child->draw();
 }
 
@@ -53,7 +53,7 @@ void MenuLabel::resize(Model* menuModel)
     const float depthOffset = objects.empty() ? 0.0f : z - objects.front()->boxMax.z;
     constructMenuItem(menuModel);
     place(depthOffset);
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         child->resize(menuModel);
 }
 

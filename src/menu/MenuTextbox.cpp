@@ -102,7 +102,7 @@ void MenuTextbox::draw()
         return;
     if (renderEngine)
         renderEngine->drawMenuTextbox(this);
-    for (MenuItem* child : children)
+    for (const auto& child : children)
         child->draw();
 }
 

@@ -1,5 +1,7 @@
 #include "render/Animation.h"
 
+#include <utility>
+
 #include "render/Frame.h"
 #include "render/Model.h"
 #include "render/Object.h"
@@ -43,25 +45,18 @@ Animation::Animation(const Animation& other)
     flipTextures[0] = other.flipTextures[0];
     flipTextures[1] = other.flipTextures[1];
     const int current = other.currentIndex();
-    for (const Frame* f : other.frames)
-        frames.push_back(new Frame(*f));
+    for (const auto& f : other.frames)
+        frames.push_back(std::make_unique<Frame>(*f));
     if (current >= 0)
-        currentFrame = frames[static_cast<size_t>(current)];
+        currentFrame = frames[static_cast<size_t>(current)].get();
 }
 
-Animation::~Animation()
-{
-    for (Frame* f : frames)
-        delete f;
-    for (int side = 0; side < 2; ++side)
-        if (ownsFlipTexture[side])
-            delete flipTextures[side];
-}
+Animation::~Animation() = default;
 
 int Animation::currentIndex() const
 {
     for (size_t i = 0; i < frames.size(); ++i)
-        if (frames[i] == currentFrame)
+        if (frames[i].get() == currentFrame)
             return static_cast<int>(i);
     return -1;
 }
@@ -70,7 +65,7 @@ void Animation::addFrame(int timeStamp, bool randomTimeStamp, int minimumTimeSta
                          float tx, float ty, float tz, float rx, float ry, float rz,
                          float sx, float sy, float sz, const std::string& texture, int visible)
 {
-    Frame* f = new Frame;
+    auto f = std::make_unique<Frame>();
     f->randomTimeStamp = randomTimeStamp;
     f->minimumTimeStamp = minimumTimeStamp;
     if (randomTimeStamp)
@@ -82,8 +77,8 @@ void Animation::addFrame(int timeStamp, bool randomTimeStamp, int minimumTimeSta
     f->scaleDelta = Vector3(sx, sy, sz);
     f->texture = texture;
     f->visible = visible;
-    frames.push_back(f);
-    currentFrame = frames.front();
+    frames.push_back(std::move(f));
+    currentFrame = frames.front().get();
 }
 
 void Animation::beginFrame(Frame* frame)
@@ -97,8 +92,8 @@ Texture* Animation::flipTexture(const std::string& image, int side)
 {
     Texture* t = Texture::findRegistered(image);
     if (!t) {
-        t = new Texture(engine, image, 0, "");
-        ownsFlipTexture[side] = true;
+        madeFlipTextures[side] = std::make_unique<Texture>(engine, image, 0, "");
+        t = madeFlipTextures[side].get();
     }
     return t;
 }
@@ -134,7 +129,7 @@ void Animation::finishFrame(Frame* frame)
 
 void Animation::rewind()
 {
-    currentFrame = frames.front();
+    currentFrame = frames.front().get();
     running = false;
     paused = false;
     delta = 0;
@@ -179,7 +174,7 @@ void Animation::update()
     const int index = currentIndex();
     if (index < 0 || static_cast<size_t>(index) + 1 >= frames.size()) {
         rewind();
-        Frame* first = frames.front();
+        const Frame* first = frames.front().get();
         if (!first->texture.empty() && flipTextures[0]) {
             flipTextures[0]->swapImage(first->texture, 0);
             if (flipTextures[1] && frames.size() > 1 && !frames[1]->texture.empty())
@@ -189,7 +184,7 @@ void Animation::update()
         return;
     }
     frameStart = T;
-    currentFrame = frames[static_cast<size_t>(index) + 1];
+    currentFrame = frames[static_cast<size_t>(index) + 1].get();
     beginFrame(currentFrame);
     if (flippedTexture && shown && !currentFrame->texture.empty())
         shown->swapImage(currentFrame->texture, 0);
@@ -222,7 +217,7 @@ void Animation::skipToNextFrame()
     startTicks += elapsed - T;
     elapsed = T;
     frameStart = T;
-    currentFrame = frames[static_cast<size_t>(index) + 1];
+    currentFrame = frames[static_cast<size_t>(index) + 1].get();
     beginFrame(currentFrame);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,11 @@ class Texture;
 // fall, and after the last one the animation stops at the first frame.
 class Animation {
 public:
-    Texture* flipTextures[2] = {nullptr, nullptr};  // front and back of the flip-book
+    // Front and back of the flip-book: made here (see madeFlipTextures) or
+    // found among the live textures.
+    Texture* flipTextures[2] = {nullptr, nullptr};
     Frame* currentFrame = nullptr;
-    std::vector<Frame*> frames;  // owned, in file order
+    std::vector<std::unique_ptr<Frame>> frames;  // in file order
     RenderEngine* engine = nullptr;
     std::string name;            // the take's name
     int frameStart = 0;          // ms at which the current frame began
@@ -29,8 +32,8 @@ public:
     Stopwatch timer;
     int delta = 0;               // ms since the previous update
     int startTicks = 0;
-    // Which flip-book textures this animation made (and so destroys).
-    bool ownsFlipTexture[2] = {false, false};
+    // The flip-book textures this animation made (and so destroys).
+    std::unique_ptr<Texture> madeFlipTextures[2];
 
     Animation(RenderEngine* engine, Object* object);
     // Copies the frames and the state; the copy shares the flip-book

@@ -132,7 +132,8 @@ std::uint64_t FrameSignature::scene(const RenderEngine& e)
             f.add(static_cast<int>(l->type));
             f.add(l->visible);
         }
-    for (const Material* m : e.materials) {
+    for (const auto& material : e.materials) {
+        const Material* m = material.get();
         f.add(static_cast<const void*>(m));
         if (!m)
             continue;
@@ -148,11 +149,12 @@ std::uint64_t FrameSignature::scene(const RenderEngine& e)
     }
     f.add(static_cast<const void*>(e.tileMaterial));
     f.add(static_cast<const void*>(e.stampMaterial));
-    for (const Sprite* s : e.sprites)
-        f.model(s);
+    for (const auto& s : e.sprites)
+        f.model(s.get());
     // A reward turns within the sphere its radius gives around where it
     // stands; only that place is part of the scene.
-    for (const Sprite* s : e.rewardSprites) {
+    for (const auto& reward : e.rewardSprites) {
+        const Sprite* s = reward.get();
         f.add(static_cast<const void*>(s));
         if (!s)
             continue;
@@ -172,8 +174,8 @@ std::uint64_t FrameSignature::scene(const RenderEngine& e)
 std::uint64_t FrameSignature::rewards(const RenderEngine& e)
 {
     FrameSignature f;
-    for (const Sprite* s : e.rewardSprites)
-        f.model(s);
+    for (const auto& s : e.rewardSprites)
+        f.model(s.get());
     return f.h;
 }
 
@@ -230,8 +232,8 @@ void FrameSignature::menuItem(const MenuItem* item)
             add(v);
         add(static_cast<const void*>(b->label));
     }
-    for (const MenuItem* child : item->children)
-        menuItem(child);
+    for (const auto& child : item->children)
+        menuItem(child.get());
 }
 
 std::uint64_t FrameSignature::overlay(const RenderEngine& e, std::vector<LabelText>* texts)
@@ -242,14 +244,14 @@ std::uint64_t FrameSignature::overlay(const RenderEngine& e, std::vector<LabelTe
         texts->clear();
     f.add(e.windowWidth);
     f.add(e.windowHeight);
-    f.add(static_cast<const void*>(e.font));
+    f.add(static_cast<const void*>(e.font.get()));
     if (e.font) {
         f.add(e.font->listBase);
         f.add(e.font->texture ? e.font->texture->glName : 0u);
     }
     f.add(static_cast<const void*>(e.menu));
     if (e.menu)
-        f.menuItem(e.menu->root);
+        f.menuItem(e.menu->root.get());
     for (const MenuTileSlot* slot : e.holdingSlots) {
         f.add(static_cast<const void*>(slot));
         if (!slot)

@@ -125,12 +125,11 @@ void GLRender::setSceneLights()
     // Exactly one scene light however often this runs: the old one gives
     // its number back before the new one takes one.
     if (engine->sceneLight) {
-        Visible(engine->sceneLight, false);
-        delete engine->sceneLight;
-        engine->sceneLight = nullptr;
+        Visible(engine->sceneLight.get(), false);
+        engine->sceneLight.reset();
     }
-    Light* light = new Light(LIGHT_POINT, engine);
-    engine->sceneLight = light;
+    engine->sceneLight = std::make_unique<Light>(LIGHT_POINT, engine);
+    Light* light = engine->sceneLight.get();
     light->setDiffuse(1.5f, 1.5f, 1.4f, 1.0f);
     light->setSpecular(0.5f, 0.5f, 0.5f, 1.0f);
     light->setExponent(80.0f);

@@ -60,8 +60,8 @@ void drawItemObjects(RenderEngine* engine, const MenuItem* item, bool withToggle
             else if (item->inside)
                 glTranslatef(item->hoverOffset[0], item->hoverOffset[1], 0.0f);
         }
-        glTexCoordPointer(2, GL_FLOAT, 0, obj->texCoords);
-        glVertexPointer(3, GL_FLOAT, 0, obj->vertices);
+        glTexCoordPointer(2, GL_FLOAT, 0, obj->texCoords.get());
+        glVertexPointer(3, GL_FLOAT, 0, obj->vertices.get());
         GLRenderState::drawTriangles(obj);
         if (shifted) {
             glLoadIdentity();
@@ -166,7 +166,7 @@ void GLRender::drawMenuLabel(MenuLabel* label)
 {
     if (!label || !label->visible || !label->parentVisible || !engine->font)
         return;
-    FontObj* font = engine->font;
+    FontObj* font = engine->font.get();
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glColor4f(label->textColor[0], label->textColor[1], label->textColor[2], 1.0f);

@@ -150,7 +150,7 @@ bool GLRender::rewardBox(int box[4])
 {
     const int w = engine->windowWidth, h = engine->windowHeight;
     bool any = false;
-    for (const Sprite* s : engine->rewardSprites)
+    for (const auto& s : engine->rewardSprites)
         any = any || (s && s->visible);
     if (!any || w <= 0 || h <= 0)
         return false;
@@ -165,7 +165,7 @@ bool GLRender::rewardBox(int box[4])
     double x0 = w, y0 = h, x1 = 0, y1 = 0;
     // Every part's box where the part is now, placed as renderModel places
     // it, projected onto the window.
-    for (const Sprite* s : engine->rewardSprites) {
+    for (const auto& s : engine->rewardSprites) {
         if (!s || !s->visible)
             continue;
         glPushMatrix();
@@ -406,7 +406,7 @@ void endSpritePass()
 void GLRender::renderSprites()
 {
     beginSpritePass(engine);
-    for (Sprite* s : engine->sprites)
+    for (const auto& s : engine->sprites)
         if (s && s->visible)
             s->draw();
     endSpritePass();
@@ -415,7 +415,7 @@ void GLRender::renderSprites()
 void GLRender::renderRewards()
 {
     beginSpritePass(engine);
-    for (Sprite* s : engine->rewardSprites)
+    for (const auto& s : engine->rewardSprites)
         if (s && s->visible)
             s->draw();
     endSpritePass();
@@ -512,7 +512,7 @@ void GLRender::renderSplashScreen(std::string image)
     // The picture is shown once: its texture and pixels go at once. Only a
     // texture of its own is released, never one a material holds.
     if (picture && picture->materialUsers == 0)
-        delete picture;
+        engine->releaseSharedTexture(picture);
 
     glEnable(GL_LIGHTING);
     glEnable(GL_CULL_FACE);

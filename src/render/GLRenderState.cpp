@@ -151,9 +151,9 @@ void GLRenderState::pointArrays(const Object* obj)
 {
     if (!obj)
         return;
-    glTexCoordPointer(2, GL_FLOAT, 0, obj->texCoords);
-    glNormalPointer(GL_FLOAT, 0, obj->normals);
-    glVertexPointer(3, GL_FLOAT, 0, obj->vertices);
+    glTexCoordPointer(2, GL_FLOAT, 0, obj->texCoords.get());
+    glNormalPointer(GL_FLOAT, 0, obj->normals.get());
+    glVertexPointer(3, GL_FLOAT, 0, obj->vertices.get());
 }
 
 void GLRenderState::drawObject(const Object* obj)
@@ -164,7 +164,7 @@ void GLRenderState::drawObject(const Object* obj)
 
 void GLRenderState::drawTriangles(const Object* obj)
 {
-    glDrawElements(GL_TRIANGLES, obj->indexCount, GL_UNSIGNED_INT, obj->indices);
+    glDrawElements(GL_TRIANGLES, obj->indexCount, GL_UNSIGNED_INT, obj->indices.get());
 }
 
 Object* GLRenderState::findObject(const Model* model, const std::string& name)

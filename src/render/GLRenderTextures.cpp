@@ -370,14 +370,14 @@ bool GLRender::loadTGA(Texture* t, std::string file)
 
 Texture* GLRender::loadTexture(std::string file)
 {
-    for (Material* m : engine->materials)
+    for (const auto& m : engine->materials)
         if (m->diffuseMap && m->diffuseMap->fileName == file)
             return m->diffuseMap;
     if (Texture* t = Texture::findRegistered(file))
         return t;
     // Pictures looked up by name are previews, splash pictures and menu
     // looks, all drawn flat.
-    return new Texture(engine, file, 0, "", Texture::Drawn::Flat);
+    return engine->shareTexture(std::make_unique<Texture>(engine, file, 0, "", Texture::Drawn::Flat));
 }
 
 Material* GLRender::loadMaterials(std::string file)

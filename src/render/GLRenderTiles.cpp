@@ -143,7 +143,7 @@ bool beginFaces(RenderEngine* engine, const Object* mesh)
     if (!GLRenderState::useTextureUnit(1))
         return false;
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glTexCoordPointer(2, GL_FLOAT, 0, mesh->texCoords);
+    glTexCoordPointer(2, GL_FLOAT, 0, mesh->texCoords.get());
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     GLRenderState::bindDiffuse(engine->stampMaterial);

@@ -7,7 +7,7 @@
 
 Light::Light(LIGHT_TYPE lightType, RenderEngine* eng) : engine(eng), type(lightType)
 {
-    Renderer* r = engine->renderer;
+    Renderer* r = engine->renderer.get();
     r->lights.push_back(this);
     if (r->freeLightNumbers.empty()) {
         lightNum = 0;
@@ -30,7 +30,7 @@ Light::Light(LIGHT_TYPE lightType, RenderEngine* eng) : engine(eng), type(lightT
 
 Light::~Light()
 {
-    Renderer* r = engine->renderer;
+    Renderer* r = engine->renderer.get();
     if (lightNum != 0)
         r->freeLightNumbers.push_back(lightNum);
     auto it = std::find(r->lights.begin(), r->lights.end(), this);

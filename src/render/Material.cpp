@@ -1,5 +1,7 @@
 #include "render/Material.h"
 
+#include <memory>
+#include <utility>
 
 #include "base/Log.h"
 #include "base/LineReader.h"
@@ -45,9 +47,9 @@ Material* Material::loadFile(RenderEngine* engine, const std::string& file)
 {
     if (!engine)
         return nullptr;
-    for (Material* m : engine->materials)
+    for (const auto& m : engine->materials)
         if (m->file == file)
-            return m;
+            return m.get();
 
     LineReader lines(file, maxLine);
     if (!lines.ok())
@@ -68,10 +70,10 @@ Material* Material::loadFile(RenderEngine* engine, const std::string& file)
             continue;
 
         if (key == "newmtl") {
-            current = new Material;
+            engine->materials.push_back(std::make_unique<Material>());
+            current = engine->materials.back().get();
             current->file = file;
             words.next(current->name);
-            engine->materials.push_back(current);
             if (!first)
                 first = current;
             if (current->name == "Tile_Material")
@@ -117,22 +119,22 @@ void Material::createHighlightMaterials(RenderEngine* engine)
 {
     if (!engine)
         return;
-    Material* highlight = new Material;
+    auto highlight = std::make_unique<Material>();
     highlight->name = "highlight";
     highlight->emission[0] = 0.282f;
     highlight->emission[1] = 0.384f;
     highlight->emission[2] = 0.75f;
     highlight->emission[3] = 0.5f;
-    Material* hover = new Material;
+    auto hover = std::make_unique<Material>();
     hover->name = "hoverHighlight";
     hover->emission[0] = 0.7f;
     hover->emission[1] = 0.8f;
     hover->emission[2] = 1.0f;
     hover->emission[3] = 1.0f;
-    engine->highlightMaterial = highlight;
-    engine->hoverHighlightMaterial = hover;
-    engine->materials.push_back(highlight);
-    engine->materials.push_back(hover);
+    engine->highlightMaterial = highlight.get();
+    engine->hoverHighlightMaterial = hover.get();
+    engine->materials.push_back(std::move(highlight));
+    engine->materials.push_back(std::move(hover));
 }
 
 void Material::setHighlightColor(RenderEngine* engine, float r, float g, float b, float a)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <utility>
 
 #include "base/Log.h"
 #include "base/LineReader.h"
@@ -98,23 +99,28 @@ Model::Model(const Model& other)
 
 Model::~Model()
 {
-    for (Take* t : takes)
-        delete t;
-    for (Object* o : objects)
-        delete o;
+    // The takes go before the objects: each takes its animations off them.
+    takes.clear();
+}
+
+Object* Model::addObject(std::unique_ptr<Object> object)
+{
+    objects.push_back(object.get());
+    ownedObjects.push_back(std::move(object));
+    return objects.back();
 }
 
 void Model::appendCopiesOf(const Model& other)
 {
     for (const Object* o : other.objects)
-        objects.push_back(new Object(*o));
+        addObject(std::make_unique<Object>(*o));
     const size_t firstTake = takes.size();
-    for (Take* t : other.takes)
-        takes.push_back(new Take(*t, this));
+    for (const auto& t : other.takes)
+        takes.push_back(std::make_unique<Take>(*t, this));
     if (!currentTake && other.currentTake) {
         for (size_t i = 0; i < other.takes.size(); ++i)
-            if (other.takes[i] == other.currentTake)
-                currentTake = takes[firstTake + i];
+            if (other.takes[i].get() == other.currentTake)
+                currentTake = takes[firstTake + i].get();
     }
 }
 
@@ -217,12 +223,11 @@ bool Model::loadModelFile(const std::string& file)
             faceP.clear();
             faceT.clear();
             faceN.clear();
-            current = new Object;
+            current = addObject(std::make_unique<Object>());
             std::string name;
             words.next(name);
             if (name != "default")
                 current->name = name;
-            objects.push_back(current);
         } else if (key == "usemtl") {
             if (!current) {
                 if (!loggedNoGroup)
@@ -234,7 +239,7 @@ bool Model::loadModelFile(const std::string& file)
             if (engine) {
                 for (auto it = engine->materials.rbegin(); it != engine->materials.rend(); ++it) {
                     if ((*it)->name == current->materialName) {
-                        current->material = *it;
+                        current->material = it->get();
                         break;
                     }
                 }
@@ -317,8 +322,8 @@ void Model::convertToIndexedArray(Object* object, std::vector<Vector3*>& facePos
 
     object->clearArrays();
     object->indexCount = static_cast<int>(count);
-    object->indices = new int[count];
-    std::copy(indexList.begin(), indexList.end(), object->indices);
+    object->indices = std::make_unique<int[]>(count);
+    std::copy(indexList.begin(), indexList.end(), object->indices.get());
     convVectorToArray(object, uniqueP, uniqueT, uniqueN);
 }
 
@@ -328,13 +333,10 @@ void Model::convVectorToArray(Object* object, std::vector<Vector3*>& positions,
     if (!object)
         return;
     const size_t count = positions.size();
-    delete[] object->vertices;
-    delete[] object->texCoords;
-    delete[] object->normals;
     object->vertexCount = static_cast<int>(count);
-    object->vertices = new float[count * 3];
-    object->texCoords = new float[count * 2];
-    object->normals = new float[count * 3];
+    object->vertices = std::make_unique<float[]>(count * 3);
+    object->texCoords = std::make_unique<float[]>(count * 2);
+    object->normals = std::make_unique<float[]>(count * 3);
     const Vector3 zero;
     for (size_t i = 0; i < count; ++i) {
         const Vector3& p = positions[i] ? *positions[i] : zero;
@@ -388,9 +390,9 @@ void Model::calculateSize()
 
 void Model::playAnimation(const std::string& takeName)
 {
-    for (Take* t : takes) {
+    for (const auto& t : takes) {
         if (t->name == takeName) {
-            currentTake = t;
+            currentTake = t.get();
             t->start();
         }
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,9 @@ class Model {
 public:
     Vector3 corners[8];
     float radius = 0.0f;             // largest distance from worldPosition to a corner
-    std::vector<Object*> objects;    // owned, in file order
+    // The objects drawn, in file order: the model's own (see addObject), or
+    // for a menu item those it borrows from the menu model.
+    std::vector<Object*> objects;
     Take* currentTake = nullptr;     // the take last started
     float depth = 0.0f;
     std::string path;
@@ -25,7 +28,7 @@ public:
     Vector3 worldPosition;
     Vector3 rotation;                // degrees about x, y, z
     RenderEngine* engine = nullptr;
-    std::vector<Take*> takes;        // owned
+    std::vector<std::unique_ptr<Take>> takes;
     bool visible = true;
     float width = 0.0f;
 
@@ -33,6 +36,9 @@ public:
     Model(const Model& other);       // deep copy; nothing is shared
     Model& operator=(const Model&) = delete;
     virtual ~Model();
+
+    // Appends an object that the model owns from now on, and returns it.
+    Object* addObject(std::unique_ptr<Object> object);
 
     virtual void draw();
     virtual void setVisibility(bool on) { visible = on; }
@@ -60,4 +66,7 @@ protected:
     // Appends deep copies of another model's objects and takes (the copied
     // takes animate the copied objects).
     void appendCopiesOf(const Model& other);
+
+private:
+    std::vector<std::unique_ptr<Object>> ownedObjects;
 };

@@ -6,12 +6,12 @@
 
 namespace {
 template <typename T>
-T* copyArray(const T* source, size_t count)
+std::unique_ptr<T[]> copyArray(const std::unique_ptr<T[]>& source, size_t count)
 {
     if (!source)
         return nullptr;
-    T* copy = new T[count];
-    std::copy(source, source + count, copy);
+    auto copy = std::make_unique<T[]>(count);
+    std::copy(source.get(), source.get() + count, copy.get());
     return copy;
 }
 }
@@ -42,21 +42,12 @@ Object::Object(const Object& other)
     vertices = copyArray(other.vertices, static_cast<size_t>(vertexCount) * 3);
 }
 
-Object::~Object()
-{
-    clearArrays();
-}
-
 void Object::clearArrays()
 {
-    delete[] indices;
-    delete[] normals;
-    delete[] texCoords;
-    delete[] vertices;
-    indices = nullptr;
-    normals = nullptr;
-    texCoords = nullptr;
-    vertices = nullptr;
+    indices.reset();
+    normals.reset();
+    texCoords.reset();
+    vertices.reset();
     indexCount = 0;
     vertexCount = 0;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,12 @@ public:
     Vector3 planePoints[6];             // one point on each box face
     float radius = 0.0f;                // largest distance from centre to a corner
     Vector3 centre;
-    int* indices = nullptr;             // owned
+    std::unique_ptr<int[]> indices;
     int indexCount = 0;
     std::string materialName;
     Vector3 boxMax;
     Vector3 boxMin;
-    float* normals = nullptr;           // owned, 3 per vertex
+    std::unique_ptr<float[]> normals;    // 3 per vertex
     int vertexCount = 0;
     Material* material = nullptr;       // not owned
     std::string name;                   // empty for the group "default"
@@ -33,15 +34,14 @@ public:
     Vector3 scale{1.0f, 1.0f, 1.0f};
     Vector3 extra;
     std::vector<Animation*> animations; // not owned: the takes own them
-    float* texCoords = nullptr;         // owned, 2 per vertex
-    float* vertices = nullptr;          // owned, 3 per vertex
+    std::unique_ptr<float[]> texCoords;  // 2 per vertex
+    std::unique_ptr<float[]> vertices;   // 3 per vertex
 
     Object() = default;
     // Deep copy of the arrays; the animations are copied with the takes,
     // which attach them to the copy (see Take).
     Object(const Object& other);
     Object& operator=(const Object&) = delete;
-    ~Object();
 
     // Drops the arrays (before they are built again).
     void clearArrays();

@@ -1,6 +1,8 @@
 #include "render/RenderEngine.h"
 
+#include <algorithm>
 #include <ctime>
+#include <utility>
 
 #include "base/Log.h"
 #include "render/GLRender.h"
@@ -12,9 +14,9 @@
 #include "render/Texture.h"
 #include "render/WindowPlatform.h"
 
-RenderEngine::RenderEngine() : RenderEngine(new GLRender) {}
+RenderEngine::RenderEngine() : RenderEngine(std::make_unique<GLRender>()) {}
 
-RenderEngine::RenderEngine(Renderer* r) : renderer(r)
+RenderEngine::RenderEngine(std::unique_ptr<Renderer> r) : renderer(std::move(r))
 {
     seedRand();
     renderer->engine = this;
@@ -25,9 +27,10 @@ RenderEngine::~RenderEngine()
 {
     // Owners normally clean up while the window still exists; doing it
     // again here is harmless (the lists are empty) and keeps an owner that
-    // forgot from leaking.
+    // forgot from leaking. The renderer goes last: what clean_up frees hands
+    // its lights and OpenGL names back through it.
     clean_up();
-    delete renderer;
+    renderer.reset();
 }
 
 void RenderEngine::seedRand()
@@ -176,47 +179,55 @@ void RenderEngine::toggleFullscreen(bool on)
 
 Model* RenderEngine::loadModel(const std::string& modelPath)
 {
-    for (Model* m : models)
+    for (const auto& m : models)
         if (m->path == modelPath)
-            return m;
-    Model* m = new Model(this, modelPath);
-    models.push_back(m);
-    return m;
+            return m.get();
+    models.push_back(std::make_unique<Model>(this, modelPath));
+    return models.back().get();
 }
 
 void RenderEngine::clean_up()
 {
-    if (auto* gl = dynamic_cast<GLRender*>(renderer))
+    // The order: the materials first, letting go of the textures they share;
+    // the lights and the font; the sprites before the cached models, whose
+    // flip-book textures the sprites' copied animations borrow; last the
+    // shared textures, newest first, which nothing above may hold any more.
+    if (auto* gl = dynamic_cast<GLRender*>(renderer.get()))
         gl->freeCursors();
-    for (Material* m : materials)
-        delete m;
     materials.clear();
     highlightMaterial = hoverHighlightMaterial = tileMaterial = stampMaterial = lastMaterial = nullptr;
 
     if (sceneLight) {
         renderer->deleteLight(sceneLight->getLightNum());
-        delete sceneLight;
-        sceneLight = nullptr;
+        sceneLight.reset();
     }
     releaseFont();
-    for (Sprite* s : rewardSprites)
-        delete s;
     rewardSprites.clear();
     if (secondLight) {
         renderer->deleteLight(secondLight->getLightNum());
-        delete secondLight;
-        secondLight = nullptr;
+        secondLight.reset();
     }
-    for (Sprite* s : sprites)
-        delete s;
     sprites.clear();
-    for (Model* m : models)
-        delete m;
     models.clear();
-    // Textures that nothing above owned (pictures looked up by name, such
-    // as previews and splash pictures) belong to the shared list.
-    while (!Texture::textures.empty())
-        delete Texture::textures.back();
+    while (!sharedTextures.empty())
+        sharedTextures.pop_back();
+}
+
+Texture* RenderEngine::shareTexture(std::unique_ptr<Texture> texture)
+{
+    sharedTextures.push_back(std::move(texture));
+    return sharedTextures.back().get();
+}
+
+void RenderEngine::releaseSharedTexture(Texture* texture)
+{
+    auto it = std::find_if(sharedTextures.begin(), sharedTextures.end(),
+                           [texture](const std::unique_ptr<Texture>& t) { return t.get() == texture; });
+    if (it == sharedTextures.end())
+        return;
+    // Taken out of the list before it is destroyed.
+    std::unique_ptr<Texture> released = std::move(*it);
+    sharedTextures.erase(it);
 }
 
 bool RenderEngine::openAVI(Movie* movie)

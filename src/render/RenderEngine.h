@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,17 +23,26 @@ class MenuTileSlot;
 class Model;
 class Renderer;
 class Sprite;
+class Texture;
 class Tile;
 
 // The one object through which the game reaches the screen: window state,
 // the scene camera, loaded materials, models and sprites, the scene light,
-// the frustum and the renderer that does the drawing.
+// the frustum and the renderer that does the drawing. What it owns is freed
+// in the order clean_up() gives, the renderer last.
 class RenderEngine : public MovieScreen {
 public:
+    // The menu's font is freed where its type is known (RenderEngineMenu.cpp),
+    // so that no other file here includes the menu's header for it.
+    struct FontDeleter {
+        FontDeleter() = default;
+        FontDeleter(std::default_delete<FontObj>) {}  // from std::make_unique
+        void operator()(FontObj* font) const;
+    };
     Camera camera{nullptr};
-    FontObj* font = nullptr;
+    std::unique_ptr<FontObj, FontDeleter> font;
     float frustum[6][4] = {};
-    Renderer* renderer = nullptr;         // owned
+    std::unique_ptr<Renderer> renderer;
     Material* highlightMaterial = nullptr;
     Material* hoverHighlightMaterial = nullptr;
     Material* tileMaterial = nullptr;
@@ -47,9 +57,9 @@ public:
     bool smoothEdgesDefault = true;
     bool smoothEdges() const { return smoothEdgesChoice.value_or(smoothEdgesDefault); }
     Material* lastMaterial = nullptr;
-    Light* sceneLight = nullptr;          // owned
-    Light* secondLight = nullptr;         // owned
-    std::vector<Material*> materials;     // owned
+    std::unique_ptr<Light> sceneLight;
+    std::unique_ptr<Light> secondLight;
+    std::vector<std::unique_ptr<Material>> materials;
     Menu* menu = nullptr;
     MtRng<Mt32Traits> rng;
     int culledCount = 0;
@@ -57,13 +67,16 @@ public:
     int prevWindowHeight = 600;
     int restoreX = 0;
     int restoreY = 0;
-    std::vector<Sprite*> rewardSprites;   // owned
-    std::vector<Model*> models;           // owned: the model cache
+    std::vector<std::unique_ptr<Sprite>> rewardSprites;
+    std::vector<std::unique_ptr<Model>> models;  // the model cache
     int screenBPP = 32;
     int screenHeight = 0;
     int screenWidth = 0;
     std::vector<Tile*> pickHits;
-    std::vector<Sprite*> sprites;         // owned
+    std::vector<std::unique_ptr<Sprite>> sprites;
+    // The textures no other object owns: pictures looked up by file name
+    // (previews, splash pictures, menu looks) and those the materials share.
+    std::vector<std::unique_ptr<Texture>> sharedTextures;
     PictureDecoder pictures;              // pictures decoded ahead at start-up
     MenuTileSlot* holdingSlots[3] = {nullptr, nullptr, nullptr};
     Material* stampMaterial = nullptr;
@@ -86,9 +99,9 @@ public:
 
     // The real renderer: an OpenGL one (nothing is opened before init()).
     RenderEngine();
-    // Any renderer, owned from here on; the do-nothing base class serves the
-    // tests that need no window.
-    explicit RenderEngine(Renderer* renderer);
+    // Any renderer; the do-nothing base class serves the tests that need no
+    // window.
+    explicit RenderEngine(std::unique_ptr<Renderer> renderer);
     RenderEngine(const RenderEngine&) = delete;
     RenderEngine& operator=(const RenderEngine&) = delete;
     ~RenderEngine() override;
@@ -112,7 +125,12 @@ public:
     // window raises no event).
     void trackPlacement(unsigned int nowTicks);
     Model* loadModel(const std::string& path);
+    // Frees everything loaded (not the renderer), in the order written there.
     void clean_up();
+    // Keeps a texture among the shared ones, and returns it.
+    Texture* shareTexture(std::unique_ptr<Texture> texture);
+    // Frees a shared texture; one owned elsewhere is left alone.
+    void releaseSharedTexture(Texture* texture);
     void seedRand();
 
     // Scene, culling and picking (RenderEngineScene.cpp).

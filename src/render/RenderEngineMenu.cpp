@@ -62,10 +62,15 @@ void RenderEngine::setProjectionPosition(MenuTileSlot* slot)
     renderer->setProjectionPosition(slot);
 }
 
+void RenderEngine::FontDeleter::operator()(FontObj* f) const
+{
+    std::default_delete<FontObj>()(f);
+}
+
 void RenderEngine::loadFont(const std::string& file)
 {
     releaseFont();
-    font = new FontObj(this);
+    font = std::make_unique<FontObj>(this);
     font->loadFont(file);
 }
 
@@ -74,8 +79,7 @@ void RenderEngine::releaseFont()
     if (!font)
         return;
     // Display lists are the OpenGL renderer's; other renderers made none.
-    if (auto* gl = dynamic_cast<GLRender*>(renderer))
-        gl->deleteFontLists(font);
-    delete font;
-    font = nullptr;
+    if (auto* gl = dynamic_cast<GLRender*>(renderer.get()))
+        gl->deleteFontLists(font.get());
+    font.reset();
 }

@@ -16,9 +16,9 @@ void Sprite::makeDuplicate(const std::string& modelPath)
     if (!engine)
         return;
     const Model* source = nullptr;
-    for (const Model* m : engine->models) {
+    for (const auto& m : engine->models) {
         if (m && m->getPath() == modelPath) {
-            source = m;
+            source = m.get();
             break;
         }
     }

@@ -1,6 +1,7 @@
 #include "render/Take.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/Log.h"
 #include "base/LineReader.h"
@@ -26,41 +27,41 @@ Take::Take(Model* m) : model(m) {}
 
 Take::Take(const Take& other, Model* m) : name(other.name), model(m)
 {
-    for (const Animation* a : other.animations) {
+    for (const auto& a : other.animations) {
         Object* target = (a->object && m) ? findObject(m, a->object->name) : nullptr;
         if (!target)
             continue;
-        Animation* copy = new Animation(*a);
+        auto copy = std::make_unique<Animation>(*a);
         copy->object = target;
-        addAnimation(copy);
+        addAnimation(std::move(copy));
     }
 }
 
 Take::~Take()
 {
-    for (Animation* a : animations) {
+    // The objects outlive the take: they forget its animations.
+    for (const auto& a : animations) {
         if (a->object) {
             auto& list = a->object->animations;
-            list.erase(std::remove(list.begin(), list.end(), a), list.end());
+            list.erase(std::remove(list.begin(), list.end(), a.get()), list.end());
         }
-        delete a;
     }
 }
 
-void Take::addAnimation(Animation* animation)
+void Take::addAnimation(std::unique_ptr<Animation> animation)
 {
     if (!animation)
         return;
     animation->model = model;
-    animations.push_back(animation);
     if (animation->object)
-        animation->object->animations.push_back(animation);
+        animation->object->animations.push_back(animation.get());
+    animations.push_back(std::move(animation));
 }
 
 void Take::start()
 {
     playing = true;
-    for (Animation* a : animations)
+    for (const auto& a : animations)
         a->start();
 }
 
@@ -69,7 +70,7 @@ void Take::update()
     if (!playing || paused)
         return;
     bool anyRunning = false;
-    for (Animation* a : animations) {
+    for (const auto& a : animations) {
         a->update();
         anyRunning = anyRunning || a->running;
     }
@@ -82,14 +83,14 @@ void Take::pause()
     if (!playing)
         return;
     paused = !paused;
-    for (Animation* a : animations)
+    for (const auto& a : animations)
         if (a->running)
             a->pause();
 }
 
 void Take::skipToNextFrame()
 {
-    for (Animation* a : animations)
+    for (const auto& a : animations)
         a->skipToNextFrame();
 }
 
@@ -130,8 +131,9 @@ bool Take::loadFile(Model* model, const std::string& file)
         outputError("Unable to load animation file: " + file);
         return false;
     }
-    Take* take = nullptr;
-    Animation* animation = nullptr;
+    // A take or animation still open when the file ends is dropped.
+    std::unique_ptr<Take> take;
+    std::unique_ptr<Animation> animation;
     FrameValues frame;
     WordReader& words = lines.words();
     while (lines.next()) {
@@ -145,21 +147,18 @@ bool Take::loadFile(Model* model, const std::string& file)
 
         if (key == "<take>") {
             // A take left open is dropped with what it holds.
-            delete animation;
-            animation = nullptr;
-            delete take;
-            take = new Take(model);
+            animation.reset();
+            take = std::make_unique<Take>(model);
         } else if (key == "<name>") {
             if (take)
                 words.next(take->name);
         } else if (key == "<animation>") {
-            delete animation;
-            animation = nullptr;
+            animation.reset();
             std::string objectName;
             words.next(objectName);
             Object* object = take ? findObject(model, objectName) : nullptr;
             if (object) {
-                animation = new Animation(model->engine, object);
+                animation = std::make_unique<Animation>(model->engine, object);
                 animation->name = take->name;
             } else if (take) {
                 outputError("Animation names no object of the model: " + objectName);
@@ -192,21 +191,17 @@ bool Take::loadFile(Model* model, const std::string& file)
         } else if (key == "</animation>") {
             if (take && animation) {
                 animation->name = take->name;
-                take->addAnimation(animation);
+                take->addAnimation(std::move(animation));
             }
-            animation = nullptr;
+            animation.reset();
         } else if (key == "</take>") {
-            delete animation;
-            animation = nullptr;
+            animation.reset();
             if (take) {
-                model->takes.push_back(take);
-                model->currentTake = model->takes.front();
+                model->takes.push_back(std::move(take));
+                model->currentTake = model->takes.front().get();
             }
-            take = nullptr;
         }
     }
-    delete animation;
-    delete take;
     outputError("Loaded animation file: " + file);
     return true;
 }

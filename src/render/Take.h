@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,7 @@ class Model;
 class Take {
 public:
     std::string name;
-    std::vector<Animation*> animations;  // owned
+    std::vector<std::unique_ptr<Animation>> animations;
     Model* model = nullptr;
     bool paused = false;
     bool playing = false;
@@ -25,7 +26,7 @@ public:
     ~Take();
 
     // The take's model becomes the animation's; the take owns it from here.
-    void addAnimation(Animation* animation);
+    void addAnimation(std::unique_ptr<Animation> animation);
     void start();
     void update();
     void pause();

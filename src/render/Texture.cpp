@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "base/Log.h"
@@ -16,7 +17,7 @@ std::vector<Texture*> Texture::textures;
 namespace {
 Renderer* rendererOf(RenderEngine* engine)
 {
-    return engine ? engine->renderer : nullptr;
+    return engine ? engine->renderer.get() : nullptr;
 }
 }
 
@@ -90,7 +91,7 @@ Texture* Texture::acquire(RenderEngine* e, const std::string& file)
             return t;
         }
     const bool flat = file.compare(0, std::char_traits<char>::length(flatFolder), flatFolder) == 0;
-    Texture* t = new Texture(e, file, 0, "", flat ? Drawn::Flat : Drawn::InScene);
+    Texture* t = e->shareTexture(std::make_unique<Texture>(e, file, 0, "", flat ? Drawn::Flat : Drawn::InScene));
     t->materialUsers = 1;
     return t;
 }
@@ -98,7 +99,7 @@ Texture* Texture::acquire(RenderEngine* e, const std::string& file)
 void Texture::release(Texture* t)
 {
     if (t && --t->materialUsers <= 0)
-        delete t;
+        t->engine->releaseSharedTexture(t);
 }
 
 void Texture::examinePixels()

@@ -48,7 +48,8 @@ public:
     // The menu's pictures, drawn flat, live in this folder.
     static constexpr const char* flatFolder = "Assets/Menu/";
 
-    // Every live texture in creation order.
+    // Every live texture in creation order; each is freed by its owner (an
+    // animation, the font, or the render engine's shared textures).
     static std::vector<Texture*> textures;
 
     // With an empty file an empty texture called name is made; otherwise the
@@ -79,7 +80,7 @@ public:
     // A material's texture for file: the one other materials of that engine
     // already hold for the same file, or a new one; released with release().
     static Texture* acquire(RenderEngine* engine, const std::string& file);
-    // One material lets go of t; the last one destroys it.
+    // One material lets go of t; the last one frees it.
     static void release(Texture* t);
 
     // Decodes a picture into a new 32-bit surface with bytes in blue, green,

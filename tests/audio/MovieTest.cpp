@@ -14,8 +14,8 @@ namespace {
 class MovieTest : public ::testing::Test {
 protected:
     WorkDir dir{JADELOOM_SOURCE_DIR};
-    RecordingRenderer* renderer = new RecordingRenderer;
-    RenderEngine* engine = new RenderEngine(renderer);
+    RenderEngine* engine = new RenderEngine(std::make_unique<RecordingRenderer>());
+    RecordingRenderer* renderer = static_cast<RecordingRenderer*>(engine->renderer.get());
 
     void SetUp() override { fakeclock::now = 1000; }
     void TearDown() override { delete engine; }

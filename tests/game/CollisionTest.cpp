@@ -14,10 +14,10 @@ protected:
     {
         BoardTest::SetUp();
         re->loadModel("Assets/Scenes/Bedroom/room.obj");
-        room = new Sprite(re, 0, 0, 0);
+        re->sprites.push_back(std::make_unique<Sprite>(re, 0, 0, 0));
+        room = re->sprites.back().get();
         room->makeDuplicate("Assets/Scenes/Bedroom/room.obj");
         ASSERT_EQ(2u, room->objects.size());
-        re->sprites.push_back(room);
         level.room = room;
     }
 };

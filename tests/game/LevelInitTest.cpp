@@ -25,7 +25,7 @@ TEST_F(LevelInitTest, InitDealsAsANewGameDoesAndLoadsTheRoomAndTheRewards)
     ASSERT_NE(nullptr, level.room);
     EXPECT_EQ(2u, level.room->objects.size());
     ASSERT_EQ(2u, re->rewardSprites.size());
-    Sprite* cat = re->rewardSprites[0];
+    Sprite* cat = re->rewardSprites[0].get();
     EXPECT_FALSE(cat->visible);
     EXPECT_EQ(Vector3(1, 2, 3), cat->worldPosition);
     EXPECT_EQ(Vector3(4, 5, 6), cat->objects[1]->pivot);

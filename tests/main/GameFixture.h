@@ -104,8 +104,8 @@ protected:
     void addMenu()
     {
         Menu* menu = new Menu(&engine->renderEngine, &engine->input, "");
-        menu->root = new MenuRect("Root", &engine->renderEngine, &engine->input, nullptr);
-        MenuItem* root = menu->root;
+        menu->root = std::make_unique<MenuRect>("Root", &engine->renderEngine, &engine->input, nullptr);
+        MenuItem* root = menu->root.get();
         for (const char* id : {"TilesText", "MovesText", "ScoreText", "TimeText", "DifficultyText"})
             root->addLabel(id, "");
         root->addRect("TopBar");

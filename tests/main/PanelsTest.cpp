@@ -12,7 +12,7 @@ protected:
     void addPanels()
     {
         addMenu();
-        MenuItem* root = engine->menu->root;
+        MenuItem* root = engine->menu->root.get();
         for (const char* id : {"MainMenuLeft", "MainMenuRight", "ShuffleButton", "HintButton", "UndoButton"})
             root->addButton(id);
         MenuItem* layouts = root->addRect("LayoutPanel");

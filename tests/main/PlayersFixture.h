@@ -35,7 +35,7 @@ protected:
     void addPlayerMenu()
     {
         addMenu();
-        MenuItem* root = engine->menu->root;
+        MenuItem* root = engine->menu->root.get();
         for (int i = 1; i <= 10; ++i)
             root->addLabel("Player" + std::to_string(i), "");
         MenuTextbox* box = root->addTextBox("MenuNewPlayerTextBox");

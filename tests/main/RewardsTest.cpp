@@ -9,12 +9,11 @@ TEST(RewardsTest, TrophyShownOnlyForThePlayersWhoEarnedIt)
 {
     GameEngine engine(new Renderer);
     for (const char* model : {"Assets/Rewards/luckycat.obj", "Assets/Rewards/other.obj"}) {
-        Sprite* s = new Sprite(&engine.renderEngine, 0, 0, 0);
-        s->path = model;
-        engine.renderEngine.rewardSprites.push_back(s);
+        engine.renderEngine.rewardSprites.push_back(std::make_unique<Sprite>(&engine.renderEngine, 0, 0, 0));
+        engine.renderEngine.rewardSprites.back()->path = model;
     }
-    Sprite* cat = engine.renderEngine.rewardSprites[0];
-    Sprite* other = engine.renderEngine.rewardSprites[1];
+    Sprite* cat = engine.renderEngine.rewardSprites[0].get();
+    Sprite* other = engine.renderEngine.rewardSprites[1].get();
     engine.players.emplace_back(new Player);
     engine.players.emplace_back(new Player);
     engine.currentPlayer = engine.players.begin();

@@ -90,10 +90,10 @@ TEST_F(MenuLoaderTest, BadFilesAreLoggedAndLeaveAUsableMenu)
                              "no model object of its ID: Ghost", "closed by another kind's tag: Lonely"})
         EXPECT_EQ(1, dir.count(line)) << line;
 
-    ASSERT_NE(bad->root, nullptr);
+    ASSERT_NE(bad->root.get(), nullptr);
     EXPECT_EQ(bad->getItemByID("Early"), nullptr);
     ASSERT_NE(bad->getItemByID("Ghost"), nullptr);
-    EXPECT_EQ(bad->getItemByID("Cut")->parent, bad->root);
+    EXPECT_EQ(bad->getItemByID("Cut")->parent, bad->root.get());
     // Every lookup tolerates what is not there.
     bad->setActive("Nothing", false);
     bad->closePanels();

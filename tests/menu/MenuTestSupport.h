@@ -61,7 +61,7 @@ inline std::string monoFont()
 class MenuFixture : public ::testing::Test {
 protected:
     WorkDir dir;
-    RenderEngine engine{new Renderer};
+    RenderEngine engine{std::make_unique<Renderer>()};
     Input input;
 
     MenuFixture()

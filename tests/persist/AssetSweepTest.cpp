@@ -76,7 +76,7 @@ TEST_F(AssetSweep, ModelsMaterialsPicturesAndSoundsLoad)
     std::set<std::string> names;
     for (Object* o : tile->objects)
         names.insert(o->name);
-    for (Take* t : tile->takes)
+    for (const auto& t : tile->takes)
         names.insert(t->name);
     for (const char* part : {"Tile", "Face", "clear_tile", "new_game", "game_won"})
         EXPECT_EQ(1u, names.count(part)) << part;
@@ -128,7 +128,7 @@ TEST_F(AssetSweep, TheMenuHoldsEveryItemTheCodeLooksUpAndItsLabelsHaveGlyphs)
     engine.loadFont("Assets/Menu/font.cfg");
     Menu menu(&engine, &input, "Assets/Menu/menu.obj");
     menu.loadMenuFile("Assets/Menu/menu.cfg");
-    ASSERT_NE(menu.root, nullptr);
+    ASSERT_NE(menu.root.get(), nullptr);
     ASSERT_NE(engine.font, nullptr);
     const std::regex lookup(
         R"re((?:menuItem|getItemByID|showItem|setLabel|setActive)\(\s*"([A-Za-z0-9_]+)"\s*[,)])re");
@@ -142,11 +142,12 @@ TEST_F(AssetSweep, TheMenuHoldsEveryItemTheCodeLooksUpAndItsLabelsHaveGlyphs)
     for (const char* id : {"Slot1", "Slot2", "Slot3"})
         EXPECT_NE(dynamic_cast<MenuTileSlot*>(menu.getItemByID(id)), nullptr) << id;
     EXPECT_NE(dynamic_cast<MenuTextbox*>(menu.getItemByID("MenuNewPlayerTextBox")), nullptr);
-    std::vector<MenuItem*> pending{menu.root};
+    std::vector<MenuItem*> pending{menu.root.get()};
     while (!pending.empty()) {
         MenuItem* item = pending.back();
         pending.pop_back();
-        pending.insert(pending.end(), item->children.begin(), item->children.end());
+        for (const auto& child : item->children)
+            pending.push_back(child.get());
         auto* label = dynamic_cast<MenuLabel*>(item);
         for (char c : label ? label->text : std::string())
             EXPECT_NE(engine.font->glyphOf(static_cast<unsigned char>(c)), nullptr) << label->id << " '" << c << "'";

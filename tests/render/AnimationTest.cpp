@@ -14,8 +14,7 @@ namespace {
 class AnimationTest : public ::testing::Test {
 protected:
     WorkDir dir;
-    RecordingRenderer* renderer = new RecordingRenderer;
-    RenderEngine engine{renderer};
+    RenderEngine engine{std::make_unique<RecordingRenderer>()};
 
     ~AnimationTest() override { engine.clean_up(); }
 
@@ -27,8 +26,8 @@ protected:
         WorkDir::write("door.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\ng door\nf 1 2 3\ng frame\nf 1 2 3\n"
                                    "animation door.anim\n");
         auto m = std::make_unique<Model>(&engine, "door.obj");
-        for (Take* t : m->takes)
-            for (Animation* a : t->animations)
+        for (const auto& t : m->takes)
+            for (const auto& a : t->animations)
                 a->timer.tickSource = &fakeclock::ticks;
         fakeclock::now = 0;
         return m;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "game/Level.h"
 #include "render/Camera.h"
 #include "render/Object.h"
@@ -19,13 +21,14 @@ void expectNear(const Vector3& want, const Vector3& got, float tol = 1e-3f)
 // origin from straight above.
 class RoomTest : public ::testing::Test {
 protected:
-    RenderEngine re{new Renderer};
+    RenderEngine re{std::make_unique<Renderer>()};
     Level level;
-    Sprite* room = new Sprite(&re, 0.0f, 0.0f, 0.0f);
+    Sprite* room = nullptr;
 
     RoomTest()
     {
-        re.sprites.push_back(room);
+        re.sprites.push_back(std::make_unique<Sprite>(&re, 0.0f, 0.0f, 0.0f));
+        room = re.sprites.back().get();
         level.room = room;
     }
     ~RoomTest() override
@@ -35,11 +38,10 @@ protected:
     }
     void addBox(Vector3 lo, Vector3 hi)
     {
-        Object* o = new Object;
+        Object* o = room->addObject(std::make_unique<Object>());
         o->boxMin = lo;
         o->boxMax = hi;
         o->computeBounds();
-        room->objects.push_back(o);
     }
     Camera above(float d, Level* l)
     {

@@ -29,8 +29,8 @@ protected:
         setenv("SDL_VIDEODRIVER", "x11", 0);
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
             GTEST_SKIP() << "no video: " << SDL_GetError();
-        gl = new GLRender;
-        engine = std::make_unique<RenderEngine>(gl);
+        engine = std::make_unique<RenderEngine>(std::make_unique<GLRender>());
+        gl = static_cast<GLRender*>(engine->renderer.get());
         if (!gl->init(96, 64, 32))
             GTEST_SKIP() << "no OpenGL window: " << SDL_GetError();
     }

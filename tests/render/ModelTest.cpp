@@ -14,8 +14,8 @@ namespace {
 class ModelTest : public ::testing::Test {
 protected:
     WorkDir dir;
-    RecordingRenderer* renderer = new RecordingRenderer;
-    RenderEngine engine{renderer};
+    RenderEngine engine{std::make_unique<RecordingRenderer>()};
+    RecordingRenderer* renderer = static_cast<RecordingRenderer*>(engine.renderer.get());
 
     ~ModelTest() override { engine.clean_up(); }
 
@@ -28,7 +28,7 @@ protected:
 
 std::vector<int> indicesOf(const Object* o)
 {
-    return std::vector<int>(o->indices, o->indices + o->indexCount);
+    return std::vector<int>(o->indices.get(), o->indices.get() + o->indexCount);
 }
 const std::string cube = WorkDir::dataDir() + "cube.obj";
 }
@@ -90,7 +90,7 @@ TEST_F(ModelTest, TheCacheLoadsEachPathOnceAndBindsMaterialsByName)
     WorkDir::write("b.mtl", "newmtl Same\nKd 0 1 0\n");
     auto m = load("mtllib a.mtl b.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\n"
                   "g A\nusemtl Same\nf 1 2 3\ng B\nusemtl Unknown\nf 1 2 3\n#\n");
-    EXPECT_EQ(m->objects[0]->material, engine.materials.back());  // the last of that name
+    EXPECT_EQ(m->objects[0]->material, engine.materials.back().get());  // the last of that name
     EXPECT_EQ(m->objects[1]->material, nullptr);
 }
 
@@ -100,10 +100,10 @@ TEST_F(ModelTest, CopiesAndSpritesShareNothingWithTheirSource)
     auto copy = std::make_unique<Model>(*source);
     ASSERT_EQ(copy->objects.size(), source->objects.size());
     for (size_t i = 0; i < source->objects.size(); ++i) {
-        EXPECT_NE(source->objects[i]->vertices, copy->objects[i]->vertices);
+        EXPECT_NE(source->objects[i]->vertices.get(), copy->objects[i]->vertices.get());
         EXPECT_EQ(indicesOf(source->objects[i]), indicesOf(copy->objects[i]));
     }
-    const Animation* anim = copy->takes.at(0)->animations.at(0);
+    const Animation* anim = copy->takes.at(0)->animations.at(0).get();
     EXPECT_EQ(anim->object, copy->objects[0]);
     EXPECT_EQ(anim->model, copy.get());
     copy->objects[0]->vertices[0] = 42.0f;

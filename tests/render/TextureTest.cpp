@@ -16,7 +16,7 @@ namespace {
 class TextureTest : public ::testing::Test {
 protected:
     WorkDir dir;
-    RenderEngine engine{new GLRender};
+    RenderEngine engine{std::make_unique<GLRender>()};
     ~TextureTest() override { engine.clean_up(); }
 };
 
@@ -48,12 +48,11 @@ TEST_F(TextureTest, AFileIsLoadedOnceMissingOrNotAndFreedOnce)
         EXPECT_EQ(copy.pixels, a->pixels);
     }
     EXPECT_EQ(pixel(*a, 0, 1), (std::vector<int>{255, 0, 0, 255}));
-    delete missing;
+    engine.releaseSharedTexture(missing);
     EXPECT_FALSE(registered(missing));
     unsigned char* before = a->pixels;  // a swap to a missing picture keeps the old one
     EXPECT_FALSE(a->swapImage("absent.png", 0));
     EXPECT_EQ(a->pixels, before);
-    delete a;
 }
 
 // Materials that name one picture share one texture: it is decoded once and
@@ -71,7 +70,7 @@ TEST_F(TextureTest, MaterialsShareAPictureNamedTwiceAndFreeItWithTheLast)
     ASSERT_EQ(engine.materials.size(), 3u);
     EXPECT_EQ(Material::loadFile(&engine, "shared.mtl"), first);  // each file is read once
     EXPECT_EQ(engine.materials.size(), 3u);
-    Material* second = engine.materials[1];
+    Material* second = engine.materials[1].get();
     EXPECT_EQ(dir.count("Loaded texture file: "), 2);
     Texture* shared = first->diffuseMap;
     EXPECT_EQ(first->ambientMap, shared);
@@ -81,10 +80,8 @@ TEST_F(TextureTest, MaterialsShareAPictureNamedTwiceAndFreeItWithTheLast)
     EXPECT_EQ(engine.materials[2]->shininess, 5.0f);
 
     engine.materials.erase(engine.materials.begin() + 1);
-    delete second;
     EXPECT_TRUE(registered(shared));
     engine.materials.erase(engine.materials.begin());
-    delete first;
     EXPECT_FALSE(registered(shared));
     EXPECT_TRUE(registered(own.get()));
 }

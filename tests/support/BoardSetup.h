@@ -52,7 +52,7 @@ inline Tile* put(Level& level, const std::string& name, int x, int y, int z)
 class BoardTest : public ::testing::Test {
 protected:
     WorkDir dir{JADELOOM_TEST_DATA "/game"};
-    RenderEngine* re = new RenderEngine(new Renderer);
+    RenderEngine* re = new RenderEngine(std::make_unique<Renderer>());
     SoundEngine* se = new SoundEngine;
 
     ~BoardTest() override

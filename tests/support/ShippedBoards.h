@@ -45,7 +45,7 @@ inline void prepare(Level& level, RenderEngine& re, SoundEngine& se, const std::
 // Working directory and engines for the duration of a test.
 class Session {
 public:
-    RenderEngine re{new Renderer};
+    RenderEngine re{std::make_unique<Renderer>()};
     SoundEngine se;
 
     Session() : saved(std::filesystem::current_path()) { std::filesystem::current_path(JADELOOM_SOURCE_DIR); }
