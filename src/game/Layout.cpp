@@ -6,6 +6,7 @@
 
 #include "base/Log.h"
 #include "base/WordReader.h"
+#include "render/PositionsPicture.h"  // a layout without a picture gets one drawn
 #include "render/RenderEngine.h"  // a layout's preview is a texture
 #include "render/Renderer.h"  // a layout's preview is a texture
 #include "render/Texture.h"  // a layout's preview is a texture
@@ -24,10 +25,10 @@ Layout::Layout(RenderEngine* re) : renderEngine(re)
 
 Layout::~Layout() = default;
 
-void Layout::showOwnPreview(Texture* picture)
+void Layout::drawOwnPreview()
 {
-    ownPreview.reset(picture);
-    previewTexture = picture;
+    ownPreview = PositionsPicture::texture(renderEngine, *this);
+    previewTexture = ownPreview.get();
 }
 
 void Layout::loadPreview()

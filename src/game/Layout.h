@@ -46,8 +46,8 @@ public:
 
     void loadLayoutFile();
     void createLayout();
-    // Takes a picture drawn for this layout and shows it as its preview.
-    void showOwnPreview(Texture* picture);
+    // Draws a picture of the positions and shows it as the preview.
+    void drawOwnPreview();
 
     // A layout can be dealt from when it has a grid size within the bounds,
     // at least two positions, and every position inside the grid. Otherwise

@@ -3,7 +3,6 @@
 #include "game/Layout.h"
 #include "game/LayoutGenerator.h"
 #include "base/Log.h"
-#include "render/PositionsPicture.h"  // a layout without a picture gets one drawn
 
 std::unique_ptr<Layout> LayoutCatalog::open(RenderEngine* re, const std::string& entry)
 {
@@ -18,9 +17,8 @@ std::unique_ptr<Layout> LayoutCatalog::open(RenderEngine* re, const std::string&
     }
     // A layout without a picture of its own (generated, or a player's file
     // naming none) is shown by its positions.
-    if (!l->previewTexture && !l->tileCoordinates.empty()) {
-        l->showOwnPreview(PositionsPicture::texture(re, *l));
-    }
+    if (!l->previewTexture && !l->tileCoordinates.empty())
+        l->drawOwnPreview();
     return l;
 }
 

@@ -130,7 +130,7 @@ std::vector<uint8_t> PositionsPicture::draw(const std::vector<Vector3>& position
     return canvas.rgba;
 }
 
-Texture* PositionsPicture::texture(RenderEngine* re, const Layout& layout)
+std::unique_ptr<Texture> PositionsPicture::texture(RenderEngine* re, const Layout& layout)
 {
     if (!re)
         return nullptr;
@@ -140,7 +140,7 @@ Texture* PositionsPicture::texture(RenderEngine* re, const Layout& layout)
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, size, size, 32, 0, 0, 0, 0);
     if (!s)
         return nullptr;
-    Texture* t = new Texture(re, "", 0, "Preview of " + layout.fileName);
+    auto t = std::make_unique<Texture>(re, "", 0, "Preview of " + layout.fileName);
     auto* out = static_cast<uint8_t*>(s->pixels);
     for (int row = 0; row < size; ++row)
         std::memcpy(out + static_cast<size_t>(row) * s->pitch, &rgba[static_cast<size_t>(size - 1 - row) * size * 4],

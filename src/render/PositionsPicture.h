@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "base/Vector3.h"
@@ -18,7 +19,7 @@ public:
 
     // size x size pixels of red, green, blue and alpha bytes, top row first.
     static std::vector<uint8_t> draw(const std::vector<Vector3>& positions);
-    // A texture holding the picture, owned by the caller; it keeps its pixels
-    // so that a lost OpenGL context can be given them again.
-    static Texture* texture(RenderEngine* re, const Layout& layout);
+    // A texture holding the picture; it keeps its pixels so that a lost
+    // OpenGL context can be given them again.
+    static std::unique_ptr<Texture> texture(RenderEngine* re, const Layout& layout);
 };
