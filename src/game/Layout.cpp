@@ -25,6 +25,17 @@ Layout::Layout(RenderEngine* re) : renderEngine(re)
 
 Layout::~Layout() = default;
 
+Texture* Layout::preview()
+{
+    if (!previewLooked) {
+        previewLooked = true;
+        loadPreview();
+        if (!previewTexture && !tileCoordinates.empty())
+            drawOwnPreview();
+    }
+    return previewTexture;
+}
+
 void Layout::drawOwnPreview()
 {
     ownPreview = PositionsPicture::texture(renderEngine, *this);
@@ -81,8 +92,7 @@ void Layout::loadLayoutFile()
         } else if (word == "GridZ:") {
             in.readInt(gridZ);
         } else if (word == "PreviewImage:") {
-            if (in.next(previewImage))
-                loadPreview();
+            in.next(previewImage);
         } else if (word == "TileCoordinates:") {
             coordinates = true;
         }
@@ -166,6 +176,5 @@ void Layout::createLayout()
     run(3, 8, 12, 14);
     run(4, 7, 13, 13);
 
-    loadPreview();
     outputError("Loaded layout file: " + fileName);
 }

@@ -31,9 +31,10 @@ public:
     int gridZ = 0;
     std::string name;
     std::string previewImage;
-    Texture* previewTexture = nullptr;     // from the shared texture list; not owned
-    // A picture drawn for this layout alone (one without a picture file),
-    // shown as previewTexture.
+    // Set by preview(): from the shared texture list, not owned; or
+    // ownPreview, a picture drawn for this layout alone (one without a
+    // usable picture file).
+    Texture* previewTexture = nullptr;
     std::unique_ptr<Texture> ownPreview;
     RenderEngine* renderEngine = nullptr;
 
@@ -46,8 +47,10 @@ public:
 
     void loadLayoutFile();
     void createLayout();
-    // Draws a picture of the positions and shows it as the preview.
-    void drawOwnPreview();
+    // The chooser's picture of the layout, loaded (or drawn from the
+    // positions) when first asked for: a game that never shows it keeps no
+    // picture of its layout. Null when there is none.
+    Texture* preview();
 
     // A layout can be dealt from when it has a grid size within the bounds,
     // at least two positions, and every position inside the grid. Otherwise
@@ -58,4 +61,6 @@ public:
 
 private:
     void loadPreview();
+    void drawOwnPreview();
+    bool previewLooked = false;
 };

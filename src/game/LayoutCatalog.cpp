@@ -15,10 +15,6 @@ std::unique_ptr<Layout> LayoutCatalog::open(RenderEngine* re, const std::string&
     } else {
         l = std::make_unique<Layout>(re, entry);
     }
-    // A layout without a picture of its own (generated, or a player's file
-    // naming none) is shown by its positions.
-    if (!l->previewTexture && !l->tileCoordinates.empty())
-        l->drawOwnPreview();
     return l;
 }
 

@@ -23,13 +23,13 @@ TileSet::TileSet(RenderEngine* re, SoundEngine* se, Level* lvl, const std::strin
     if (file == standardFile) {
         name = "Standard";
         previewImage = "Assets/Tiles/Standard/standard_tiles_preview.png";
-        loadPreview(previewImage);
+        namePreview(previewImage);
         return;
     }
     if (file == hiraganaFile) {
         name = "Hiragana(Basic)";
         previewImage = "Assets/Tiles/Hiragana/hiragana_basic_tiles_preview_demo.png";
-        loadPreview(previewImage);
+        namePreview(previewImage);
         return;
     }
     LineReader in(file);
@@ -43,7 +43,7 @@ TileSet::TileSet(RenderEngine* re, SoundEngine* se, Level* lvl, const std::strin
         if (key == "<Name>")
             words.next(name);
         else if (key == "<PreviewImage>" && words.next(previewImage))
-            loadPreview("Assets/Tiles/" + previewImage);
+            namePreview("Assets/Tiles/" + previewImage);
     }
 }
 
@@ -57,10 +57,20 @@ void TileSet::clearTemplates()
     templates.clear();
 }
 
-void TileSet::loadPreview(const std::string& path)
+void TileSet::namePreview(const std::string& path)
 {
-    if (renderEngine && renderEngine->renderer)
-        previewTexture = renderEngine->renderer->loadTexture(path);
+    previewPath = path;
+    previewTexture = nullptr;
+    previewLooked = false;
+}
+
+Texture* TileSet::preview()
+{
+    if (!previewLooked && !previewPath.empty() && renderEngine && renderEngine->renderer) {
+        previewLooked = true;
+        previewTexture = renderEngine->renderer->loadTexture(previewPath);
+    }
+    return previewTexture;
 }
 
 void TileSet::loadStampMaterial(const std::string& materialFile)
@@ -119,7 +129,7 @@ void TileSet::loadTiles(const std::string& file)
             words.next(name);
         } else if (key == "<PreviewImage>") {
             if (words.next(previewImage))
-                loadPreview("Assets/Tiles/" + previewImage);
+                namePreview("Assets/Tiles/" + previewImage);
         } else if (key == "<TextureScaleX>") {
             words.readFloat(textureScaleX);
         } else if (key == "<TextureScaleY>") {
@@ -190,7 +200,7 @@ TileSet::BuiltinSounds TileSet::beginBuiltin(const std::string& setName, const s
     textureScaleX = textureScaleY = 1.0f;
     loadStampMaterial(material);
     previewImage = preview;
-    loadPreview(previewImage);
+    namePreview(previewImage);
     BuiltinSounds sounds;
     if (soundEngine) {
         sounds.clear = soundEngine->addSound("Assets/Sounds/clear.wav", false);

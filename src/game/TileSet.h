@@ -25,7 +25,8 @@ public:
     Level* level = nullptr;
     std::string name;
     std::string previewImage;
-    Texture* previewTexture = nullptr;  // from the shared texture list; not owned
+    // Set by preview(); from the shared texture list, not owned.
+    Texture* previewTexture = nullptr;
     RenderEngine* renderEngine = nullptr;
     SoundEngine* soundEngine = nullptr;
     float textureScaleX = 1.0f;
@@ -56,13 +57,20 @@ public:
     int totalRepeat() const;
     // The first template with this face's name, or null.
     Tile* templateNamed(const std::string& name) const;
+    // The chooser's picture of the set, loaded when first asked for: a
+    // game that never shows it keeps no picture of its set. Null when there
+    // is none.
+    Texture* preview();
 
 private:
     void clearTemplates();
     std::unique_ptr<Tile> newTemplate();
     void finishTemplates();
     void loadStampMaterial(const std::string& materialFile);
-    void loadPreview(const std::string& path);
+    // Names the preview picture; it is loaded when first asked for.
+    void namePreview(const std::string& path);
+    std::string previewPath;
+    bool previewLooked = false;
     bool available(const Tile* t, int multiplier) const;
     void createStandard();
     void createHiragana();

@@ -36,7 +36,7 @@ std::vector<std::string>::iterator GameEngine::layoutEntry(const std::string& na
 void GameEngine::showLayoutPreview()
 {
     if (MenuItem* picture = menuItem("LayoutPreview"))
-        picture->overrideTexture = layout ? layout->previewTexture : nullptr;
+        picture->overrideTexture = layout ? layout->preview() : nullptr;
 }
 
 void GameEngine::showLayoutPicks()

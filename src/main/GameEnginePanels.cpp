@@ -250,7 +250,7 @@ void GameEngine::showLayoutEntry()
     std::string name;
     if (layout)
         name = PlayerLayouts::shownName(*layout);
-    showEntry(*this, "LayoutName", "LayoutPreview", name, layout ? layout->previewTexture : nullptr);
+    showEntry(*this, "LayoutName", "LayoutPreview", name, layout ? layout->preview() : nullptr);
     showLayoutPicks();
 }
 
@@ -261,7 +261,7 @@ void GameEngine::showTileSetEntry()
         name = tileSet->name;
     if (name.empty() && selectedTileSet != tileSetFiles.end())
         name = *selectedTileSet;
-    showEntry(*this, "TileSetName", "TileSetPreview", name, tileSet ? tileSet->previewTexture : nullptr);
+    showEntry(*this, "TileSetName", "TileSetPreview", name, tileSet ? tileSet->preview() : nullptr);
 }
 
 void GameEngine::layoutPanelOpen()
