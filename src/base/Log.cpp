@@ -2,12 +2,16 @@
 
 #include <fstream>
 #include <iostream>
+#include <mutex>
 
 namespace {
 // The process-wide log file and the buffer standard error had before it was
 // redirected; both live until the static objects are destroyed.
 std::ofstream logFile;
 std::streambuf* savedErrBuffer = nullptr;
+// Lines come from more than one thread while the game starts (the audio
+// device opens beside the window); each is written whole.
+std::mutex lineLock;
 }
 
 void openLog()
@@ -30,6 +34,7 @@ void openLog()
 void outputError(const std::string& message)
 {
     // std::cerr is unit-buffered: each line reaches the file at once.
+    const std::lock_guard<std::mutex> hold(lineLock);
     std::cerr << message << "\n";
     std::cerr.flush();
 }

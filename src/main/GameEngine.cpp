@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 
 #include "audio/Movie.h"
@@ -107,10 +108,15 @@ bool GameEngine::Engine_Init()
     // The pictures of the first frame are decoded while the window opens.
     renderEngine.pictures.start(startupPictures());
 
-    soundEngine = std::make_unique<SoundEngine>();
-    soundEngine->setVolume(volume);
-
-    if (!renderEngine.init())
+    // The audio device opens while the window does: each waits on a server
+    // of its own, and neither needs the other.
+    std::thread audio([this] {
+        soundEngine = std::make_unique<SoundEngine>();
+        soundEngine->setVolume(volume);
+    });
+    const bool windowOpen = renderEngine.init();
+    audio.join();
+    if (!windowOpen)
         return false;
 
     // The intro plays to its end unless the player skips it; a skipped
@@ -163,8 +169,10 @@ std::vector<std::string> GameEngine::startupPictures() const
         const size_t slash = model.find_last_of('/');
         if (slash == std::string::npos)
             continue;
+        // The choosers' pictures wait until a chooser shows them.
         for (std::string& f : PictureDecoder::picturesIn(model.substr(0, slash)))
-            files.push_back(std::move(f));
+            if (f.find("_preview") == std::string::npos)
+                files.push_back(std::move(f));
     }
     return files;
 }

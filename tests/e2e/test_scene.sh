@@ -23,9 +23,10 @@ INTRO=1 prepare_work run
 printf 'WindowSize: 1280 800\nWindowPos: 0 0\nDifficulty: Advanced\nVolume: 0' > "$WORK/jadeloom_demo.cfg"
 start_game
 # While the board loads, the logo covers the window: dark all round, not
-# uniform.
+# uniform. Loading takes about a third of a second after it, so the shot is
+# taken at once.
 wait_for_log "Loaded texture file: logo.png" 60 || fail "the logo was not loaded"
-sleep 0.3
+sleep 0.05
 screenshot splash
 corner=$(convert "$OUT/splash.png" -crop 120x120+0+0 +repage -colorspace Gray -format '%[fx:mean]' info:)
 s=$(spread splash 1280x800+0+0)
