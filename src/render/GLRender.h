@@ -153,8 +153,9 @@ private:
     // Whether the latest frame differed from the one shown only by a turn.
     bool onlyRewardTurns = false;
     int skippedInARow = 0;  // frames not drawn since the last one drawn
-    // When the scene (the rewards' turning aside) last changed, and whether
-    // freed memory was handed back since.
+    // When the scene (the rewards' turning aside) or the menus (their
+    // labels' texts aside) last changed, and whether freed memory was handed
+    // back since.
     std::chrono::steady_clock::time_point sceneChanged;
     bool memoryReturned = false;
     bool swapWaitsChecked = false;

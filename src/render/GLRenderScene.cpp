@@ -60,7 +60,7 @@ void GLRender::renderScene()
         holdToRefreshRate();
         return;
     }
-    if (redraw || stillKey != shownStill) {
+    if (redraw || stillKey != shownStill || overlayKey != shownOverlay) {
         sceneChanged = std::chrono::steady_clock::now();
         memoryReturned = false;
     }
@@ -524,9 +524,10 @@ void GLRender::renderSplashScreen(std::string image)
 void GLRender::returnMemoryWhenSettled()
 {
     // What the last changes freed (a board's search, decoding buffers, the
-    // tiles of a former deal) waits in the C library's pools for more of
-    // the same; two seconds after the scene last changed it is handed back,
-    // once.
+    // tiles of a former deal, a closed panel's pictures) waits in the C
+    // library's pools for more of the same; two seconds after the picture
+    // last changed (but for the clock and a turning reward) it is handed
+    // back, once.
     if (memoryReturned || std::chrono::steady_clock::now() - sceneChanged < std::chrono::seconds(2))
         return;
     returnFreedMemory();
