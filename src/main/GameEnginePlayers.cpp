@@ -267,9 +267,9 @@ void GameEngine::addPlayer()
             createSaveData();
             gameStored = true;
         }
-        Player* p = new Player;
+        players.push_back(std::make_unique<Player>());
+        Player* p = players.back().get();
         p->setName(name);
-        players.emplace_back(p);
         outputError("Added player: " + name);
         makeCurrent(p);
         lastPlayerName = name;

@@ -130,7 +130,7 @@ bool GameEngine::loadSavedGame()
     }
 
     std::unique_ptr<Layout> newLayout(LayoutCatalog::open(&renderEngine, layoutName));
-    std::unique_ptr<TileSet> newSet(new TileSet(&renderEngine, soundEngine.get(), level.get(), *tileSetEntry));
+    auto newSet = std::make_unique<TileSet>(&renderEngine, soundEngine.get(), level.get(), *tileSetEntry);
     newSet->createTileSet(*tileSetEntry);
     if (!tilesFit(game, *newLayout, *newSet)) {
         outputError("Saved game does not fit its layout, a new game is dealt");
