@@ -66,30 +66,8 @@ bool MovieLibrary::load()
     // One failed lookup is enough to refuse; the rest are still tried so
     // that the log names every missing function.
     bool all = true;
-#define JADELOOM_FIND(name) all = find(handles, #name, name) && all
-    JADELOOM_FIND(av_log_set_level);
-    JADELOOM_FIND(av_rescale_q);
-    JADELOOM_FIND(av_frame_alloc);
-    JADELOOM_FIND(av_frame_free);
-    JADELOOM_FIND(av_packet_alloc);
-    JADELOOM_FIND(av_packet_free);
-    JADELOOM_FIND(av_packet_unref);
-    JADELOOM_FIND(avformat_open_input);
-    JADELOOM_FIND(avformat_find_stream_info);
-    JADELOOM_FIND(avformat_close_input);
-    JADELOOM_FIND(av_find_best_stream);
-    JADELOOM_FIND(av_read_frame);
-    JADELOOM_FIND(av_seek_frame);
-    JADELOOM_FIND(avcodec_alloc_context3);
-    JADELOOM_FIND(avcodec_parameters_to_context);
-    JADELOOM_FIND(avcodec_open2);
-    JADELOOM_FIND(avcodec_free_context);
-    JADELOOM_FIND(avcodec_send_packet);
-    JADELOOM_FIND(avcodec_receive_frame);
-    JADELOOM_FIND(avcodec_flush_buffers);
-    JADELOOM_FIND(sws_getCachedContext);
-    JADELOOM_FIND(sws_scale);
-    JADELOOM_FIND(sws_freeContext);
+#define JADELOOM_FIND(name) all = find(handles, #name, name) && all;
+    JADELOOM_MOVIE_FUNCTIONS(JADELOOM_FIND)
 #undef JADELOOM_FIND
     return all;
 }

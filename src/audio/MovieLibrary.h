@@ -7,6 +7,32 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+// Every function the game calls, for the entries and their lookup.
+#define JADELOOM_MOVIE_FUNCTIONS(X) \
+    X(av_log_set_level) \
+    X(av_rescale_q) \
+    X(av_frame_alloc) \
+    X(av_frame_free) \
+    X(av_packet_alloc) \
+    X(av_packet_free) \
+    X(av_packet_unref) \
+    X(avformat_open_input) \
+    X(avformat_find_stream_info) \
+    X(avformat_close_input) \
+    X(av_find_best_stream) \
+    X(av_read_frame) \
+    X(av_seek_frame) \
+    X(avcodec_alloc_context3) \
+    X(avcodec_parameters_to_context) \
+    X(avcodec_open2) \
+    X(avcodec_free_context) \
+    X(avcodec_send_packet) \
+    X(avcodec_receive_frame) \
+    X(avcodec_flush_buffers) \
+    X(sws_getCachedContext) \
+    X(sws_scale) \
+    X(sws_freeContext)
+
 // The video decoding libraries, opened when a movie is about to play and
 // closed with it. Linked into the program they would be loaded at every
 // start, with the hundred-odd libraries they depend on: a fifth of a second
@@ -23,29 +49,9 @@ public:
     MovieLibrary& operator=(const MovieLibrary&) = delete;
     ~MovieLibrary();
 
-    decltype(&::av_log_set_level) av_log_set_level = nullptr;
-    decltype(&::av_rescale_q) av_rescale_q = nullptr;
-    decltype(&::av_frame_alloc) av_frame_alloc = nullptr;
-    decltype(&::av_frame_free) av_frame_free = nullptr;
-    decltype(&::av_packet_alloc) av_packet_alloc = nullptr;
-    decltype(&::av_packet_free) av_packet_free = nullptr;
-    decltype(&::av_packet_unref) av_packet_unref = nullptr;
-    decltype(&::avformat_open_input) avformat_open_input = nullptr;
-    decltype(&::avformat_find_stream_info) avformat_find_stream_info = nullptr;
-    decltype(&::avformat_close_input) avformat_close_input = nullptr;
-    decltype(&::av_find_best_stream) av_find_best_stream = nullptr;
-    decltype(&::av_read_frame) av_read_frame = nullptr;
-    decltype(&::av_seek_frame) av_seek_frame = nullptr;
-    decltype(&::avcodec_alloc_context3) avcodec_alloc_context3 = nullptr;
-    decltype(&::avcodec_parameters_to_context) avcodec_parameters_to_context = nullptr;
-    decltype(&::avcodec_open2) avcodec_open2 = nullptr;
-    decltype(&::avcodec_free_context) avcodec_free_context = nullptr;
-    decltype(&::avcodec_send_packet) avcodec_send_packet = nullptr;
-    decltype(&::avcodec_receive_frame) avcodec_receive_frame = nullptr;
-    decltype(&::avcodec_flush_buffers) avcodec_flush_buffers = nullptr;
-    decltype(&::sws_getCachedContext) sws_getCachedContext = nullptr;
-    decltype(&::sws_scale) sws_scale = nullptr;
-    decltype(&::sws_freeContext) sws_freeContext = nullptr;
+#define JADELOOM_MOVIE_ENTRY(name) decltype(&::name) name = nullptr;
+    JADELOOM_MOVIE_FUNCTIONS(JADELOOM_MOVIE_ENTRY)
+#undef JADELOOM_MOVIE_ENTRY
 
 private:
     MovieLibrary() = default;

@@ -60,10 +60,6 @@ void GLRender::renderScene()
         holdToRefreshRate();
         return;
     }
-    if (redraw || stillKey != shownStill || overlayKey != shownOverlay) {
-        sceneChanged = std::chrono::steady_clock::now();
-        memoryReturned = false;
-    }
 
     skippedInARow = 0;
     // The screen shows the kept scene with the menus as they are but for
@@ -76,6 +72,10 @@ void GLRender::renderScene()
         BoxProjection::unite(shownReward, now);
     const bool rewardTurned = sceneKey != shownScene && (rewardNow || shownHasReward);
     const auto clockNow = std::chrono::steady_clock::now();
+    if (redraw || stillKey != shownStill || overlayKey != shownOverlay) {
+        sceneChanged = clockNow;
+        memoryReturned = false;
+    }
     onlyRewardTurns = !redraw && rewardTurned && stillKey == shownStill && overlayKey == shownOverlay && textsShown;
     if (onlyRewardTurns && clockNow - lastRewardFrame < std::chrono::microseconds(750000 / rewardFrameRate)) {
         // Only the reward turned, and its last turn shown is recent enough
